@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh
+export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8
+ctest --test-dir build --output-on-failure -j "$(nproc)"
+# The editor itself must start and quit cleanly.
+ZB_QUIT_AFTER_MS=500 timeout 60 build/zbeditor

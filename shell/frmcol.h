@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+
+// Placeholder of the set window.
+class frmCol : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmCol(QWidget *parent = nullptr) : QWidget(parent) { hide(); }
+
+    uint8_t Selected = 0;
+    void lblCName_Click(int) {}
+    void Form_Resize() {}
+};

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "common/caverecord.h"
+#include "toolkit/imagebox.h"
+#include "toolkit/picture.h"
+#include "toolkit/vbtimer.h"
+
+#include <QByteArray>
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+class QMdiArea;
+class frmCave;
+class frmCol;
+class frmSize;
+
+// The main window: the MDI frame with its tool bar, object bar and menus. It
+// owns the open set, the chamber windows, the set window and the palette
+// state the chamber windows read.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // The one main window of the program (the windows reach it as frmMain).
+    static frmMain *instance();
+
+    QMdiArea *mdiArea() const { return m_mdi; }
+
+    // ---- open set and chamber windows ----
+    QString FileName;        // "*" while the set is untitled
+    uint8_t NumCaves = 0;
+    bool Changed = false;
+    QString AppPath;
+    QByteArray CollFlag;
+    std::array<QByteArray, 101> CaveData{};
+    std::array<bool, 101> Allowed{};
+    uint8_t MaxCaveWindow = 0;
+    // Slot i of the window table; the first access creates a free, hidden window.
+    frmCave *Caves(int i);
+    void SaveCave(const QByteArray &cave, int no);
+    void OpenCave(const QByteArray &cave, int no);
+    void ShowCave(int no);
+
+    // ---- set window and size dialog (created once, on first use) ----
+    frmCol *Col();
+    frmSize *Size();
+
+    // ---- palette and button objects ----
+    std::array<ImageBox *, 36> imgS{};
+    std::array<ImageBox *, 4> picSel{}; // 1 left, 2 right, 3 the clone source (hidden)
+    std::array<Picture, 10> imgZor{};   // hero variants 1..9
+    void imgS_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void Image5_Click();
+    void imgSDog_Click(int Index);
+    void mnuH_Click(int Index);
+    void mnuI_Click(int Index);
+
+    // ---- tool bar and cloning source ----
+    uint8_t Nastroj = 0;
+    uint8_t Dil = 0;
+    void imgTool_Click(int Index);
+    void SetClonePoint(float XX, float YY, uint8_t f);
+    void GetCD(float XX, float YY);
+
+    // Decoration strips; a maximised chamber window shows imgG3, 7, 8 and 9.
+    std::array<ImageBox *, 10> imgG{};
+
+    // ---- roll animations ----
+    VbTimer *tmrRoll = nullptr;
+    void tmrRoll_Timer();
+    void ShowObjBar();
+    void HideObjBar();
+
+    // ---- chamber list operations ----
+    void AddCave(int no);
+    void DelCave(int no);
+    void MoveCave(int no, int offset);
+
+    // ---- set file, set lifecycle and commands ----
+    bool SaveCollection(const QString &fn);
+    void OpenCollection(const QString &fn);
+    void JoinCollection(const QString &fn);
+    bool CloseCollection();
+    void NewCollection();
+    QString RemoveRegChars(const QString &txt) const;
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuEnd_Click();
+    void mnuJoin_Click();
+    void mnuTile_Click();
+    void mnuHelp_Click();
+    void MDIForm_QueryUnload(int &Cancel, int UnloadMode);
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void MDIForm_Load();
+
+    QMdiArea *m_mdi = nullptr;
+    std::array<frmCave *, 151> m_caves{};
+    frmCol *m_col = nullptr;
+    frmSize *m_size = nullptr;
+};

@@ -1,0 +1,154 @@
+#include "store/modzorbel.h"
+
+namespace {
+
+// Floor division and the remainder that keeps the dividend's sign, as the
+// format packs TotalTime and GemsNeeded.
+int floorDiv(int a, int b)
+{
+    int q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0)))
+        --q;
+    return q;
+}
+
+bool appendValue(QByteArray &out, int v)
+{
+    if (v < ValueCharMin || v > ValueCharMax)
+        return false;
+    out.append(static_cast<char>(65 + v));
+    return true;
+}
+
+int code(const QByteArray &s, qsizetype i)
+{
+    return static_cast<unsigned char>(s.at(i));
+}
+
+} // namespace
+
+Result<QByteArray> CaveToString(const CaveRecord &r)
+{
+    using R = Result<QByteArray>;
+    if (r.Name.size() > ValueCharMax)
+        return R::failure(QStringLiteral("Jméno komnaty je delší než 190 znaků."));
+    if (r.Description.size() > ValueCharMax)
+        return R::failure(QStringLiteral("Popis komnaty je delší než 190 znaků."));
+    if (r.Width > CaveRecord::MapColumns)
+        return R::failure(QStringLiteral("Komnata je širší než 102 sloupců."));
+    if (r.Height > CaveRecord::MapRows)
+        return R::failure(QStringLiteral("Komnata je vyšší než 62 řádků."));
+
+    QByteArray out;
+    out.reserve(13 + r.Name.size() + r.Description.size() + r.Width * r.Height + r.Trailer.size());
+    const auto put = [&out](int v, const char *what) -> QString {
+        return appendValue(out, v) ? QString()
+                                   : QStringLiteral("Hodnotu %1 (%2) nelze zapsat do komnaty.")
+                                         .arg(v)
+                                         .arg(QString::fromUtf8(what));
+    };
+    QString err;
+    if (!(err = put(r.MudPermeability, "propustnost bláta")).isEmpty())
+        return R::failure(err);
+    put(static_cast<int>(r.Name.size()), "délka jména");
+    out.append(r.Name);
+    put(static_cast<int>(r.Description.size()), "délka popisu");
+    out.append(r.Description);
+    put(r.Width, "šířka");
+    put(r.Height, "výška");
+    const int tt = r.TotalTime;
+    const int gn = r.GemsNeeded;
+    if (!(err = put(floorDiv(tt, 10), "celkový čas")).isEmpty())
+        return R::failure(err);
+    if (!(err = put((tt % 10) * 10 + (gn % 10), "jednotky času a drahokamů")).isEmpty())
+        return R::failure(err);
+    if (!(err = put(floorDiv(gn, 10), "potřebný počet drahokamů")).isEmpty())
+        return R::failure(err);
+    if (!(err = put(r.Points, "body")).isEmpty())
+        return R::failure(err);
+    if (!(err = put(r.BonusPoints, "prémiové body")).isEmpty())
+        return R::failure(err);
+    if (!(err = put(r.MagicWallTime, "čas kouzelné zdi")).isEmpty())
+        return R::failure(err);
+    if (!(err = put(r.AmoebaTime, "čas améby")).isEmpty())
+        return R::failure(err);
+    if (!(err = put(r.Atmosphere, "atmosféra")).isEmpty())
+        return R::failure(err);
+    for (int y = 0; y < r.Height; ++y)
+        for (int x = 0; x < r.Width; ++x)
+            out.append(r.Map[x][y]);
+    out.append(r.Trailer);
+    return R::success(std::move(out));
+}
+
+Result<CaveRecord> StringToCave(const QByteArray &text)
+{
+    using R = Result<CaveRecord>;
+    const auto tooShort = [] {
+        return R::failure(QStringLiteral("Text komnaty je zkrácený: končí před jejími čísly."));
+    };
+    const auto negative = [](const char *what) {
+        return R::failure(QStringLiteral("Text komnaty není platný: %1 je záporná.")
+                              .arg(QString::fromUtf8(what)));
+    };
+    if (text.isEmpty())
+        return R::failure(QStringLiteral("Text komnaty je prázdný."));
+
+    CaveRecord r;
+    qsizetype pos = 0;
+    const qsizetype len = text.size();
+
+    const int mud = code(text, pos) - 65;
+    if (mud < 0)
+        return negative("propustnost bláta");
+    r.MudPermeability = static_cast<uint8_t>(mud);
+    ++pos;
+
+    for (QByteArray *field : {&r.Name, &r.Description}) {
+        if (pos >= len)
+            return tooShort();
+        const int n = code(text, pos) - 65;
+        if (n < 0)
+            return negative(field == &r.Name ? "délka jména" : "délka popisu");
+        *field = text.mid(pos + 1, n);
+        pos = std::min(len, pos + 1 + n);
+    }
+
+    if (len - pos < 10)
+        return tooShort();
+    int v[10];
+    for (int i = 0; i < 10; ++i)
+        v[i] = code(text, pos + i) - 65;
+    const int width = v[0], height = v[1], a = v[2], u = v[3], g = v[4];
+    static const char *const names[10] = {"šířka", "výška", nullptr, nullptr, nullptr,
+                                          "body", "prémiové body", "čas kouzelné zdi",
+                                          "čas améby", "atmosféra"};
+    for (int i = 0; i < 10; ++i)
+        if (names[i] && v[i] < 0)
+            return negative(names[i]);
+    if (width > CaveRecord::MapColumns)
+        return R::failure(QStringLiteral("Text komnaty není platný: šířka %1 je větší než 102.").arg(width));
+    if (height > CaveRecord::MapRows)
+        return R::failure(QStringLiteral("Text komnaty není platný: výška %1 je větší než 62.").arg(height));
+    r.Width = static_cast<uint8_t>(width);
+    r.Height = static_cast<uint8_t>(height);
+    r.TotalTime = static_cast<int16_t>(a * 10 + floorDiv(u, 10));
+    r.GemsNeeded = static_cast<int16_t>(g * 10 + u - floorDiv(u, 10) * 10);
+    r.Points = static_cast<uint8_t>(v[5]);
+    r.BonusPoints = static_cast<uint8_t>(v[6]);
+    r.MagicWallTime = static_cast<uint8_t>(v[7]);
+    r.AmoebaTime = static_cast<uint8_t>(v[8]);
+    r.Atmosphere = static_cast<uint8_t>(v[9]);
+    pos += 10;
+
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            r.Map[x][y] = pos < len ? text.at(pos++) : ' ';
+
+    QByteArray rest = text.mid(pos);
+    const qsizetype n = rest.size();
+    if (n > 4 && rest.at(n - 5) == '-' && rest.at(n - 4) == '-' && rest.at(n - 3) == '-')
+        rest.chop(5);
+    r.Trailer = rest;
+    return R::success(std::move(r));
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "common/caverecord.h"
+#include "common/result.h"
+
+#include <QByteArray>
+
+// The chamber string: a chamber's one-line form in the open set and the set file.
+
+// The chamber string of a record, or a message when the record has none
+// (a number without a value character, a text over 190 characters, a size
+// beyond the grid).
+Result<QByteArray> CaveToString(const CaveRecord &record);
+
+// The record of a chamber string, or a message saying why the text is not one.
+Result<CaveRecord> StringToCave(const QByteArray &text);
+
+// A number stored as one character has a code of 65 + v, so v lies in -65..190.
+constexpr int ValueCharMin = -65;
+constexpr int ValueCharMax = 190;

@@ -1,0 +1,314 @@
+#include "store/modzorbel.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+CaveRecord sample(int w = 19, int h = 11)
+{
+    CaveRecord r;
+    r.TotalTime = 150;
+    r.Points = 10;
+    r.BonusPoints = 20;
+    r.MagicWallTime = 20;
+    r.AmoebaTime = 20;
+    r.Atmosphere = 3;
+    r.GemsNeeded = 0;
+    r.MudPermeability = 4;
+    r.Width = static_cast<uint8_t>(w);
+    r.Height = static_cast<uint8_t>(h);
+    r.Name = "Nepojmenovan\xE1 19\xD7" "11";
+    r.Description = "Bez popisu";
+    for (int x = 0; x < w; ++x)
+        for (int y = 0; y < h; ++y)
+            r.Map[x][y] = ';';
+    return r;
+}
+
+QByteArray encoded(const CaveRecord &r)
+{
+    auto s = CaveToString(r);
+    if (!s.ok())
+        qFatal("CaveToString refused: %s", qPrintable(s.error()));
+    return s.value();
+}
+
+int code(const QByteArray &s, int pos1)
+{
+    return static_cast<unsigned char>(s.at(pos1 - 1));
+}
+
+} // namespace
+
+class TestCaveString : public QObject
+{
+    Q_OBJECT
+private slots:
+    void layoutOfTheDefaultChamber()
+    {
+        const QByteArray s = encoded(sample());
+        QCOMPARE(s.size(), 13 + 19 + 10 + 209);
+        QCOMPARE(code(s, 1), 65 + 4);
+        QCOMPARE(code(s, 2), 84);
+        QCOMPARE(code(s, 22), 75);
+        QCOMPARE(s.mid(22, 10), QByteArray("Bez popisu"));
+        QCOMPARE(code(s, 33), 65 + 19);
+        QCOMPARE(code(s, 34), 65 + 11);
+        // TotalTime 150, GemsNeeded 0: "P", "A", "A"
+        QCOMPARE(s.mid(34, 3), QByteArray("PAA"));
+        QCOMPARE(s.mid(37, 5), QByteArray("KUUUD"));
+        QCOMPARE(s.mid(42, 209), QByteArray(209, ';'));
+    }
+
+    void packedUnits_data()
+    {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("gems");
+        QTest::addColumn<QByteArray>("codes");
+        QTest::newRow("5/0") << 5 << 0 << QByteArray("A") + char(115) + "A";
+        QTest::newRow("999/999") << 999 << 999 << QByteArray(3, char(164));
+        QTest::newRow("999/7") << 999 << 7 << QByteArray() + char(164) + char(162) + char(65);
+        QTest::newRow("150/0") << 150 << 0 << QByteArray("PAA");
+        QTest::newRow("0/0") << 0 << 0 << QByteArray("AAA");
+    }
+    void packedUnits()
+    {
+        QFETCH(int, total);
+        QFETCH(int, gems);
+        QFETCH(QByteArray, codes);
+        CaveRecord r = sample(5, 5);
+        r.Name.clear();
+        r.Description.clear();
+        r.TotalTime = static_cast<int16_t>(total);
+        r.GemsNeeded = static_cast<int16_t>(gems);
+        const QByteArray s = encoded(r);
+        QCOMPARE(s.size(), 38);
+        QCOMPARE(s.mid(5, 3), codes);
+        const auto back = StringToCave(s);
+        QVERIFY(back.ok());
+        QCOMPARE(int(back->TotalTime), total);
+        QCOMPARE(int(back->GemsNeeded), gems);
+    }
+
+    // Negative numbers follow floor for the tens and the sign-keeping
+    // remainder for the units, both ways.
+    void negativeTimesFollowFloorAndRemainder()
+    {
+        CaveRecord r = sample(5, 5);
+        r.TotalTime = -5;
+        r.GemsNeeded = -13;
+        const QByteArray s = encoded(r);
+        const int nd = int(r.Name.size() + r.Description.size());
+        const int tens = code(s, 6 + nd);
+        QCOMPARE(tens, 65 - 1);                // floor(-5 / 10)
+        const int units = code(s, 7 + nd);
+        QCOMPARE(units, 65 + (-5) * 10 + (-3)); // -53
+        const int gemTens = code(s, 8 + nd);
+        QCOMPARE(gemTens, 65 - 2); // floor(-13 / 10)
+        const auto back = StringToCave(s);
+        QVERIFY(back.ok());
+        // a = -1, u = -53: TotalTime = -10 + floor(-5.3) = -16; GemsNeeded = -20 - 53 + 60 = -13
+        QCOMPARE(int(back->TotalTime), -16);
+        QCOMPARE(int(back->GemsNeeded), -13);
+
+        CaveRecord tooLow = sample(5, 5);
+        tooLow.TotalTime = -700;
+        QVERIFY(!CaveToString(tooLow).ok());
+    }
+
+    void endMarkAndTrailer_data()
+    {
+        QTest::addColumn<QByteArray>("rest");
+        QTest::addColumn<QByteArray>("trailer");
+        QTest::newRow("letters, mark, CR LF") << QByteArray("abc---\r\n") << QByteArray("abc");
+        QTest::newRow("exactly five") << QByteArray("---xy") << QByteArray();
+        QTest::newRow("exactly four") << QByteArray("---x") << QByteArray("---x");
+        QTest::newRow("mark not at end") << QByteArray("---xyz") << QByteArray("---xyz");
+        QTest::newRow("plain") << QByteArray("hello") << QByteArray("hello");
+        QTest::newRow("empty") << QByteArray() << QByteArray();
+    }
+    void endMarkAndTrailer()
+    {
+        QFETCH(QByteArray, rest);
+        QFETCH(QByteArray, trailer);
+        CaveRecord r = sample(5, 5);
+        const auto back = StringToCave(encoded(r) + rest);
+        QVERIFY(back.ok());
+        QCOMPARE(back->Trailer, trailer);
+        QCOMPARE(back->Map[4][4], ';');
+    }
+
+    void trailerIsWrittenBack()
+    {
+        CaveRecord r = sample(6, 5);
+        r.Trailer = "free text \x01\xFF";
+        const auto back = StringToCave(encoded(r));
+        QVERIFY(back.ok());
+        QCOMPARE(back.value(), r);
+    }
+
+    void shortGridGivesBlanks()
+    {
+        const QByteArray s = encoded(sample(5, 5));
+        const auto back = StringToCave(s.left(s.size() - 3));
+        QVERIFY(back.ok());
+        QCOMPARE(back->Map[1][4], ';');
+        QCOMPARE(back->Map[2][4], ' ');
+        QCOMPARE(back->Map[3][4], ' ');
+        QCOMPARE(back->Map[4][4], ' ');
+        QCOMPARE(back->Map[5][4], '\0');
+        QVERIFY(back->Trailer.isEmpty());
+    }
+
+    void zeroSizeHasNoGrid()
+    {
+        CaveRecord r = sample(5, 5);
+        r.Width = 0;
+        const QByteArray s = encoded(r) + "tail";
+        QCOMPARE(s.size(), 13 + r.Name.size() + r.Description.size() + 4);
+        const auto back = StringToCave(s);
+        QVERIFY(back.ok());
+        QCOMPARE(back->Trailer, QByteArray("tail"));
+        QCOMPARE(back->Map[0][0], '\0');
+    }
+
+    void longestTexts()
+    {
+        CaveRecord r = sample(5, 5);
+        r.Name = QByteArray(190, 'n');
+        r.Description = QByteArray(190, 'd');
+        const QByteArray s = encoded(r);
+        QCOMPARE(code(s, 2), 255);
+        QCOMPARE(code(s, 3 + 190), 255);
+        QCOMPARE(StringToCave(s).value(), r);
+    }
+
+    void writerRefusals_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::newRow("name 191") << 0;
+        QTest::newRow("description 191") << 1;
+        QTest::newRow("width 103") << 2;
+        QTest::newRow("height 63") << 3;
+        QTest::newRow("points 191") << 4;
+        QTest::newRow("atmosphere 255") << 5;
+        QTest::newRow("gems 1910") << 6;
+        QTest::newRow("magic wall 200") << 7;
+    }
+    void writerRefusals()
+    {
+        QFETCH(int, which);
+        CaveRecord r = sample(5, 5);
+        switch (which) {
+        case 0: r.Name = QByteArray(191, 'x'); break;
+        case 1: r.Description = QByteArray(191, 'x'); break;
+        case 2: r.Width = 103; break;
+        case 3: r.Height = 63; break;
+        case 4: r.Points = 191; break;
+        case 5: r.Atmosphere = 255; break;
+        case 6: r.GemsNeeded = 1910; break;
+        case 7: r.MagicWallTime = 200; break;
+        }
+        const auto s = CaveToString(r);
+        QVERIFY(!s.ok());
+        QVERIFY(!s.error().isEmpty());
+    }
+
+    void readerRefusals_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        const QByteArray good = encoded(sample(5, 5));
+        const int n = 19;
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("only mud") << QByteArray("E");
+        QTest::newRow("mud below A") << QByteArray("@") + good.mid(1);
+        QTest::newRow("name length below A") << QByteArray("E@");
+        QTest::newRow("ends inside name") << QByteArray("EZabc");
+        QTest::newRow("no description length") << good.left(2 + n);
+        QTest::newRow("description length below A") << good.left(2 + n) + "@";
+        QTest::newRow("nine numbers") << good.left(3 + n + 10 + 9);
+        QByteArray w = good;
+        w[3 + n + 10] = char(65 + 103);
+        QTest::newRow("width 103") << w;
+        QByteArray h = good;
+        h[3 + n + 10 + 1] = char(65 + 63);
+        QTest::newRow("height 63") << h;
+        for (int i : {0, 1, 5, 6, 7, 8, 9}) {
+            QByteArray bad = good;
+            bad[3 + n + 10 + i] = char(64);
+            QTest::newRow(qPrintable(QStringLiteral("number %1 below A").arg(i))) << bad;
+        }
+    }
+    void readerRefusals()
+    {
+        QFETCH(QByteArray, text);
+        const auto r = StringToCave(text);
+        QVERIFY(!r.ok());
+        QVERIFY(!r.error().isEmpty());
+    }
+
+    void timesBelowAAreRead()
+    {
+        QByteArray s = encoded(sample(5, 5));
+        const int at = 3 + 19 + 10 + 2;
+        s[at] = char(60);
+        s[at + 1] = char(60);
+        s[at + 2] = char(60);
+        const auto r = StringToCave(s);
+        QVERIFY(r.ok());
+        QCOMPARE(int(r->TotalTime), -50 + -1);
+        QCOMPARE(int(r->GemsNeeded), -50 - 5 + 10);
+    }
+
+    void largestSizesRead()
+    {
+        CaveRecord r = sample(5, 5);
+        r.Width = 102;
+        r.Height = 62;
+        for (int x = 0; x < 102; ++x)
+            for (int y = 0; y < 62; ++y)
+                r.Map[x][y] = char('A' + (x + y) % 26);
+        QCOMPARE(StringToCave(encoded(r)).value(), r);
+    }
+
+    void randomRecordsRoundTrip()
+    {
+        QRandomGenerator rng(20261208);
+        for (int round = 0; round < 500; ++round) {
+            CaveRecord r;
+            r.TotalTime = static_cast<int16_t>(rng.bounded(5, 1000));
+            r.GemsNeeded = static_cast<int16_t>(rng.bounded(0, 1000));
+            r.Points = static_cast<uint8_t>(rng.bounded(0, 100));
+            r.BonusPoints = static_cast<uint8_t>(rng.bounded(0, 100));
+            r.MagicWallTime = static_cast<uint8_t>(rng.bounded(1, 151));
+            r.AmoebaTime = static_cast<uint8_t>(rng.bounded(1, 151));
+            r.Atmosphere = static_cast<uint8_t>(rng.bounded(0, 15));
+            r.MudPermeability = static_cast<uint8_t>(rng.bounded(0, 9));
+            r.Width = static_cast<uint8_t>(rng.bounded(5, 51));
+            r.Height = static_cast<uint8_t>(rng.bounded(5, 31));
+            const auto text = [&rng](int maxLen) {
+                QByteArray t(rng.bounded(0, maxLen + 1), '\0');
+                for (char &c : t)
+                    c = static_cast<char>(rng.bounded(0, 256));
+                return t;
+            };
+            r.Name = text(190);
+            r.Description = text(190);
+            r.Trailer = text(20);
+            if (r.Trailer.size() >= 5 && r.Trailer.at(r.Trailer.size() - 5) == '-')
+                r.Trailer[r.Trailer.size() - 5] = 'x';
+            for (int x = 0; x < r.Width; ++x)
+                for (int y = 0; y < r.Height; ++y)
+                    r.Map[x][y] = static_cast<char>(rng.bounded(0, 256));
+            const QByteArray s = encoded(r);
+            QCOMPARE(s.size(), 13 + r.Name.size() + r.Description.size() + r.Width * r.Height + r.Trailer.size());
+            const auto back = StringToCave(s);
+            QVERIFY(back.ok());
+            QCOMPARE(back.value(), r);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCaveString)
+#include "tst_cavestring.moc"

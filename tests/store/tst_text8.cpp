@@ -1,0 +1,60 @@
+#include "common/cellchars.h"
+#include "common/text8.h"
+
+#include <QtTest>
+
+class TestText8 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyCodeComesBack()
+    {
+        QByteArray all;
+        for (int c = 0; c < 256; ++c)
+            all.append(char(c));
+        QCOMPARE(Text8::fromUnicode(Text8::toUnicode(all)), all);
+        QCOMPARE(Text8::fromBoxText(Text8::toBoxText(all)), all);
+    }
+
+    void czechLetters()
+    {
+        QCOMPARE(Text8::toUnicode("\xD7"), QStringLiteral("×"));
+        QCOMPARE(Text8::fromUnicode(QStringLiteral("Příliš žluťoučký kůň")),
+                 QByteArray("P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2"));
+    }
+
+    void lineBreaks()
+    {
+        QCOMPARE(Text8::toBoxText("a\r\nb"), QStringLiteral("a\nb"));
+        QCOMPARE(Text8::fromBoxText(QStringLiteral("a\nb\nc")), QByteArray("a\r\nb\r\nc"));
+        for (const QByteArray &raw : {QByteArray("a\rb"), QByteArray("a\nb"), QByteArray("\n\r\r\n\r"),
+                                      QByteArray("\r\n\r\n")})
+            QCOMPARE(Text8::fromBoxText(Text8::toBoxText(raw)), raw);
+    }
+
+    void cellTable()
+    {
+        QCOMPARE(ObjectForCell('.'), 0);
+        QCOMPARE(ObjectForCell('$'), 35);
+        QCOMPARE(ObjectForCell('C'), 29);
+        QCOMPARE(ObjectForCell('H'), 4);
+        QCOMPARE(ObjectForCell('7'), 4);
+        QCOMPARE(ObjectForCell('0'), UnknownObject);
+        QCOMPARE(ObjectForCell(' '), UnknownObject);
+        QCOMPARE(ObjectForCell('a'), UnknownObject);
+        QCOMPARE(ObjectForCell('\0'), UnknownObject);
+        QCOMPARE(HeroVariantForCell('0'), 0);
+        QCOMPARE(HeroVariantForCell('9'), 9);
+        // every entry but the hero paints with itself
+        for (int k = 0; k < ObjectCount; ++k)
+            if (k != HeroObject)
+                QCOMPARE(ObjectForCell(PaletteObjects[k].cell), k);
+        QSet<char> cells;
+        for (const auto &o : PaletteObjects)
+            cells.insert(o.cell);
+        QCOMPARE(cells.size(), ObjectCount);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestText8)
+#include "tst_text8.moc"

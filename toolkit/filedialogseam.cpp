@@ -1,0 +1,45 @@
+#include "toolkit/filedialogseam.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+namespace {
+
+Vb::FileDialogAnswerer &answerer()
+{
+    static Vb::FileDialogAnswerer a;
+    return a;
+}
+
+} // namespace
+
+namespace Vb {
+
+QString RunFileDialog(QWidget *owner, const FileDialogRequest &request)
+{
+    if (answerer())
+        return answerer()(request);
+
+    QFileDialog dialog(owner, request.title);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("%1 (%2)").arg(request.filterName, request.filterPattern));
+    dialog.setDefaultSuffix(request.defaultExtension);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.save);
+    if (request.showHidden)
+        dialog.setFilter(dialog.filter() | QDir::Hidden | QDir::System);
+    if (!request.initialDir.isEmpty())
+        dialog.setDirectory(request.initialDir);
+    if (!request.initialName.isEmpty())
+        dialog.selectFile(request.initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void setFileDialogAnswerer(FileDialogAnswerer a)
+{
+    answerer() = std::move(a);
+}
+
+} // namespace Vb

@@ -1,0 +1,60 @@
+#include "toolkit/msgbox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+Vb::MessageAnswerer &answerer()
+{
+    static Vb::MessageAnswerer a;
+    return a;
+}
+
+} // namespace
+
+namespace Vb {
+
+MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title,
+                 QWidget *parent)
+{
+    const MessageRequest request{text, title, buttons, icon};
+    if (answerer())
+        return answerer()(request);
+
+    QMessageBox box(parent ? parent : QApplication::activeWindow());
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Editor komnat") : title);
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    box.setText(shown);
+    box.setIcon(icon == MsgQuestion      ? QMessageBox::Question
+                : icon == MsgInformation ? QMessageBox::Information
+                                         : QMessageBox::NoIcon);
+    if (buttons == MsgYesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Storno"));
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    box.exec();
+    if (buttons != MsgYesNoCancel)
+        return MsgOk;
+    const auto *clicked = box.clickedButton();
+    if (clicked == box.button(QMessageBox::Yes))
+        return MsgYes;
+    if (clicked == box.button(QMessageBox::No))
+        return MsgNo;
+    return MsgCancel;
+}
+
+void setMessageAnswerer(MessageAnswerer a)
+{
+    answerer() = std::move(a);
+}
+
+} // namespace Vb
