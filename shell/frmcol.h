@@ -14,4 +14,6 @@ public:
     uint8_t Selected = 0;
     void lblCName_Click(int) {}
     void Form_Resize() {}
+    // One step of the roll-down sheet (roll codes 11 and 12), run by the main window's roll timer.
+    void SheetRollStep(int) {}
 };

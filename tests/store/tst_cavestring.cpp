@@ -1,3 +1,4 @@
+#include "store/defaultcave.h"
 #include "store/modzorbel.h"
 
 #include <QRandomGenerator>
@@ -270,6 +271,22 @@ private slots:
             for (int y = 0; y < 62; ++y)
                 r.Map[x][y] = char('A' + (x + y) % 26);
         QCOMPARE(StringToCave(encoded(r)).value(), r);
+    }
+
+    void defaultChamber()
+    {
+        const CaveRecord r = DefaultCave();
+        QCOMPARE(r.Name, QByteArray("Nepojmenovan\xE1 19\xD7" "11"));
+        const QByteArray s = encoded(r);
+        const QByteArray grid = s.mid(13 + r.Name.size() + r.Description.size(), 209);
+        QCOMPARE(grid.left(19), QByteArray(19, 'W'));
+        QCOMPARE(grid.mid(19 * 2, 19), QByteArray("W;1;;;;;;;;;;;;;;;W"));
+        QCOMPARE(grid.mid(19 * 9, 19), QByteArray("W;;;;;;;;;;;;;;;;;T"));
+        QCOMPARE(grid.right(19), QByteArray(19, 'W'));
+        const CaveRecord big = DefaultCave(25, 14);
+        QCOMPARE(big.Name, QByteArray("Nepojmenovan\xE1 25\xD7" "14"));
+        QCOMPARE(big.Map[24][12], 'T');
+        QCOMPARE(big.Map[25][0], '\0');
     }
 
     void randomRecordsRoundTrip()
