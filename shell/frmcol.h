@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include <cstdint>
@@ -14,6 +15,7 @@ public:
     uint8_t Selected = 0;
     void lblCName_Click(int) {}
     void Form_Resize() {}
+    void SetRowName(int, const QString &) {}
     // One step of the roll-down sheet (roll codes 11 and 12), run by the main window's roll timer.
     void SheetRollStep(int) {}
 };

@@ -46,6 +46,8 @@ public:
     void SaveCave(const QByteArray &cave, int no);
     void OpenCave(const QByteArray &cave, int no);
     void ShowCave(int no);
+    // Closing the frame: every chamber window stores its chamber and unloads.
+    void UnloadCaves();
 
     // ---- set window and size dialog (created once, on first use) ----
     frmCol *Col();
@@ -109,4 +111,10 @@ private:
     std::array<frmCave *, 151> m_caves{};
     frmCol *m_col = nullptr;
     frmSize *m_size = nullptr;
+
+    // open set and chamber windows: the cloning source (a slot of Caves, a cell, the stroke origin)
+    int m_cloneCave = 0;
+    float m_cloneX = 0, m_cloneY = 0;
+    float m_strokeStartX = 0, m_strokeStartY = 0;
+    bool m_strokeStarted = false;
 };
