@@ -206,7 +206,7 @@ void frmCave::buildPropsPage()
     auto *l1 = new QLabel(QStringLiteral("Popis komnaty :"), picTexts);
     l1->setGeometry(0, 26, 96, 17);
     for (QLabel *l : {l0, l1})
-        l->setStyleSheet(QStringLiteral("color: white;"));
+        l->setStyleSheet(QStringLiteral("color: white; font-size: 11px;"));
     txtName = new QLineEdit(picTexts);
     txtName->setGeometry(98, 0, 229, 19);
     txtName->setMaxLength(NameLimit);

@@ -59,7 +59,7 @@ void SpinBoxes::create(int i, QWidget *parent, const Spec &spec)
     const int labelWidth = spec.width - textWidth - 16;
     label->setGeometry(0, 4, labelWidth, 17);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    label->setStyleSheet(QStringLiteral("color: white;"));
+    label->setStyleSheet(QStringLiteral("color: white; font-size: 11px;"));
     Label2[k] = label;
 
     auto *txt = new QLineEdit(box);

@@ -30,6 +30,31 @@ private slots:
         QCOMPARE(w->Caption(), QString::fromUtf8("Komnata - Nepojmenovaná 19×11"));
         QVERIFY(w->picCave->hasImage());
     }
+
+    // ZB_GRAB_DIR=path writes a grab of a painted 50 by 30 chamber there.
+    void grabLargestChamber()
+    {
+        const QString dir = qEnvironmentVariable("ZB_GRAB_DIR");
+        if (dir.isEmpty())
+            QSKIP("set ZB_GRAB_DIR to grab");
+        auto m = makeMain();
+        m->resize(1400, 900);
+        CaveRecord r = DefaultCave(50, 30);
+        const char objects[] = ".RDXWAMKESLFBI#%&$:JGN";
+        for (int x = 1; x < 49; ++x)
+            for (int y = 1; y < 29; ++y)
+                if ((x * 7 + y * 3) % 5 == 0)
+                    r.Map[x][y] = objects[(x + y) % (sizeof objects - 1)];
+        r.Map[10][10] = '7';
+        m->OpenCave(chamberString(r), 1);
+        m->ShowCave(1);
+        frmCave *w = m->Caves(1);
+        w->subWindow()->resize(1340, 840);
+        QCoreApplication::processEvents();
+        QVERIFY(w->subWindow()->grab().save(dir + QStringLiteral("/chamber-window.png")));
+        w->imgBCave_Click(1);
+        QVERIFY(w->subWindow()->grab().save(dir + QStringLiteral("/chamber-props.png")));
+    }
 };
 
 QTEST_MAIN(TestCaveWindow)
