@@ -15,6 +15,10 @@ int buttons(Qt::MouseButtons b);
 // Shift state: 1 Shift, 2 Ctrl, 4 Alt.
 int shift(Qt::KeyboardModifiers m);
 
+// Key codes: letters and digits as their upper-case characters, Return 13,
+// Escape 27, Delete 46, F1 112 .. F12 123, arrows 37 to 40 and so on.
+int keyCode(int qtKey);
+
 // Where a close request comes from.
 enum CloseOrigin : int {
     CloseFromControlBox = 0,

@@ -1,0 +1,26 @@
+#include "shell/frmmain.h"
+#include "support/testsupport.h"
+
+#include <QtTest>
+
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+private slots:
+    void grab();
+};
+
+void TestMainFrame::grab()
+{
+    const QString out = qEnvironmentVariable("ZB_GRAB");
+    if (out.isEmpty())
+        QSKIP("set ZB_GRAB to a PNG path to grab the main window");
+    frmMain w;
+    w.resize(1280, 800);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.grab().save(out));
+}
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"
