@@ -312,6 +312,8 @@ void frmMain::buildPalette()
         else if (place.group != NoGroup)
             entry->Move(ColumnX(place.column), RowY(place.row), EntrySize, EntrySize);
         else
+            entry->Move(0, 0, EntrySize, EntrySize);
+        if (place.stack == NoStack && place.group == NoGroup)
             entry->hide(); // Biomasa: only its picture is used, for painting
         imgS[n] = entry;
         connect(entry, &VbControl::mouseDown, this, [this, n](int b, int s, QPointF p) {

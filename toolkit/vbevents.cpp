@@ -10,6 +10,8 @@ Vb::PopupAnswerer &popupAnswerer()
     return answerer;
 }
 
+QPoint g_lastPopup;
+
 } // namespace
 
 namespace Vb {
@@ -71,6 +73,7 @@ void DoEvents()
 QAction *PopupMenu(QMenu *menu, QPoint globalPos, QAction *defaultItem)
 {
     menu->setDefaultAction(defaultItem);
+    g_lastPopup = globalPos;
     if (popupAnswerer()) {
         QAction *chosen = popupAnswerer()(menu);
         if (chosen)
@@ -78,6 +81,11 @@ QAction *PopupMenu(QMenu *menu, QPoint globalPos, QAction *defaultItem)
         return chosen;
     }
     return menu->exec(globalPos);
+}
+
+QPoint lastPopupPosition()
+{
+    return g_lastPopup;
 }
 
 void setPopupAnswerer(PopupAnswerer answerer)

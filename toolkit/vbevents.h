@@ -34,6 +34,9 @@ void DoEvents();
 // item's handler runs before this returns. Returns the chosen item or null.
 QAction *PopupMenu(QMenu *menu, QPoint globalPos, QAction *defaultItem = nullptr);
 
+// Where the last pop-up menu opened, in global coordinates.
+QPoint lastPopupPosition();
+
 // Tests answer pop-up menus here instead of a user: given the menu, return
 // the item to choose (null dismisses it).
 using PopupAnswerer = std::function<QAction *(QMenu *)>;
