@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -133,13 +134,18 @@ void VbControl::mouseMoveEvent(QMouseEvent *e)
 void VbControl::mouseReleaseEvent(QMouseEvent *e)
 {
     emit mouseUp(Vb::button(e->button()), Vb::shift(e->modifiers()), e->position());
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+    // The release that ends a double click is no second click.
+    const bool afterDouble = std::exchange(m_doublePressed, false);
+    if (e->button() == Qt::LeftButton && !afterDouble && rect().contains(e->position().toPoint()))
         emit clicked();
 }
 
 void VbControl::mouseDoubleClickEvent(QMouseEvent *e)
 {
+    // The second press of a double click arrives as this event alone.
     emit mouseDown(Vb::button(e->button()), Vb::shift(e->modifiers()), e->position());
-    if (e->button() == Qt::LeftButton)
+    if (e->button() == Qt::LeftButton) {
+        m_doublePressed = true;
         emit doubleClicked();
+    }
 }

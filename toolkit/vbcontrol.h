@@ -45,7 +45,8 @@ signals:
     void mouseDown(int button, int shift, QPointF pos);
     void mouseMove(int button, int shift, QPointF pos);
     void mouseUp(int button, int shift, QPointF pos);
-    // After a left-button release over the control.
+    // After a left-button release over the control (not the one that ends
+    // a double click).
     void clicked();
     void doubleClicked();
 
@@ -64,4 +65,5 @@ private:
     mutable float m_width = 0;
     mutable float m_height = 0;
     mutable QRect m_shown;
+    bool m_doublePressed = false;
 };

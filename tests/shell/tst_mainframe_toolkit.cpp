@@ -70,6 +70,7 @@ private slots:
     void keyPreview();
     void mouseButtonsAndMoves();
     void pressedControlKeepsTheMoves();
+    void doubleClick();
     void fractionalGeometry();
     void controlArray();
     void popupHandlerRunsBeforeReturn();
@@ -192,6 +193,26 @@ void TestToolkit::pressedControlKeepsTheMoves()
     QCOMPARE(ea.seen.first(), (QList<int>{0, 1, 10, 10}));
     QCOMPARE(ea.seen.last(), (QList<int>{2, 1, 110, 10}));
     QVERIFY(std::none_of(ea.seen.begin(), ea.seen.end(), [](const QList<int> &e) { return e[0] == 3; }));
+}
+
+void TestToolkit::doubleClick()
+{
+    QWidget top;
+    top.resize(100, 100);
+    auto *box = new ImageBox(&top);
+    box->Move(0, 0, 50, 50);
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    Events ev;
+    ev.watch(box);
+    int doubles = 0;
+    connect(box, &VbControl::doubleClicked, [&doubles] { ++doubles; });
+    QWindow *win = top.windowHandle();
+    QTest::mouseDClick(win, Qt::LeftButton, {}, QPoint(5, 5));
+    // One press each, one click for the pair, then the double click.
+    QCOMPARE(ev.seen, (QList<QList<int>>{{0, 1, 5, 5}, {2, 1, 5, 5}, {3, 0, 0, 0},
+                                         {0, 1, 5, 5}, {2, 1, 5, 5}}));
+    QCOMPARE(doubles, 1);
 }
 
 void TestToolkit::fractionalGeometry()
