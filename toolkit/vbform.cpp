@@ -12,6 +12,30 @@ namespace {
 bool g_frameClosing = false;
 }
 
+// One filter for all forms: a key press goes first to the form with key
+// preview that holds the focused control; the control still gets it.
+class KeyPreviewFilter : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        // Only the first delivery, to the focused control, not its propagation.
+        if (e->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+            watched != QApplication::focusWidget())
+            return false;
+        for (QObject *o = watched; o; o = o->parent()) {
+            if (auto *form = qobject_cast<VbForm *>(o)) {
+                if (form->KeyPreview) {
+                    auto *k = static_cast<QKeyEvent *>(e);
+                    form->Form_KeyDown(Vb::keyCode(k->key()), Vb::shift(k->modifiers()));
+                }
+                break;
+            }
+        }
+        return false;
+    }
+};
+
 VbForm::VbForm(QMdiArea *frame)
 {
     m_sub = frame->addSubWindow(this);
@@ -19,7 +43,12 @@ VbForm::VbForm(QMdiArea *frame)
     m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
     QWidget::setVisible(false);
     m_sub->hide();
-    qApp->installEventFilter(this);
+    static KeyPreviewFilter *filter = nullptr;
+    if (!filter) {
+        filter = new KeyPreviewFilter;
+        filter->setParent(qApp);
+        qApp->installEventFilter(filter);
+    }
 }
 
 void VbForm::setVisible(bool visible)
@@ -69,20 +98,6 @@ void VbForm::closeEvent(QCloseEvent *e)
         e->ignore();
     else
         e->accept();
-}
-
-bool VbForm::eventFilter(QObject *watched, QEvent *e)
-{
-    // The first delivery of a key press goes to the focused control; the
-    // window sees it then, and the control still gets it.
-    if (KeyPreview && e->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto *w = static_cast<QWidget *>(watched);
-        if (w == QApplication::focusWidget() && (w == this || isAncestorOf(w))) {
-            auto *k = static_cast<QKeyEvent *>(e);
-            Form_KeyDown(Vb::keyCode(k->key()), Vb::shift(k->modifiers()));
-        }
-    }
-    return QWidget::eventFilter(watched, e);
 }
 
 namespace Vb {

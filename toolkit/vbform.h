@@ -33,9 +33,10 @@ protected:
     virtual void Form_KeyDown(int KeyCode, int Shift);
 
     void closeEvent(QCloseEvent *e) override;
-    bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
+    friend class KeyPreviewFilter;
+
     QMdiSubWindow *m_sub = nullptr;
     bool m_unloading = false;
 };
