@@ -54,16 +54,6 @@ const SpinBoxes::Spec PropSpins[7] = {
     {QStringLiteral("Čas améby :"), QStringLiteral("01150"), 3, 316, 75, 134},
 };
 
-int vbKeyCode(const QKeyEvent *e)
-{
-    switch (e->key()) {
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    default: return e->key() & 0xFFFF;
-    }
-}
-
 } // namespace
 
 // The four circles of the atmosphere selection, drawn over the buttons.
@@ -97,8 +87,9 @@ protected:
     }
 };
 
-frmCave::frmCave(QWidget *parent) : QWidget(parent)
+frmCave::frmCave() : VbForm(frmMain::instance()->mdiArea())
 {
+    KeyPreview = true;
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0x4a, 0x2a, 0x10));
@@ -141,26 +132,15 @@ frmCave::frmCave(QWidget *parent) : QWidget(parent)
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, &frmCave::Timer1_Timer);
 
-    for (QWidget *w : findChildren<QWidget *>())
-        w->installEventFilter(this);
-    installEventFilter(this);
-
-    if (auto *m = mainWindow()) {
-        m_sub = m->mdiArea()->addSubWindow(this);
-        m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_sub->resize(700, 480);
-        m_sub->hide();
-        connect(m_sub, &QMdiSubWindow::windowStateChanged, this,
-                [this](Qt::WindowStates before, Qt::WindowStates now) {
-                    const bool was = before & Qt::WindowActive, is = now & Qt::WindowActive;
-                    if (is && !was)
-                        Form_Activate();
-                    else if (was && !is)
-                        Form_Deactivate();
-                });
-    } else {
-        hide();
-    }
+    subWindow()->resize(700, 480);
+    connect(subWindow(), &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates before, Qt::WindowStates now) {
+                const bool was = before & Qt::WindowActive, is = now & Qt::WindowActive;
+                if (is && !was)
+                    Form_Activate();
+                else if (was && !is)
+                    Form_Deactivate();
+            });
 }
 
 void frmCave::buildMapPage()
@@ -238,32 +218,7 @@ void frmCave::buildPropsPage()
 
 bool frmCave::Visible() const
 {
-    return m_sub ? !m_sub->isHidden() : !isHidden();
-}
-
-void frmCave::Show()
-{
-    if (m_sub) {
-        QWidget::show();
-        m_sub->show();
-    } else {
-        show();
-    }
-}
-
-void frmCave::Hide()
-{
-    if (m_sub)
-        m_sub->hide();
-    else
-        hide();
-}
-
-void frmCave::setCaption(const QString &caption)
-{
-    setWindowTitle(caption);
-    if (m_sub)
-        m_sub->setWindowTitle(caption);
+    return !subWindow()->isHidden();
 }
 
 void frmCave::setChanged()
@@ -347,7 +302,7 @@ void frmCave::RefreshCave()
                 m->mnuH_Click(d);
             PREKR(X, Y, k);
             if (Caption() == OutOfMemory) {
-                Hide();
+                hide();
                 return;
             }
         }
@@ -417,20 +372,10 @@ void frmCave::Form_QueryUnload(int &Cancel, int UnloadMode)
 {
     if (UnloadMode != Vb::CloseFromFrame)
         Cancel = 1;
-    Hide();
+    hide();
     picCave->Cls();
     picCave->setSurfaceSize(1, 1);
     SaveToColl();
-}
-
-void frmCave::closeEvent(QCloseEvent *e)
-{
-    int cancel = 0;
-    Form_QueryUnload(cancel, closeOrigin);
-    if (cancel)
-        e->ignore();
-    else
-        e->accept();
 }
 
 void frmCave::resizeEvent(QResizeEvent *)
@@ -440,14 +385,7 @@ void frmCave::resizeEvent(QResizeEvent *)
 
 bool frmCave::eventFilter(QObject *obj, QEvent *e)
 {
-    if (e->type() == QEvent::KeyPress) {
-        // Only the first receiver sees it: a key the control passes on to its parents is the same key.
-        QWidget *focus = QApplication::focusWidget();
-        if (obj == focus || (obj == this && !focus)) {
-            auto *k = static_cast<QKeyEvent *>(e);
-            Form_KeyDown(vbKeyCode(k), Vb::shift(k->modifiers()));
-        }
-    } else if (e->type() == QEvent::MouseButtonPress) {
+    if (e->type() == QEvent::MouseButtonPress) {
         for (int i : {0, 1, 3}) {
             if (obj == lblCave[static_cast<size_t>(i)]) {
                 auto *me = static_cast<QMouseEvent *>(e);
@@ -463,7 +401,7 @@ bool frmCave::eventFilter(QObject *obj, QEvent *e)
 void frmCave::Form_Resize()
 {
     if (auto *m = mainWindow()) {
-        const bool maxed = m_sub && m_sub->isMaximized();
+        const bool maxed = subWindow()->isMaximized();
         for (int g : {3, 7, 8, 9})
             if (ImageBox *strip = m->imgG[static_cast<size_t>(g)])
                 strip->setVisible(maxed);
@@ -582,7 +520,7 @@ void frmCave::FillTool(int X, int Y, int Button)
 void frmCave::ShowBusy()
 {
     setCaption(Caption() + BusyMark);
-    (m_sub ? static_cast<QWidget *>(m_sub) : this)->repaint();
+    subWindow()->repaint();
 }
 
 void frmCave::HideBusy()
@@ -592,7 +530,7 @@ void frmCave::HideBusy()
         c.chop(BusyMark.size());
         setCaption(c);
     }
-    (m_sub ? static_cast<QWidget *>(m_sub) : this)->repaint();
+    subWindow()->repaint();
 }
 
 static QColor previewColour(int Button)

@@ -4,6 +4,7 @@
 #include "editor/piccave.h"
 #include "editor/spinbox.h"
 #include "toolkit/imagebox.h"
+#include "toolkit/vbform.h"
 #include "toolkit/vbtimer.h"
 
 #include <QByteArray>
@@ -23,11 +24,11 @@ class AtmRing;
 
 // A chamber window: an MDI child of the main window that edits one chamber of
 // the open set. It is hidden, never destroyed, when the user closes it.
-class frmCave : public QWidget
+class frmCave : public VbForm
 {
     Q_OBJECT
 public:
-    explicit frmCave(QWidget *parent = nullptr);
+    frmCave();
 
     int16_t CaveNo = 0;
     QString CaveName;
@@ -40,13 +41,8 @@ public:
     // "free", or the window's slot in frmMain's window table as decimal text.
     QString Tag = QStringLiteral("free");
 
-    // The window as a whole (its MDI frame included).
+    // The window as a whole, its MDI frame included (show() and hide() act on both).
     bool Visible() const;
-    void Show();
-    void Hide();
-    QString Caption() const { return windowTitle(); }
-    void setCaption(const QString &caption);
-    QMdiSubWindow *subWindow() const { return m_sub; }
     const CaveRecord &record() const { return m_cave; }
 
     // ---- controls ----
@@ -83,8 +79,8 @@ public:
     // ---- handlers ----
     void Form_Activate();
     void Form_Deactivate();
-    void Form_KeyDown(int KeyCode, int Shift);
-    void Form_QueryUnload(int &Cancel, int UnloadMode);
+    void Form_KeyDown(int KeyCode, int Shift) override;
+    void Form_QueryUnload(int &Cancel, int UnloadMode) override;
     void Form_Resize();
     void picCave_MouseDown(int Button, int Shift, double X, double Y);
     void picCave_MouseMove(int Button, int Shift, double X, double Y);
@@ -104,12 +100,7 @@ public:
     // The picture that painting uses for a cell character.
     static Picture CellPicture(char c);
 
-    // Where closing the window comes from when it is closed through Qt; the
-    // main window sets CloseFromFrame before it closes its children.
-    int closeOrigin = 0;
-
 protected:
-    void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
     bool eventFilter(QObject *obj, QEvent *e) override;
 
@@ -135,7 +126,6 @@ private:
     void buildPropsPage();
 
     CaveRecord m_cave;
-    QMdiSubWindow *m_sub = nullptr;
     AtmRing *m_ring = nullptr;
     bool m_active = false;
     // The chamber string could not be read: the open set keeps it as it was

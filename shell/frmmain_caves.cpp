@@ -48,25 +48,21 @@ void frmMain::ShowCave(int no)
         return;
     w->picCave->setEnabled(false);
     if (!w->Visible()) {
-        w->Show();
+        w->show();
         w->RefreshCave();
     }
     if (w->Caption() != QLatin1String("Out of memory")) {
-        if (QMdiSubWindow *sub = w->subWindow())
-            m_mdi->setActiveSubWindow(sub);
-        w->setFocus();
+        w->SetFocus();
     }
     Vb::DoEvents();
     w->picCave->setEnabled(true);
 }
 
-void frmMain::UnloadCaves()
+void frmMain::ShowCloneMarkers(bool visible)
 {
-    for (frmCave *w : m_caves) {
-        if (!w)
-            continue;
-        w->closeOrigin = Vb::CloseFromFrame;
-        w->close();
+    if (frmCave *w = Caves(m_cloneCave)) {
+        w->picCave->shpClone.setVisible(visible);
+        w->picCave->shpClone2.setVisible(w->picCave->shpClone.Visible());
     }
 }
 
