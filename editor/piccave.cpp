@@ -67,6 +67,8 @@ PicCave::PicCave(QWidget *parent)
       LineLine(this, CaveShape::Line, QColor(255, 255, 127), 3)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The auto-scroll follows the pointer with no button held too.
+    setMouseTracking(true);
     resize(1, 1);
 }
 
