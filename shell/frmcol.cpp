@@ -1,16 +1,14 @@
 #include "shell/frmcol.h"
 
-#include "shell/colbox.h"
-#include "shell/collabel.h"
 #include "shell/collayout.h"
 #include "shell/frmmain.h"
 #include "shell/sheetroll.h"
 #include "store/allowedtext.h"
 #include "toolkit/imagebox.h"
+#include "toolkit/picturebox.h"
 #include "toolkit/vbevents.h"
+#include "toolkit/vblabel.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -35,12 +33,12 @@ QFont arialBold(double points)
     return f;
 }
 
-void fill(QWidget *w, QColor c)
+PictureBox *box(QWidget *parent, QColor back, QRect geometry)
 {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
+    auto *b = new PictureBox(parent);
+    b->setBackColor(back);
+    b->Move(geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    return b;
 }
 
 void styleBox(QWidget *box, double points, QColor text)
@@ -51,48 +49,30 @@ void styleBox(QWidget *box, double points, QColor text)
                            .arg(text.name()));
 }
 
-int px(double v) { return int(std::lround(v)); }
-
-int keyCode(int qtKey)
-{
-    switch (qtKey) {
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_F4: return 115;
-    default: return 0;
-    }
-}
-
 frmMain *Main() { return frmMain::instance(); }
 
 } // namespace
 
-frmCol::frmCol(QWidget *parent) : QWidget(parent)
+frmCol::frmCol(QMdiArea *frame) : VbForm(frame)
 {
-    setWindowTitle(QStringLiteral("Sada komnat"));
-    fill(this, WindowBack);
+    setCaption(QStringLiteral("Sada komnat"));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, WindowBack);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    KeyPreview = true;
+    setFocusPolicy(Qt::StrongFocus);
     resize(448, 409);
     buildList();
     buildButtons();
     buildSheet();
     Form_Load();
-    // The window sees every key before the focused control (which still gets it).
-    for (QWidget *w : findChildren<QWidget *>())
-        if (w->focusPolicy() != Qt::NoFocus)
-            w->installEventFilter(this);
-    setFocusPolicy(Qt::StrongFocus);
 }
 
 void frmCol::buildSheet()
 {
-    Picture2 = new QWidget(this);
-    fill(Picture2, SheetBack);
-    Picture2->setGeometry(0, 0, 448, 53);
-
-    Picture1[1] = new QWidget(Picture2);
-    Picture1[1]->setGeometry(54, 6, 340, 283);
+    Picture2 = box(this, SheetBack, {0, 0, 448, 53});
+    Picture1[1] = box(Picture2, SheetBack, {54, 6, 340, 283});
 
     struct BoxDesign
     {
@@ -148,11 +128,10 @@ void frmCol::buildSheet()
     connect(txtCongr, &QPlainTextEdit::textChanged, this, [this] { setChanged(); });
     connect(txtCaves, &QLineEdit::textChanged, this, [this] { txtCaves_Change(); });
 
-    Picture1[0] = new QWidget(Picture2);
-    Picture1[0]->setGeometry(200, 29, 48, 20);
+    Picture1[0] = box(Picture2, SheetBack, {200, 29, 48, 20});
     Image1 = new ImageBox(Picture1[0]);
     Image1->setPicture(Picture(QStringLiteral("rollbtn")));
-    Image1->setGeometry(0, 0, 96, 40);
+    Image1->Move(0, 0, 96, 40);
     Image1->setCursor(Qt::PointingHandCursor);
     connect(Image1, &ImageBox::mouseDown, this, [this] { Image1_MouseDown(); });
     connect(Image1, &ImageBox::mouseUp, this, [this] { Image1_MouseUp(); });
@@ -162,10 +141,8 @@ void frmCol::buildSheet()
 
 void frmCol::buildList()
 {
-    picCaves = new ColBox(ListBack, this);
-    picCaves->setGeometry(ColLayout::FrameLeft, ColLayout::FrameTop, 432, 300);
-    picCavesIn = new ColBox(ListBack, picCaves);
-    picCavesIn->setGeometry(0, 0, 432, 0);
+    picCaves = box(this, ListBack, {ColLayout::FrameLeft, ColLayout::FrameTop, 432, 300});
+    picCavesIn = box(picCaves, ListBack, {0, 0, 432, 0});
     VScroll1 = new QScrollBar(Qt::Vertical, picCaves);
     VScroll1->setGeometry(432, 0, ColLayout::ScrollWidth, 300);
     VScroll1->setRange(0, 0);
@@ -180,29 +157,28 @@ void frmCol::buildList()
 
     imgSel = new ImageBox(picCavesIn);
     imgSel->setPicture(Picture(QStringLiteral("selbar")));
-    imgSel->setGeometry(0, -48, 430, ColLayout::RowHeight);
+    imgSel->Move(0, -48, 430, ColLayout::RowHeight);
     // An image control takes no mouse of its own: the canvas under it does.
     imgSel->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    auto *no = new ColLabel(picCavesIn);
-    no->setText(QStringLiteral("000"));
-    no->setGeometry(0, 0, 21, 16);
+    auto *no = new VbLabel(QStringLiteral("000"), picCavesIn);
+    no->Move(0, 0, 21, 16);
     no->setFont(arialBold(9.75));
-    no->setStyleSheet(QStringLiteral("color: white;"));
+    no->setForeColor(Qt::white);
     no->hide();
-    auto *name = new ColLabel(picCavesIn);
-    name->setGeometry(18, 1, 1900, 14);
+    auto *name = new VbLabel(picCavesIn);
+    name->Move(18, 1, 1900, 14);
     name->setFont(arialBold(8.25));
-    name->setStyleSheet(QStringLiteral("color: white;"));
+    name->setForeColor(Qt::white);
     name->hide();
     lblCNo.push_back(no);
     lblCName.push_back(name);
 
-    connect(picCaves, &ColBox::mouseDown, this,
+    connect(picCaves, &PictureBox::mouseDown, this,
             [this](int b, int s, QPointF p) { picCaves_MouseMove(b, s, float(p.x()), float(p.y())); });
-    connect(picCaves, &ColBox::mouseMove, this,
+    connect(picCaves, &PictureBox::mouseMove, this,
             [this](int b, int s, QPointF p) { picCaves_MouseMove(b, s, float(p.x()), float(p.y())); });
-    connect(picCavesIn, &ColBox::mouseMove, this,
+    connect(picCavesIn, &PictureBox::mouseMove, this,
             [this](int b, int s, QPointF p) { picCavesIn_MouseMove(b, s, float(p.x()), float(p.y())); });
 }
 
@@ -211,30 +187,26 @@ void frmCol::buildButtons()
     const std::array<const char16_t *, 5> captions{u"Editovat", u"Přidat", u"Smazat", u"  Nahoru", u"Dolu  "};
     const std::array<int, 5> panel{0, 0, 0, 1, 1};
     const std::array<int, 5> left{0, 104, 208, 97, 0};
-    picButtons[0] = new QWidget(this);
-    picButtons[0]->resize(ColLayout::Panel0Width, ColLayout::Panel0Height);
-    picButtons[1] = new QWidget(this);
-    picButtons[1]->resize(ColLayout::Panel1Width, ColLayout::Panel1Height);
+    picButtons[0] = box(this, WindowBack, {0, 0, ColLayout::Panel0Width, ColLayout::Panel0Height});
+    picButtons[1] = box(this, WindowBack, {0, 0, ColLayout::Panel1Width, ColLayout::Panel1Height});
     for (int i = 0; i < 5; ++i) {
-        picArrow[i] = new QWidget(picButtons[panel[i]]);
-        picArrow[i]->setGeometry(left[i], 0, 96, 20);
+        picArrow[i] = box(picButtons[panel[i]], WindowBack, {left[i], 0, 96, 20});
         imgBCave[i] = new ImageBox(picArrow[i]);
-        imgBCave[i]->setGeometry(0, 0, 96, 40);
-        lblCave[i] = new ColLabel(picArrow[i]);
-        lblCave[i]->setText(QString::fromUtf16(captions[i]));
-        lblCave[i]->setGeometry(0, 2, 96, 13);
+        imgBCave[i]->Move(0, 0, 96, 40);
+        lblCave[i] = new VbLabel(QString::fromUtf16(captions[i]), picArrow[i]);
+        lblCave[i]->Move(0, 2, 96, 13);
         lblCave[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         lblCave[i]->setFont(arialBold(8.25));
-        lblCave[i]->setStyleSheet(QStringLiteral("color: white;"));
+        lblCave[i]->setForeColor(Qt::white);
         for (QObject *src : {static_cast<QObject *>(imgBCave[i]), static_cast<QObject *>(lblCave[i])}) {
             if (auto *img = qobject_cast<ImageBox *>(src)) {
                 connect(img, &ImageBox::mouseDown, this, [this, i] { imgBCave_MouseDown(i); });
                 connect(img, &ImageBox::mouseUp, this, [this, i] { imgBCave_MouseUp(i); });
                 connect(img, &ImageBox::clicked, this, [this, i] { imgBCave_Click(i); });
-            } else if (auto *lbl = qobject_cast<ColLabel *>(src)) {
-                connect(lbl, &ColLabel::mouseDown, this, [this, i] { imgBCave_MouseDown(i); });
-                connect(lbl, &ColLabel::mouseUp, this, [this, i] { imgBCave_MouseUp(i); });
-                connect(lbl, &ColLabel::clicked, this, [this, i] { imgBCave_Click(i); });
+            } else if (auto *lbl = qobject_cast<VbLabel *>(src)) {
+                connect(lbl, &VbLabel::mouseDown, this, [this, i] { imgBCave_MouseDown(i); });
+                connect(lbl, &VbLabel::mouseUp, this, [this, i] { imgBCave_MouseUp(i); });
+                connect(lbl, &VbLabel::clicked, this, [this, i] { imgBCave_Click(i); });
             }
         }
     }
@@ -275,31 +247,30 @@ void frmCol::CreateRow(int k)
     }
     if (lblCNo[k])
         return;
-    auto *no = new ColLabel(picCavesIn);
+    auto *no = new VbLabel(QStringLiteral("0%1").arg(k).right(2), picCavesIn);
     no->setFont(lblCNo[0]->font());
-    no->setStyleSheet(lblCNo[0]->styleSheet());
-    no->setGeometry(0, (k - 1) * ColLayout::RowHeight, 21, 16);
-    no->setText(QStringLiteral("0%1").arg(k).right(2));
-    auto *name = new ColLabel(picCavesIn);
+    no->setForeColor(lblCNo[0]->ForeColor());
+    no->Move(0, (k - 1) * ColLayout::RowHeight, 21, 16);
+    auto *name = new VbLabel(picCavesIn);
     name->setFont(lblCName[0]->font());
-    name->setStyleSheet(lblCName[0]->styleSheet());
-    name->setGeometry(18, (k - 1) * ColLayout::RowHeight + 1, 1900, 14);
+    name->setForeColor(lblCName[0]->ForeColor());
+    name->Move(18, (k - 1) * ColLayout::RowHeight + 1, 1900, 14);
     lblCNo[k] = no;
     lblCName[k] = name;
     // Handlers look the row up by label, so a row keeps working whatever is renumbered.
-    connect(no, &ColLabel::mouseDown, this, [this, k](int b, int s, QPointF p) {
+    connect(no, &VbLabel::mouseDown, this, [this, k](int b, int s, QPointF p) {
         lblCName_MouseMove(k, b, s, float(p.x()), float(p.y()));
     });
-    connect(no, &ColLabel::mouseMove, this, [this, k](int b, int s, QPointF p) {
+    connect(no, &VbLabel::mouseMove, this, [this, k](int b, int s, QPointF p) {
         lblCName_MouseMove(k, b, s, float(p.x()), float(p.y()));
     });
-    connect(no, &ColLabel::doubleClicked, this, [this, k] { lblCNo_DblClick(k); });
-    connect(name, &ColLabel::mouseDown, this,
+    connect(no, &VbLabel::doubleClicked, this, [this, k] { lblCNo_DblClick(k); });
+    connect(name, &VbLabel::mouseDown, this,
             [this, k](int b, int s, QPointF p) { lblCName_MouseMove(k, b, s, float(p.x()), float(p.y())); });
-    connect(name, &ColLabel::mouseMove, this,
+    connect(name, &VbLabel::mouseMove, this,
             [this, k](int b, int s, QPointF p) { lblCName_MouseMove(k, b, s, float(p.x()), float(p.y())); });
-    connect(name, &ColLabel::clicked, this, [this, k] { lblCName_Click(k); });
-    connect(name, &ColLabel::doubleClicked, this, [this, k] { lblCName_DblClick(k); });
+    connect(name, &VbLabel::clicked, this, [this, k] { lblCName_Click(k); });
+    connect(name, &VbLabel::doubleClicked, this, [this, k] { lblCName_DblClick(k); });
     no->show();
     name->show();
 }
@@ -323,17 +294,17 @@ void frmCol::DestroyRow(int k)
 
 bool frmCol::RowExists(int k) const { return k >= 1 && k < int(lblCNo.size()) && lblCNo[k]; }
 
-QString frmCol::RowName(int k) const { return RowExists(k) ? lblCName[k]->text() : QString(); }
+QString frmCol::RowName(int k) const { return RowExists(k) ? lblCName[k]->Caption() : QString(); }
 
 void frmCol::SetRowName(int row, const QString &name)
 {
     if (RowExists(row))
-        lblCName[row]->setText(name);
+        lblCName[row]->setCaption(name);
 }
 
 void frmCol::SetCanvasHeight(int h) { picCavesIn->resize(picCavesIn->width(), h); }
 
-void frmCol::SetSelTop(int top) { imgSel->move(imgSel->x(), top); }
+void frmCol::SetSelTop(int top) { imgSel->setTop(top); }
 
 int frmCol::SelTop() const { return imgSel->y(); }
 
@@ -397,32 +368,6 @@ void frmCol::Form_KeyDown(int KeyCode, int)
         lblCName_DblClick(Selected);
 }
 
-void frmCol::keyPressEvent(QKeyEvent *e)
-{
-    // A key a box left unused comes up here too; it has been seen already.
-    if (e != m_boxKey)
-        Form_KeyDown(keyCode(e->key()), Vb::shift(e->modifiers()));
-    m_boxKey = nullptr;
-    QWidget::keyPressEvent(e);
-}
-
-void frmCol::keyReleaseEvent(QKeyEvent *e)
-{
-    m_boxKey = nullptr;
-    QWidget::keyReleaseEvent(e);
-}
-
-bool frmCol::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto *k = static_cast<QKeyEvent *>(event);
-        m_boxKey = k;
-        Form_KeyDown(keyCode(k->key()), Vb::shift(k->modifiers()));
-    } else if (event->type() == QEvent::KeyRelease) {
-        m_boxKey = nullptr;
-    }
-    return QWidget::eventFilter(watched, event);
-}
 
 // ---- buttons ----
 
@@ -446,7 +391,7 @@ void frmCol::imgBCave_MouseDown(int Index)
     if (Index < 0 || Index > 4)
         return;
     imgBCave[Index]->setTop(-20);
-    lblCave[Index]->move(1, 3);
+    lblCave[Index]->Move(1, 3);
 }
 
 void frmCol::imgBCave_MouseUp(int Index)
@@ -454,7 +399,7 @@ void frmCol::imgBCave_MouseUp(int Index)
     if (Index < 0 || Index > 4)
         return;
     imgBCave[Index]->setTop(0);
-    lblCave[Index]->move(0, 2);
+    lblCave[Index]->Move(0, 2);
 }
 
 // ---- the roll-down sheet ----
@@ -467,52 +412,45 @@ void frmCol::Image1_Click()
 {
     Image1->setTop(-20);
     if (frmMain *m = Main()) {
-        m->tmrRoll->Tag = Image1->x() != 0 ? QStringLiteral("12") : QStringLiteral("11");
+        m->tmrRoll->Tag = Image1->Left() != 0 ? QStringLiteral("12") : QStringLiteral("11");
         m->tmrRoll->setEnabled(true);
     }
     Picture2->raise();
 }
 
-void frmCol::setSheetHeight(double h)
-{
-    m_sheetHeight = h;
-    Picture2->resize(width(), px(h));
-}
+void frmCol::setSheetHeight(double h) { Picture2->Move(0, 0, float(width()), float(h)); }
 
 void frmCol::SheetRollStep(int code)
 {
     if (code != SheetRoll::RollDown && code != SheetRoll::RollUp)
         return;
-    const SheetRoll::Step s = SheetRoll::step(code, m_sheetHeight, height());
+    const SheetRoll::Step s = SheetRoll::step(code, Picture2->Height(), height());
     setSheetHeight(s.height);
     if (s.stop) {
         VbTimer *t = Main() ? Main()->tmrRoll : nullptr;
         if (t)
             t->setEnabled(false);
-        Image1->move(s.faceLeft, 0);
+        Image1->Move(s.faceLeft, 0);
         if (s.chainRollUp && t) {
             t->Tag = QStringLiteral("12");
             t->setEnabled(true);
         }
     }
-    m_rollPanelTop = s.rollPanelTop;
-    Picture1[0]->move(Picture1[0]->x(), px(m_rollPanelTop));
-    m_propPanelTop = s.propPanelTop;
-    Picture1[1]->move(Picture1[1]->x(), px(m_propPanelTop));
+    Picture1[0]->setTop(float(s.rollPanelTop));
+    Picture1[1]->setTop(float(s.propPanelTop));
 }
 
 // ---- layout ----
 
 bool frmCol::minimized() const
 {
-    const QWidget *sub = parentWidget();
-    return isMinimized() || (qobject_cast<const QMdiSubWindow *>(sub) && sub->isMinimized());
+    return subWindow() && subWindow()->isMinimized();
 }
 
 void frmCol::resizeEvent(QResizeEvent *)
 {
     // The sheet is docked along the top edge at the full width.
-    Picture2->resize(width(), Picture2->height());
+    Picture2->setWidth(width());
     Form_Resize();
 }
 
@@ -528,9 +466,9 @@ void frmCol::Form_Resize()
     in.scrollValue = VScroll1->value();
     in.scrollMax = VScroll1->maximum();
     in.scrollLeft = VScroll1->x();
-    in.sheetHeight = m_sheetHeight;
+    in.sheetHeight = Picture2->Height();
     in.rollRunning = Main() && Main()->tmrRoll && Main()->tmrRoll->Enabled();
-    in.propPanelTop = m_propPanelTop;
+    in.propPanelTop = Picture1[1]->Top();
     const ColLayout::Result r = ColLayout::compute(in);
     if (!r.changed)
         return;
@@ -556,41 +494,22 @@ void frmCol::Form_Resize()
     }
     if (r.sheetFitted) {
         setSheetHeight(r.sheetHeight);
-        m_rollPanelTop = r.rollPanelTop;
-        Picture1[0]->move(Picture1[0]->x(), px(m_rollPanelTop));
+        Picture1[0]->setTop(float(r.rollPanelTop));
         if (r.startRollUp && Main()) {
             Main()->tmrRoll->Tag = QStringLiteral("12");
             Main()->tmrRoll->setEnabled(true);
         }
-        m_propPanelTop = r.propPanelTop;
-        Picture1[1]->move(Picture1[1]->x(), px(m_propPanelTop));
+        Picture1[1]->setTop(float(r.propPanelTop));
     }
-    Picture1[0]->move(r.rollPanelLeft, Picture1[0]->y());
-    Picture1[1]->move(r.propPanelLeft, Picture1[1]->y());
+    Picture1[0]->setLeft(float(r.rollPanelLeft));
+    Picture1[1]->setLeft(float(r.propPanelLeft));
     imgSel->resize(std::max(0, r.selWidth), imgSel->height());
 }
 
 // ---- showing and closing ----
 
-void frmCol::setVisible(bool visible)
-{
-    QWidget::setVisible(visible);
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        sub->setVisible(visible);
-}
-
 void frmCol::Form_QueryUnload(int &Cancel, int UnloadMode)
 {
     Cancel = UnloadMode != Vb::CloseFromFrame;
     hide();
-}
-
-void frmCol::closeEvent(QCloseEvent *e)
-{
-    int cancel = 0;
-    Form_QueryUnload(cancel, Vb::CloseFromControlBox);
-    if (cancel)
-        e->ignore();
-    else
-        e->accept();
 }

@@ -1,18 +1,18 @@
 #pragma once
 
+#include "toolkit/vbform.h"
+
 #include <QPointF>
 #include <QString>
-#include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
-class ColBox;
-class ColLabel;
 class ImageBox;
-class QKeyEvent;
+class PictureBox;
 class QLabel;
+class VbLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QScrollBar;
@@ -21,11 +21,11 @@ class QScrollBar;
 // the numbered chamber list and the buttons that act on the selected chamber.
 // It exists once, as an MDI child of the main window, and is hidden instead
 // of closed.
-class frmCol : public QWidget
+class frmCol : public VbForm
 {
     Q_OBJECT
 public:
-    explicit frmCol(QWidget *parent = nullptr);
+    explicit frmCol(QMdiArea *frame);
 
     uint8_t Selected = 0;
 
@@ -38,8 +38,8 @@ public:
     QPlainTextEdit *txtCongr = nullptr;
 
     // Rows: element 0 of each array is the invisible template.
-    std::vector<ColLabel *> lblCNo;
-    std::vector<ColLabel *> lblCName;
+    std::vector<VbLabel *> lblCNo;
+    std::vector<VbLabel *> lblCName;
     // Creates row k (number "01".."99", empty name) on the canvas, visible.
     void CreateRow(int k);
     void DestroyRow(int k);
@@ -59,9 +59,9 @@ public:
     void lblCName_MouseMove(int Index, int Button, int Shift, float X, float Y);
     void picCaves_MouseMove(int Button, int Shift, float X, float Y);
     void picCavesIn_MouseMove(int Button, int Shift, float X, float Y);
-    void Form_KeyDown(int KeyCode, int Shift);
+    void Form_KeyDown(int KeyCode, int Shift) override;
     void Form_Resize();
-    void Form_QueryUnload(int &Cancel, int UnloadMode);
+    void Form_QueryUnload(int &Cancel, int UnloadMode) override;
     void VScroll1_Change();
 
     void imgBCave_Click(int Index);
@@ -75,29 +75,23 @@ public:
     void SheetRollStep(int code);
 
     // Controls, for the store and for tests.
-    QWidget *Picture2 = nullptr;                 // the roll-down sheet
-    std::array<QWidget *, 2> Picture1{};         // roll-button panel, property panel
+    PictureBox *Picture2 = nullptr;              // the roll-down sheet
+    std::array<PictureBox *, 2> Picture1{};      // roll-button panel, property panel
     ImageBox *Image1 = nullptr;                  // the roll button's face
-    ColBox *picCaves = nullptr;                  // list frame
-    ColBox *picCavesIn = nullptr;                // list canvas
+    PictureBox *picCaves = nullptr;                  // list frame
+    PictureBox *picCavesIn = nullptr;                // list canvas
     QScrollBar *VScroll1 = nullptr;
     ImageBox *imgSel = nullptr;
-    std::array<QWidget *, 2> picButtons{};
-    std::array<QWidget *, 5> picArrow{};
+    std::array<PictureBox *, 2> picButtons{};
+    std::array<PictureBox *, 5> picArrow{};
     std::array<ImageBox *, 5> imgBCave{};
-    std::array<ColLabel *, 5> lblCave{};
+    std::array<VbLabel *, 5> lblCave{};
     std::array<QLabel *, 6> Label2{};
 
-    double sheetHeight() const { return m_sheetHeight; }
-    void setVisible(bool visible) override;
     QSize sizeHint() const override { return {448, 409}; }
 
 protected:
-    void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
-    void keyPressEvent(QKeyEvent *e) override;
-    void keyReleaseEvent(QKeyEvent *e) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
@@ -108,10 +102,4 @@ private:
     void setChanged();
     void setSheetHeight(double h);
     bool minimized() const;
-
-    // Sizes keep their fractions between roll steps, as the controls report them.
-    double m_sheetHeight = 53;
-    double m_propPanelTop = 6;
-    double m_rollPanelTop = 29;
-    const QKeyEvent *m_boxKey = nullptr; // the key press a box is handling
 };

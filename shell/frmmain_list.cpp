@@ -14,13 +14,11 @@
 frmCol *frmMain::Col()
 {
     if (!m_col) {
-        m_col = new frmCol;
-        QMdiSubWindow *sub = m_mdi->addSubWindow(m_col);
-        // Closing only hides it; it lives as long as the main window.
-        sub->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_col = new frmCol(m_mdi);
+        QMdiSubWindow *sub = m_col->subWindow();
         sub->setWindowIcon(windowIcon());
+        // The subwindow's frame around the window's inner 448 x 409.
         sub->resize(sub->sizeHint());
-        m_col->hide();
     }
     return m_col;
 }
