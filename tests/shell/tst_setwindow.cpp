@@ -233,6 +233,19 @@ private slots:
         QCOMPARE(col->imgSel->width(), 600 - 18);
     }
 
+    void minimisedThenRestored()
+    {
+        setInner(600, 100 + 85);
+        QCOMPARE(col->VScroll1->maximum(), 92);
+        const QSize inner = col->size();
+        col->subWindow()->showMinimized();
+        fillRows(20);
+        QCOMPARE(col->VScroll1->maximum(), 92);
+        col->subWindow()->showNormal();
+        QCOMPARE(col->size(), inner);
+        QCOMPARE(col->VScroll1->maximum(), 20 * 16 - 100);
+    }
+
     void layoutThresholds_data()
     {
         QTest::addColumn<int>("W");
