@@ -289,6 +289,31 @@ private slots:
         QCOMPARE(big.Map[25][0], '\0');
     }
 
+    void defaultChamberStaysInsideTheGrid_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("keptWidth");
+        QTest::addColumn<int>("keptHeight");
+        QTest::newRow("largest grid") << 102 << 62 << 102 << 62;
+        QTest::newRow("wider and taller") << 200 << 100 << 102 << 62;
+        QTest::newRow("no cells") << 0 << 0 << 3 << 3;
+        QTest::newRow("negative") << -4 << 1 << 3 << 3;
+    }
+    void defaultChamberStaysInsideTheGrid()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, keptWidth);
+        QFETCH(int, keptHeight);
+        const CaveRecord r = DefaultCave(width, height);
+        QCOMPARE(int(r.Width), keptWidth);
+        QCOMPARE(int(r.Height), keptHeight);
+        QCOMPARE(r.Map[keptWidth - 1][keptHeight - 2], 'T');
+        QCOMPARE(r.Map[2][2], '1');
+        QVERIFY(CaveToString(r).ok());
+    }
+
     void randomRecordsRoundTrip()
     {
         QRandomGenerator rng(20261208);
