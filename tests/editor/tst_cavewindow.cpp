@@ -741,6 +741,10 @@ private slots:
         QVERIFY(w->subWindow()->grab().save(dir + QStringLiteral("/chamber-window.png")));
         w->imgBCave_Click(1);
         QVERIFY(w->subWindow()->grab().save(dir + QStringLiteral("/chamber-props.png")));
+        w->imgBCave_Click(0);
+        w->subWindow()->resize(520, 400);
+        QCoreApplication::processEvents();
+        QVERIFY(w->subWindow()->grab().save(dir + QStringLiteral("/chamber-scrolled.png")));
     }
 };
 
