@@ -16,6 +16,7 @@ class QMdiArea;
 class frmCave;
 class frmCol;
 class frmSize;
+struct SetFileData;
 
 // The main window: the MDI frame with its tool bar, object bar and menus. It
 // owns the open set, the chamber windows, the set window and the palette
@@ -83,9 +84,10 @@ public:
     void MoveCave(int no, int offset);
 
     // ---- set file, set lifecycle and commands ----
+    // Each returns whether the file was written or read; a refusal has been shown.
     bool SaveCollection(const QString &fn);
-    void OpenCollection(const QString &fn);
-    void JoinCollection(const QString &fn);
+    bool OpenCollection(const QString &fn);
+    bool JoinCollection(const QString &fn);
     bool CloseCollection();
     void NewCollection();
     QString RemoveRegChars(const QString &txt) const;
@@ -109,4 +111,10 @@ private:
     std::array<frmCave *, 151> m_caves{};
     frmCol *m_col = nullptr;
     frmSize *m_size = nullptr;
+
+    // set file, set lifecycle and commands
+    void LoadSet(const SetFileData &set);
+    bool SaveCommand();
+    bool SaveAsCommand();
+    QString DefaultSavePath();
 };
