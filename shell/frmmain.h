@@ -3,6 +3,9 @@
 #include "common/caverecord.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/picture.h"
+#include "toolkit/picturebox.h"
+#include "toolkit/vblabel.h"
+#include "toolkit/vbshape.h"
 #include "toolkit/vbtimer.h"
 
 #include <QByteArray>
@@ -12,7 +15,9 @@
 #include <array>
 #include <cstdint>
 
+class QAction;
 class QMdiArea;
+class QMenu;
 class frmCave;
 class frmCol;
 class frmSize;
@@ -66,6 +71,8 @@ public:
     uint8_t Nastroj = 0;
     uint8_t Dil = 0;
     void imgTool_Click(int Index);
+    // Shows or hides the clone markers in the window that holds the clone point.
+    void ShowCloneMarkers(bool visible);
     void SetClonePoint(float XX, float YY, uint8_t f);
     void GetCD(float XX, float YY);
 
@@ -112,7 +119,69 @@ private:
     frmCol *m_col = nullptr;
     frmSize *m_size = nullptr;
 
-    // set file, set lifecycle and commands
+    // ---- frame, palette, tool bar, menus and roll animations (frmmain.cpp) ----
+    void buildFrame();
+    void buildToolBar();
+    void buildObjectBar();
+    void buildPalette();
+    void buildMenus();
+    void layoutClient();
+    void fillWindowsMenu();
+    void imgList_Click();
+    void imgList_MouseDown(int Button, int Shift, float X, float Y);
+    void imgList_MouseUp(int Button, int Shift, float X, float Y);
+    void Label2_Click();
+    void Label2_MouseDown(int Button, int Shift, float X, float Y);
+    void Label2_MouseUp(int Button, int Shift, float X, float Y);
+    void Label1_Click();
+    void Label4_Click();
+    void Label6_Click();
+    void Label8_Click();
+    void Image1_Click();
+    void Image3_Click();
+    void Image2_Click();
+    void Image4_Click();
+    void startRoll(int code);
+    void groupRollStep(int code);
+    void barRollStep(int code);
+
+    QWidget *m_client = nullptr;
+    PictureBox *picTools = nullptr;
+    PictureBox *Picture2 = nullptr;
+    PictureBox *Picture5 = nullptr;
+    ImageBox *imgList = nullptr;
+    VbLabel *Label2 = nullptr;
+    std::array<ImageBox *, 5> imgTool{};
+    PictureBox *Picture1 = nullptr;
+    PictureBox *picObj = nullptr;
+    PictureBox *Picture4 = nullptr;
+    PictureBox *Picture6 = nullptr;
+    VbShape *Shape1 = nullptr;
+    VbShape *Shape2 = nullptr;
+    ImageBox *Image5 = nullptr;
+    // The groups in screen order: Picture8..11 with their header labels
+    // (Label1, 4, 6, 8), arrows (Image1, 3, 2, 4) and frames (Shape3..6).
+    std::array<PictureBox *, 4> m_group{};
+    std::array<VbLabel *, 4> m_groupLabel{};
+    std::array<ImageBox *, 4> m_groupArrow{};
+    std::array<VbShape *, 4> m_groupFrame{};
+    std::array<PictureBox *, 4> Picture7{};
+    std::array<ImageBox *, 4> imgSDog{};
+    Picture imgA1; // collapsed group arrow
+    Picture imgA2; // expanded group arrow
+    QMenu *mnuFile = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QMenu *mnuWindows = nullptr;
+    QAction *mnuTile = nullptr;
+    QAction *m_windowsSeparator = nullptr;
+    QMenu *mnuDog = nullptr;
+    std::array<QAction *, 10> mnuH{};
+    QMenu *mnuInsect = nullptr;
+    std::array<QAction *, 5> mnuI{};
+    QString mnuInsectTag;
+    std::array<uint8_t, 2> InsectDir{};
+
+    // ---- set file, set lifecycle and commands (frmmain_file.cpp) ----
     void LoadSet(const SetFileData &set);
     bool SaveCommand();
     bool SaveAsCommand();

@@ -1,11 +1,8 @@
 #include "toolkit/imagebox.h"
 
-#include "toolkit/vbevents.h"
-
-#include <QMouseEvent>
 #include <QPainter>
 
-ImageBox::ImageBox(QWidget *parent) : QWidget(parent)
+ImageBox::ImageBox(QWidget *parent) : VbControl(parent)
 {
     setAttribute(Qt::WA_NoSystemBackground);
 }
@@ -24,27 +21,4 @@ void ImageBox::paintEvent(QPaintEvent *)
         return;
     QPainter p(this);
     p.drawPixmap(0, 0, m_picture.pixmap(size()));
-}
-
-void ImageBox::mousePressEvent(QMouseEvent *e)
-{
-    emit mouseDown(Vb::button(e->button()), Vb::shift(e->modifiers()), e->position());
-}
-
-void ImageBox::mouseMoveEvent(QMouseEvent *e)
-{
-    emit mouseMove(Vb::buttons(e->buttons()), Vb::shift(e->modifiers()), e->position());
-}
-
-void ImageBox::mouseReleaseEvent(QMouseEvent *e)
-{
-    emit mouseUp(Vb::button(e->button()), Vb::shift(e->modifiers()), e->position());
-    if (rect().contains(e->position().toPoint()))
-        emit clicked();
-}
-
-void ImageBox::mouseDoubleClickEvent(QMouseEvent *e)
-{
-    emit mouseDown(Vb::button(e->button()), Vb::shift(e->modifiers()), e->position());
-    emit doubleClicked();
 }

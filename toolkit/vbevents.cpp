@@ -10,6 +10,8 @@ Vb::PopupAnswerer &popupAnswerer()
     return answerer;
 }
 
+QPoint g_lastPopup;
+
 } // namespace
 
 namespace Vb {
@@ -34,6 +36,35 @@ int shift(Qt::KeyboardModifiers m)
     return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
 }
 
+int keyCode(int k)
+{
+    if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9) || k == Qt::Key_Space)
+        return k;
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F12)
+        return 112 + (k - Qt::Key_F1);
+    switch (k) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    default: return 0;
+    }
+}
+
 void DoEvents()
 {
     QCoreApplication::processEvents();
@@ -42,6 +73,7 @@ void DoEvents()
 QAction *PopupMenu(QMenu *menu, QPoint globalPos, QAction *defaultItem)
 {
     menu->setDefaultAction(defaultItem);
+    g_lastPopup = globalPos;
     if (popupAnswerer()) {
         QAction *chosen = popupAnswerer()(menu);
         if (chosen)
@@ -49,6 +81,11 @@ QAction *PopupMenu(QMenu *menu, QPoint globalPos, QAction *defaultItem)
         return chosen;
     }
     return menu->exec(globalPos);
+}
+
+QPoint lastPopupPosition()
+{
+    return g_lastPopup;
 }
 
 void setPopupAnswerer(PopupAnswerer answerer)

@@ -1,0 +1,229 @@
+#include "tst_mainframe_fixture.h"
+
+#include "shell/frmcol.h"
+#include "toolkit/vbform.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+namespace {
+
+// A child window that hides instead of closing, as the program's windows do.
+class HidingForm : public VbForm
+{
+public:
+    using VbForm::VbForm;
+    QList<int> origins;
+
+protected:
+    void Form_QueryUnload(int &Cancel, int UnloadMode) override
+    {
+        origins.append(UnloadMode);
+        if (UnloadMode != Vb::CloseFromFrame) {
+            Cancel = 1;
+            hide();
+        }
+    }
+};
+
+} // namespace
+
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+private slots:
+    void menuBar();
+    void aboutBox();
+    void setButtonLooks_data();
+    void setButtonLooks();
+    void tileSideBySide();
+    void windowsMenuListsShownWindows();
+    void frameClosesItsChildren();
+    void layout();
+    void grab();
+};
+
+void TestMainFrame::menuBar()
+{
+    MainWindowFixture f;
+    const auto top = f.w->menuBar()->actions();
+    QStringList captions;
+    for (QAction *a : top)
+        captions << a->text();
+    QCOMPARE(captions, (QStringList{"&Sada", "Úpr&avy", "&Okna", "Nápověda"}));
+    QVERIFY(!top.last()->menu());
+
+    auto items = [](QAction *a) {
+        QStringList s;
+        for (QAction *i : a->menu()->actions())
+            s << (i->isSeparator() ? QStringLiteral("-") : i->text());
+        return s;
+    };
+    QCOMPARE(items(top[0]), (QStringList{"&Nová", "&Otevřít", "&Uložit", "&Uložit jako...", "-", "Konec"}));
+    QCOMPARE(items(top[1]), (QStringList{"Připojit sadu"}));
+    QCOMPARE(items(top[2]), (QStringList{"Dlaždice"}));
+    for (QAction *a : top[0]->menu()->actions())
+        QVERIFY(a->shortcut().isEmpty() && !a->isCheckable());
+
+    auto *dog = f.control<QMenu>("mnuDog");
+    auto *insect = f.control<QMenu>("mnuInsect");
+    QCOMPARE(dog->title(), QStringLiteral("Pes"));
+    QCOMPARE(insect->title(), QStringLiteral("Hmyz"));
+    QStringList directions;
+    for (QAction *a : insect->actions())
+        directions << a->text();
+    QCOMPARE(directions, (QStringList{"Doleva", "Nahoru", "Doprava", "Dolu"}));
+    for (QAction *a : top)
+        QVERIFY(a->menu() != dog && a->menu() != insect);
+}
+
+void TestMainFrame::aboutBox()
+{
+    MainWindowFixture f;
+    f.control<QAction>("mnuHelp")->trigger();
+    QCOMPARE(f.user.messages.size(), 1);
+    const Vb::MessageRequest &m = f.user.messages.first();
+    QVERIFY(m.text.startsWith(QStringLiteral("Editor komnat\r\n")));
+    QVERIFY(m.text.size() > QStringLiteral("Editor komnat\r\n").size());
+    QCOMPARE(m.title, QStringLiteral("Nápověda"));
+    QCOMPARE(m.icon, Vb::MsgInformation);
+    QCOMPARE(m.buttons, Vb::MsgOkOnly);
+}
+
+void TestMainFrame::setButtonLooks_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("button");
+    QTest::newRow("face, left") << "imgList" << int(Qt::LeftButton);
+    QTest::newRow("caption, left") << "Label2" << int(Qt::LeftButton);
+    QTest::newRow("face, right") << "imgList" << int(Qt::RightButton);
+    QTest::newRow("caption, middle") << "Label2" << int(Qt::MiddleButton);
+}
+
+void TestMainFrame::setButtonLooks()
+{
+    QFETCH(QString, target);
+    QFETCH(int, button);
+    MainWindowFixture f;
+    ImageBox *face = f.image("imgList");
+    auto *caption = f.control<VbLabel>("Label2");
+    QWidget *c = f.control(target);
+    const QPoint at(30, 8);
+    QTest::mousePress(c, Qt::MouseButton(button), {}, at);
+    QCOMPARE(face->Top(), -28.0f);
+    QCOMPARE(caption->pos(), QPoint(10, 4));
+    QTest::mouseRelease(c, Qt::MouseButton(button), {}, at);
+    QCOMPARE(face->Top(), 0.0f);
+    QCOMPARE(caption->pos(), QPoint(9, 3));
+    // Only a left click brings the set window up; it never hides it.
+    QCOMPARE(f.w->Col()->isVisible(), button == Qt::LeftButton);
+    if (button == Qt::LeftButton) {
+        QTest::mouseClick(c, Qt::LeftButton, {}, at);
+        QVERIFY(f.w->Col()->isVisible());
+    }
+}
+
+void TestMainFrame::tileSideBySide()
+{
+    MainWindowFixture f;
+    auto *a = new HidingForm(f.w->mdiArea());
+    auto *b = new HidingForm(f.w->mdiArea());
+    auto *hidden = new HidingForm(f.w->mdiArea());
+    a->show();
+    b->show();
+    a->subWindow()->showMaximized();
+    f.control<QAction>("mnuTile")->trigger();
+    const QRect area = f.w->mdiArea()->viewport()->rect();
+    QVERIFY(!a->subWindow()->isMaximized());
+    QCOMPARE(a->subWindow()->geometry(), QRect(0, 0, area.width() / 2, area.height()));
+    QCOMPARE(b->subWindow()->geometry(),
+             QRect(area.width() / 2, 0, area.width() - area.width() / 2, area.height()));
+    QVERIFY(!hidden->isVisible());
+}
+
+void TestMainFrame::windowsMenuListsShownWindows()
+{
+    MainWindowFixture f;
+    auto *a = new HidingForm(f.w->mdiArea());
+    auto *b = new HidingForm(f.w->mdiArea());
+    a->setCaption(QStringLiteral("Komnata 1"));
+    b->setCaption(QStringLiteral("Sada"));
+    a->show();
+    QMenu *windows = f.control<QMenu>("mnuWindows");
+    for (int round = 0; round < 2; ++round) {
+        emit windows->aboutToShow();
+        QStringList shown;
+        for (QAction *i : windows->actions())
+            if (!i->isSeparator())
+                shown << i->text();
+        QCOMPARE(shown, (QStringList{"Dlaždice", "Komnata 1"}));
+    }
+    b->show();
+    b->SetFocus();
+    emit windows->aboutToShow();
+    const auto actions = windows->actions();
+    QCOMPARE(actions.last()->text(), QStringLiteral("Sada"));
+    QVERIFY(actions.last()->isChecked());
+    actions[actions.size() - 2]->trigger();
+    QCOMPARE(f.w->mdiArea()->activeSubWindow(), a->subWindow());
+}
+
+void TestMainFrame::frameClosesItsChildren()
+{
+    MainWindowFixture f;
+    auto *a = new HidingForm(f.w->mdiArea());
+    a->show();
+    a->subWindow()->close();
+    QCOMPARE(a->origins, QList<int>{Vb::CloseFromControlBox});
+    QVERIFY(!a->isVisible());
+    QVERIFY(f.w->close());
+    QCOMPARE(a->origins, (QList<int>{Vb::CloseFromControlBox, Vb::CloseFromFrame}));
+}
+
+void TestMainFrame::layout()
+{
+    MainWindowFixture f;
+    const QWidget *client = f.w->centralWidget();
+    QCOMPARE(f.box("picTools")->geometry(), QRect(0, 0, client->width(), 57));
+    QCOMPARE(f.box("Picture1")->geometry(), QRect(0, 57, 100, client->height() - 57));
+    QCOMPARE(f.control("MDIClient")->geometry(),
+             QRect(100, 57, client->width() - 100, client->height() - 57));
+    // The strips span the screen's width; the object bar is as tall.
+    const int W = QGuiApplication::primaryScreen()->geometry().width();
+    QCOMPARE(f.w->imgG[1]->geometry(), QRect(0, 42, W, 15));
+    QCOMPARE(f.w->imgG[2]->geometry(), QRect(0, 0, W, 10));
+    QCOMPARE(f.w->imgG[4]->geometry(), QRect(0, 0, 85, 15));
+    QCOMPARE(f.w->imgG[5]->geometry(), QRect(85, 0, 15, 15));
+    QCOMPARE(f.w->imgG[6]->geometry(), QRect(85, 15, 15, W));
+    QCOMPARE(f.box("picObj")->height(), W);
+    for (int i : {1, 2, 4, 5, 6})
+        QVERIFY(f.w->imgG[i]->isVisibleTo(f.w.get()));
+    for (int i : {3, 7, 8, 9})
+        QVERIFY(!f.w->imgG[i]->isVisibleTo(f.w.get()));
+    QCOMPARE(f.box("Picture4")->geometry(), QRect(7, 22, 48, 48));
+    QCOMPARE(f.box("Picture6")->geometry(), QRect(30, 45, 48, 48));
+    QCOMPARE(f.w->picSel[1]->geometry(), QRect(4, 4, 40, 40));
+    QCOMPARE(f.control<VbShape>("Shape1")->geometry(), QRect(1, 1, 46, 46));
+    QCOMPARE(f.image("Image5")->geometry(), QRect(9, 73, 18, 18));
+    // Where the wells overlap the left button's lies on top.
+    QCOMPARE(f.box("picObj")->childAt(40, 60), f.w->picSel[1]);
+}
+
+void TestMainFrame::grab()
+{
+    // Writes the screenshots when asked to (ZB_GRAB, ZB_GRAB_OPEN: PNG paths).
+    const QString out = qEnvironmentVariable("ZB_GRAB");
+    if (out.isEmpty())
+        QSKIP("set ZB_GRAB to a PNG path to grab the main window");
+    MainWindowFixture f;
+    QVERIFY(f.w->grab().save(out));
+    const QString open = qEnvironmentVariable("ZB_GRAB_OPEN");
+    if (!open.isEmpty()) {
+        f.openAllGroups();
+        QVERIFY(f.w->grab().save(open));
+    }
+}
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"

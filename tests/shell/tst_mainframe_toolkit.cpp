@@ -1,0 +1,286 @@
+#include "toolkit/controlarray.h"
+#include "toolkit/imagebox.h"
+#include "toolkit/vbevents.h"
+#include "toolkit/vbform.h"
+#include "toolkit/vblabel.h"
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QVBoxLayout>
+#include <QtTest>
+
+namespace {
+
+class Form : public VbForm
+{
+public:
+    explicit Form(QMdiArea *area) : VbForm(area)
+    {
+        edit = new QLineEdit(this);
+        auto *l = new QVBoxLayout(this);
+        l->addWidget(edit);
+    }
+    QLineEdit *edit;
+    QList<int> origins;
+    QList<int> keys;
+    bool refuse = true;
+
+protected:
+    void Form_QueryUnload(int &Cancel, int UnloadMode) override
+    {
+        origins.append(UnloadMode);
+        if (refuse && UnloadMode != Vb::CloseFromFrame) {
+            Cancel = 1;
+            hide();
+        }
+    }
+    void Form_KeyDown(int KeyCode, int Shift) override { keys << KeyCode << Shift; }
+};
+
+struct Events
+{
+    QList<QList<int>> seen; // kind (0 down, 1 move, 2 up, 3 click), button, x, y
+    void watch(VbControl *c)
+    {
+        QObject::connect(c, &VbControl::mouseDown, [this](int b, int, QPointF p) { seen.append({0, b, int(p.x()), int(p.y())}); });
+        QObject::connect(c, &VbControl::mouseMove, [this](int b, int, QPointF p) { seen.append({1, b, int(p.x()), int(p.y())}); });
+        QObject::connect(c, &VbControl::mouseUp, [this](int b, int, QPointF p) { seen.append({2, b, int(p.x()), int(p.y())}); });
+        QObject::connect(c, &VbControl::clicked, [this] { seen.append({3, 0, 0, 0}); });
+    }
+};
+
+void sendMove(QWidget *w, QPoint at, Qt::MouseButtons held)
+{
+    // QTest::mouseMove cannot hold buttons; a move event can.
+    QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+class TestToolkit : public QObject
+{
+    Q_OBJECT
+private slots:
+    void childAppearsOnlyWhenShown();
+    void closeOrigins();
+    void keyPreview();
+    void mouseButtonsAndMoves();
+    void pressedControlKeepsTheMoves();
+    void doubleClick();
+    void fractionalGeometry();
+    void controlArray();
+    void popupHandlerRunsBeforeReturn();
+};
+
+void TestToolkit::childAppearsOnlyWhenShown()
+{
+    QMainWindow frame;
+    auto *area = new QMdiArea;
+    frame.setCentralWidget(area);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    Form form(area);
+    QVERIFY(!form.isVisible());
+    QVERIFY(!form.subWindow()->isVisible());
+    form.show();
+    QVERIFY(form.isVisible());
+    QVERIFY(form.subWindow()->isVisible());
+    form.hide();
+    QVERIFY(!form.subWindow()->isVisible());
+    form.setCaption(QStringLiteral("Sada komnat"));
+    QCOMPARE(form.subWindow()->windowTitle(), QStringLiteral("Sada komnat"));
+}
+
+void TestToolkit::closeOrigins()
+{
+    QMainWindow frame;
+    auto *area = new QMdiArea;
+    frame.setCentralWidget(area);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QPointer<Form> form = new Form(area);
+    form->show();
+    form->subWindow()->close();
+    form->show();
+    form->Unload();
+    QCOMPARE(form->origins, (QList<int>{Vb::CloseFromControlBox, Vb::CloseFromProgram}));
+    // Hidden, not destroyed: it shows again.
+    QVERIFY(form);
+    QVERIFY(!form->isVisible());
+    form->show();
+    QVERIFY(form->isVisible());
+    QVERIFY(Vb::CloseChildren(area));
+    QCOMPARE(form->origins.last(), int(Vb::CloseFromFrame));
+    QVERIFY(form);
+}
+
+void TestToolkit::keyPreview()
+{
+    QMainWindow frame;
+    auto *area = new QMdiArea;
+    frame.setCentralWidget(area);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    Form form(area);
+    form.show();
+    form.SetFocus();
+    form.edit->setFocus();
+    QApplication::setActiveWindow(&frame);
+    QTest::keyClick(form.edit, Qt::Key_A);
+    QVERIFY(form.keys.isEmpty());
+    QCOMPARE(form.edit->text(), QStringLiteral("a"));
+
+    form.KeyPreview = true;
+    QTest::keyClick(form.edit, Qt::Key_B, Qt::ShiftModifier);
+    QTest::keyClick(form.edit, Qt::Key_F4);
+    QTest::keyClick(form.edit, Qt::Key_Return);
+    // Seen once each, and the control still gets the key.
+    // Shift's own press is a key too.
+    QCOMPARE(form.keys, (QList<int>{16, 1, 'B', 1, 115, 0, 13, 0}));
+    QCOMPARE(form.edit->text(), QStringLiteral("ab"));
+}
+
+void TestToolkit::mouseButtonsAndMoves()
+{
+    QWidget top;
+    top.resize(200, 200);
+    auto *label = new VbLabel(QStringLiteral("Sada"), &top);
+    label->Move(10, 10, 100, 20);
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    Events ev;
+    ev.watch(label);
+    QTest::mousePress(label, Qt::RightButton, {}, QPoint(5, 6));
+    sendMove(label, QPoint(7, 8), Qt::RightButton | Qt::MiddleButton);
+    QTest::mouseRelease(label, Qt::RightButton, {}, QPoint(7, 8));
+    QTest::mouseClick(label, Qt::MiddleButton, {}, QPoint(1, 1));
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(ev.seen, (QList<QList<int>>{{0, 2, 5, 6},
+                                         {1, 6, 7, 8},
+                                         {2, 2, 7, 8},
+                                         {0, 4, 1, 1},
+                                         {2, 4, 1, 1},
+                                         {0, 1, 2, 2},
+                                         {2, 1, 2, 2},
+                                         {3, 0, 0, 0}}));
+}
+
+void TestToolkit::pressedControlKeepsTheMoves()
+{
+    QWidget top;
+    top.resize(300, 200);
+    auto *a = new ImageBox(&top);
+    auto *b = new ImageBox(&top);
+    a->Move(0, 0, 50, 50);
+    b->Move(100, 0, 50, 50);
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    Events ea, eb;
+    ea.watch(a);
+    eb.watch(b);
+    // Through the window, as the platform delivers them.
+    QWindow *win = top.windowHandle();
+    QTest::mousePress(win, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(win, QPoint(110, 10));
+    QTest::mouseRelease(win, Qt::LeftButton, {}, QPoint(110, 10));
+    // Everything went to the pressed control, in its own coordinates; a
+    // release away from it is no click.
+    QVERIFY(eb.seen.isEmpty());
+    QCOMPARE(ea.seen.first(), (QList<int>{0, 1, 10, 10}));
+    QCOMPARE(ea.seen.last(), (QList<int>{2, 1, 110, 10}));
+    QVERIFY(std::none_of(ea.seen.begin(), ea.seen.end(), [](const QList<int> &e) { return e[0] == 3; }));
+}
+
+void TestToolkit::doubleClick()
+{
+    QWidget top;
+    top.resize(100, 100);
+    auto *box = new ImageBox(&top);
+    box->Move(0, 0, 50, 50);
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    Events ev;
+    ev.watch(box);
+    int doubles = 0;
+    connect(box, &VbControl::doubleClicked, [&doubles] { ++doubles; });
+    QWindow *win = top.windowHandle();
+    QTest::mouseDClick(win, Qt::LeftButton, {}, QPoint(5, 5));
+    // One press each, one click for the pair, then the double click.
+    QCOMPARE(ev.seen, (QList<QList<int>>{{0, 1, 5, 5}, {2, 1, 5, 5}, {3, 0, 0, 0},
+                                         {0, 1, 5, 5}, {2, 1, 5, 5}}));
+    QCOMPARE(doubles, 1);
+}
+
+void TestToolkit::fractionalGeometry()
+{
+    QWidget top;
+    auto *box = new ImageBox(&top);
+    box->Move(0, 100, 71, 17);
+    box->setHeight(19.25f);
+    QCOMPARE(box->Height(), 19.25f);
+    QCOMPARE(box->height(), 19);
+    box->setHeight(box->Height() * 1.75f);
+    QCOMPARE(box->Height(), 33.6875f);
+    QCOMPARE(box->height(), 34);
+    // Edges round on their own, so neighbours meet in pixels as in fractions.
+    box->setTop(0.5f);
+    box->setHeight(1.0f);
+    QCOMPARE(box->geometry().top(), 1);
+    QCOMPARE(box->height(), 1);
+    // Placing the widget directly is read back.
+    box->move(3, 4);
+    QCOMPARE(box->Left(), 3.0f);
+    QCOMPARE(box->Top(), 4.0f);
+    QCOMPARE(box->Height(), 1.0f);
+    box->setTop(-28);
+    QCOMPARE(box->y(), -28);
+}
+
+void TestToolkit::controlArray()
+{
+    QWidget top;
+    ControlArray<VbLabel> rows;
+    QCOMPARE(rows.UBound(), -1);
+    VbLabel *one = rows.Load(1, &top);
+    QVERIFY(one);
+    QCOMPARE(one->parentWidget(), &top);
+    QCOMPARE(rows.Load(1, &top), one);
+    rows.Load(3, &top);
+    QCOMPARE(rows.count(), 2);
+    QCOMPARE(rows.LBound(), 1);
+    QCOMPARE(rows.UBound(), 3);
+    QPointer<VbLabel> gone = rows(3);
+    rows.Unload(3);
+    QVERIFY(!rows(3));
+    QCOMPARE(rows.UBound(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!gone);
+    QVERIFY(rows(1));
+}
+
+void TestToolkit::popupHandlerRunsBeforeReturn()
+{
+    QMenu menu;
+    QAction *first = menu.addAction(QStringLiteral("Doleva"));
+    QAction *second = menu.addAction(QStringLiteral("Dolu"));
+    QString ran;
+    QObject::connect(second, &QAction::triggered, [&] { ran = QStringLiteral("Dolu"); });
+    QAction *offeredDefault = nullptr;
+    Vb::setPopupAnswerer([&](QMenu *m) {
+        offeredDefault = m->defaultAction();
+        return second;
+    });
+    QAction *chosen = Vb::PopupMenu(&menu, QPoint(10, 20), first);
+    QCOMPARE(chosen, second);
+    QCOMPARE(ran, QStringLiteral("Dolu"));
+    QCOMPARE(offeredDefault, first);
+    QCOMPARE(Vb::lastPopupPosition(), QPoint(10, 20));
+    Vb::setPopupAnswerer({});
+}
+
+QTEST_MAIN(TestToolkit)
+#include "tst_mainframe_toolkit.moc"

@@ -1,0 +1,117 @@
+#include "toolkit/vbform.h"
+
+#include "toolkit/vbevents.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+bool g_frameClosing = false;
+}
+
+// One filter for all forms: a key press goes first to the form with key
+// preview that holds the focused control; the control still gets it.
+class KeyPreviewFilter : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        // Only the first delivery, to the focused control, not its propagation.
+        if (e->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+            watched != QApplication::focusWidget())
+            return false;
+        for (QObject *o = watched; o; o = o->parent()) {
+            if (auto *form = qobject_cast<VbForm *>(o)) {
+                if (form->KeyPreview) {
+                    auto *k = static_cast<QKeyEvent *>(e);
+                    form->Form_KeyDown(Vb::keyCode(k->key()), Vb::shift(k->modifiers()));
+                }
+                break;
+            }
+        }
+        return false;
+    }
+};
+
+VbForm::VbForm(QMdiArea *frame)
+{
+    m_sub = frame->addSubWindow(this);
+    // Windows are hidden and shown again, never destroyed by closing.
+    m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    QWidget::setVisible(false);
+    m_sub->hide();
+    static KeyPreviewFilter *filter = nullptr;
+    if (!filter) {
+        filter = new KeyPreviewFilter;
+        filter->setParent(qApp);
+        qApp->installEventFilter(filter);
+    }
+}
+
+void VbForm::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (m_sub && m_sub->isVisible() != visible)
+        m_sub->setVisible(visible);
+}
+
+QString VbForm::Caption() const
+{
+    return m_sub->windowTitle();
+}
+
+void VbForm::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    m_sub->setWindowTitle(caption);
+}
+
+void VbForm::SetFocus()
+{
+    if (QMdiArea *area = m_sub->mdiArea())
+        area->setActiveSubWindow(m_sub);
+    setFocus();
+}
+
+void VbForm::Unload()
+{
+    m_unloading = true;
+    m_sub->close();
+    m_unloading = false;
+}
+
+void VbForm::Form_QueryUnload(int &, int) {}
+
+void VbForm::Form_KeyDown(int, int) {}
+
+void VbForm::closeEvent(QCloseEvent *e)
+{
+    int cancel = 0;
+    const int origin = g_frameClosing ? Vb::CloseFromFrame
+                       : m_unloading  ? Vb::CloseFromProgram
+                                      : Vb::CloseFromControlBox;
+    Form_QueryUnload(cancel, origin);
+    if (cancel)
+        e->ignore();
+    else
+        e->accept();
+}
+
+namespace Vb {
+
+bool CloseChildren(QMdiArea *frame)
+{
+    g_frameClosing = true;
+    bool all = true;
+    const auto windows = frame->subWindowList();
+    for (QMdiSubWindow *w : windows)
+        if (!w->close())
+            all = false;
+    g_frameClosing = false;
+    return all;
+}
+
+} // namespace Vb

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+// A child window of the frame. It is created hidden and appears only when
+// shown; its close requests reach Form_QueryUnload with their origin
+// (Vb::CloseOrigin) and a cancel flag, so a window can hide instead of
+// closing; with KeyPreview it sees each key press before its focused control.
+class VbForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit VbForm(QMdiArea *frame);
+
+    QMdiSubWindow *subWindow() const { return m_sub; }
+
+    bool KeyPreview = false;
+
+    void setVisible(bool visible) override;
+    QString Caption() const;
+    void setCaption(const QString &caption);
+    // Brings the window to the front of the frame and gives it the focus.
+    void SetFocus();
+    // A close request from the program itself.
+    void Unload();
+
+protected:
+    virtual void Form_QueryUnload(int &Cancel, int UnloadMode);
+    virtual void Form_KeyDown(int KeyCode, int Shift);
+
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    friend class KeyPreviewFilter;
+
+    QMdiSubWindow *m_sub = nullptr;
+    bool m_unloading = false;
+};
+
+namespace Vb {
+// Closes the frame's child windows as the frame closes (origin 4); false
+// when one of them refuses.
+bool CloseChildren(QMdiArea *frame);
+} // namespace Vb
