@@ -87,6 +87,7 @@ ColTexts &colTexts()
 }
 
 QString colName(frmCol *) { return colTexts().name; }
+ColTexts readColTexts(frmCol *) { return colTexts(); }
 void setColTexts(frmCol *, const QString &name, const QString &desc, const QString &congr,
                  const QString &mail, const QString &auth)
 {
@@ -129,11 +130,12 @@ bool frmMain::SaveCollection(const QString &fn)
 
     ApplyAllowedCavesText(Allowed, colCaves(col), NumCaves);
     SetFileData set;
-    set.Name = Text8::fromUnicode(colTexts().name);
-    set.Description = Text8::fromBoxText(colTexts().desc);
-    set.Congratulation = Text8::fromBoxText(colTexts().congr);
-    set.Mail = Text8::fromUnicode(colTexts().mail);
-    set.Author = Text8::fromUnicode(colTexts().auth);
+    const ColTexts texts = readColTexts(col);
+    set.Name = Text8::fromUnicode(texts.name);
+    set.Description = Text8::fromBoxText(texts.desc);
+    set.Congratulation = Text8::fromBoxText(texts.congr);
+    set.Mail = Text8::fromUnicode(texts.mail);
+    set.Author = Text8::fromUnicode(texts.auth);
     set.CollFlag = CollFlag;
     for (int k = 1; k <= NumCaves; ++k)
         set.Caves.append(CaveData[k]);
