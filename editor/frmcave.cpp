@@ -18,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include <cmath>
 
@@ -517,10 +518,24 @@ void frmCave::FillTool(int X, int Y, int Button)
     HideBusy();
 }
 
+// The caption is what changed: repainting the title bar alone shows it at
+// once without redrawing the whole map around a fill.
+void frmCave::repaintCaption()
+{
+    QMdiSubWindow *sub = subWindow();
+    if (sub->isMaximized()) {
+        if (QWidget *top = sub->window())
+            top->repaint(0, 0, top->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+        return;
+    }
+    const int h = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
+    sub->repaint(0, 0, sub->width(), h);
+}
+
 void frmCave::ShowBusy()
 {
     setCaption(Caption() + BusyMark);
-    subWindow()->repaint();
+    repaintCaption();
 }
 
 void frmCave::HideBusy()
@@ -530,7 +545,7 @@ void frmCave::HideBusy()
         c.chop(BusyMark.size());
         setCaption(c);
     }
-    subWindow()->repaint();
+    repaintCaption();
 }
 
 static QColor previewColour(int Button)

@@ -26,7 +26,6 @@ frmSize::frmSize(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHi
     setTabOrder(txtUD(1), txtUD(0));
     for (QWidget *w : findChildren<QWidget *>())
         w->installEventFilter(this);
-    installEventFilter(this);
     if (QScreen *s = QApplication::primaryScreen())
         move(s->geometry().center() - rect().center());
     Form_Initialize();
@@ -63,19 +62,32 @@ void frmSize::closeEvent(QCloseEvent *e)
     e->ignore();
 }
 
+namespace {
+
+int keyCode(const QKeyEvent *k)
+{
+    if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
+        return 13;
+    return k->key() == Qt::Key_Escape ? 27 : (k->key() & 0xFFFF);
+}
+
+} // namespace
+
+// The dialog sees every key before its boxes; Enter goes no further.
 bool frmSize::eventFilter(QObject *obj, QEvent *e)
 {
-    if (e->type() == QEvent::KeyPress) {
-        QWidget *focus = QApplication::focusWidget();
-        if (obj == focus || (obj == this && !focus)) {
-            auto *k = static_cast<QKeyEvent *>(e);
-            const int code = (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) ? 13
-                             : k->key() == Qt::Key_Escape                              ? 27
-                                                                                       : (k->key() & 0xFFFF);
-            Form_KeyDown(code, Vb::shift(k->modifiers()));
-            if (code == 13)
-                return true;
-        }
+    if (e->type() == QEvent::KeyPress && obj != this && obj->isWidgetType()) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        Form_KeyDown(keyCode(k), Vb::shift(k->modifiers()));
+        if (keyCode(k) == 13)
+            return true;
     }
     return QDialog::eventFilter(obj, e);
+}
+
+void frmSize::keyPressEvent(QKeyEvent *e)
+{
+    // Keys the boxes pass on arrive here too; only Enter means anything, and it stopped above.
+    if (keyCode(e) == 13)
+        Form_KeyDown(13, Vb::shift(e->modifiers()));
 }

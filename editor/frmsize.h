@@ -28,4 +28,5 @@ public:
 protected:
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *obj, QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
 };

@@ -6,6 +6,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <cstring>
+
 CaveShape::CaveShape(PicCave *owner, Kind kind, QColor color, int lineWidth)
     : m_owner(owner), m_kind(kind), m_color(color), m_width(lineWidth)
 {
@@ -67,6 +69,8 @@ PicCave::PicCave(QWidget *parent)
       LineLine(this, CaveShape::Line, QColor(255, 255, 127), 3)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The auto-scroll follows the pointer with no button held too.
+    setMouseTracking(true);
     resize(1, 1);
 }
 
@@ -111,20 +115,55 @@ bool PicCave::ensureImage()
     return !m_image.isNull();
 }
 
+// A cell picture as pixels ready to copy: opaque pictures of the cell's size
+// are copied row by row, which a fill of 1500 cells needs to stay quick.
+const QImage *PicCave::opaqueImage(const QPixmap &pm)
+{
+    auto it = m_opaque.find(pm.cacheKey());
+    if (it == m_opaque.end()) {
+        QImage img = pm.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        bool opaque = !img.isNull();
+        for (int y = 0; opaque && y < img.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+            for (int x = 0; x < img.width(); ++x)
+                if (qAlpha(line[x]) != 255) {
+                    opaque = false;
+                    break;
+                }
+        }
+        it = m_opaque.insert(pm.cacheKey(), opaque ? img : QImage());
+    }
+    return it->isNull() ? nullptr : &*it;
+}
+
 bool PicCave::drawPicture(const QRect &r, const QPixmap &pm)
 {
     if (!ensureImage())
         return false;
     if (!pm.isNull()) {
-        QPainter p(&m_image);
-        p.drawPixmap(r, pm);
+        const QImage *src = pm.size() == r.size() ? opaqueImage(pm) : nullptr;
+        const QRect clipped = r.intersected(m_image.rect());
+        if (src && clipped == r) {
+            for (int y = 0; y < r.height(); ++y)
+                std::memcpy(m_image.scanLine(r.top() + y) + r.left() * 4, src->constScanLine(y),
+                            static_cast<size_t>(r.width()) * 4);
+        } else {
+            QPainter p(&m_image);
+            p.drawPixmap(r, pm);
+        }
     }
-    update(r);
+    // One growing rectangle keeps the pending repaint a single rectangle;
+    // a region of 1500 cells costs more to merge than the cells to draw.
+    if (!m_pending.contains(r)) {
+        m_pending |= r;
+        update(m_pending);
+    }
     return true;
 }
 
 void PicCave::paintEvent(QPaintEvent *e)
 {
+    m_pending = QRect();
     QPainter p(this);
     if (m_image.isNull())
         p.fillRect(e->rect(), Qt::black);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QLineF>
 #include <QPixmap>
@@ -86,7 +87,10 @@ protected:
 
 private:
     bool ensureImage();
+    const QImage *opaqueImage(const QPixmap &pm);
     static QImage allocate(int w, int h);
 
     QImage m_image;
+    QHash<qint64, QImage> m_opaque;
+    QRect m_pending;
 };
