@@ -1,22 +1,135 @@
 #pragma once
 
 #include "common/caverecord.h"
+#include "editor/piccave.h"
+#include "editor/spinbox.h"
+#include "toolkit/imagebox.h"
+#include "toolkit/vbform.h"
+#include "toolkit/vbtimer.h"
 
 #include <QByteArray>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QString>
 #include <QWidget>
 
-// Placeholder of the chamber window: its public members only.
-class frmCave : public QWidget
+#include <array>
+#include <cstdint>
+
+class QMdiSubWindow;
+class AtmRing;
+
+// A chamber window: an MDI child of the main window that edits one chamber of
+// the open set. It is hidden, never destroyed, when the user closes it.
+class frmCave : public VbForm
 {
     Q_OBJECT
 public:
-    explicit frmCave(QWidget *parent = nullptr) : QWidget(parent) { hide(); }
+    frmCave();
 
     int16_t CaveNo = 0;
     QString CaveName;
+    void SaveToColl();
+    void RefreshCave();
+    void OpenCave(const QByteArray &A);
+    void PREKR(double XX, double YY, double Conakr);
+    QByteArray GetCDXY(double X, double Y) const;
+
+    // "free", or the window's slot in frmMain's window table as decimal text.
     QString Tag = QStringLiteral("free");
-    void SaveToColl() {}
-    void RefreshCave() {}
-    void OpenCave(const QByteArray &) {}
-    QByteArray GetCDXY(int, int) const { return "NE"; }
+
+    // The window as a whole, its MDI frame included (show() and hide() act on both).
+    bool Visible() const;
+    const CaveRecord &record() const { return m_cave; }
+
+    // ---- controls ----
+    QWidget *picButtons = nullptr;
+    std::array<QWidget *, 4> picArrow{};   // 0, 1 the tabs, 3 "Rozměry"
+    std::array<ImageBox *, 4> imgBCave{};
+    std::array<QLabel *, 4> lblCave{};
+    QWidget *picFCave = nullptr;
+    QScrollBar *HScroll1 = nullptr;
+    QScrollBar *VScroll1 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    PicCave *picCave = nullptr;
+    VbTimer *Timer1 = nullptr;
+    QWidget *picFProps = nullptr;
+    QWidget *picTexts = nullptr;
+    QLineEdit *txtName = nullptr;
+    QPlainTextEdit *txtDesc = nullptr;
+    QWidget *picAttr = nullptr;
+    SpinBoxes *spin = nullptr;      // txtUD(0..6), imgUD(0..6), tmrUD, SpinStep
+    QLineEdit *txtUD(int i) const { return spin->txtUD[static_cast<size_t>(i)]; }
+    QWidget *picAtm = nullptr;
+    std::array<QWidget *, 5> imgAtm{}; // each clips its 80 x 80 texture
+    QRectF shpAtm;                     // the selection ring's four circles, one place
+
+    // ---- state ----
+    uint8_t TileSize = 0;
+    double PointerX = 0, PointerY = 0, ScrollGain = 0;
+    double ViewWidth = 0, ViewHeight = 0;
+    double DragX1 = 0, DragY1 = 0, DragX2 = 0, DragY2 = 0;
+    bool Dragging = false;
+    double LastCellX = 0, LastCellY = 0;
+    int16_t AtmIndex = 0;
+
+    // ---- handlers ----
+    void Form_Activate();
+    void Form_Deactivate();
+    void Form_KeyDown(int KeyCode, int Shift) override;
+    void Form_QueryUnload(int &Cancel, int UnloadMode) override;
+    void Form_Resize();
+    void picCave_MouseDown(int Button, int Shift, double X, double Y);
+    void picCave_MouseMove(int Button, int Shift, double X, double Y);
+    void picCave_MouseUp(int Button, int Shift, double X, double Y);
+    void txtUD_Change(int Index);
+    void txtName_Change();
+    void txtDesc_Change();
+    void imgAtm_Click(int Index);
+    void imgBCave_Click(int Index);
+    void lblCave_MouseDown(int Index, int Button, int Shift, double X, double Y);
+    void Arrange();
+    void HScroll1_Change();
+    void VScroll1_Change();
+    void Check1_Click();
+    void Timer1_Timer();
+
+    // The picture that painting uses for a cell character.
+    static Picture CellPicture(char c);
+
+protected:
+    void resizeEvent(QResizeEvent *e) override;
+    bool eventFilter(QObject *obj, QEvent *e) override;
+
+private:
+    int PixelToCellX(double X) const;
+    int PixelToCellY(double Y) const;
+    void SetCell(int X, int Y, int Button);
+    void PencilTool(int X, int Y, int Button, int Shift);
+    void FillTool(int X, int Y, int Button);
+    void ShowBusy();
+    void HideBusy();
+    void repaintCaption();
+    void LineStart(int X, int Y, int Button);
+    void LinePreview(int X, int Y, int Button);
+    void LineCommit(int X, int Y, int Button);
+    void RectStart(int X, int Y, int Button);
+    void RectPreview(int X, int Y, int Button);
+    void RectCommit(int X, int Y, int Button);
+    void CloneTool(int X, int Y, int Button);
+    void dispatch(int phase, int X, int Y, int Button, int Shift);
+    void setTabLook(int i, bool pressed);
+    void setChanged();
+    void buildMapPage();
+    void buildPropsPage();
+
+    CaveRecord m_cave;
+    AtmRing *m_ring = nullptr;
+    bool m_active = false;
+    // The chamber string could not be read: the open set keeps it as it was
+    // until the user gives the window a chamber of its own.
+    bool m_unreadable = false;
 };

@@ -1,11 +1,32 @@
 #pragma once
 
-#include <QDialog>
+#include "editor/spinbox.h"
 
-// Placeholder of the size dialog.
+#include <QDialog>
+#include <QLineEdit>
+
+// The size dialog "Rozměry komnaty": one instance, shown modally, hidden
+// instead of closed. It has no cancel: closing it accepts its values.
+// Callers set txtUD(0) (height) and txtUD(1) (width), exec() it and read them.
 class frmSize : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmSize(QWidget *parent = nullptr) : QDialog(parent) {}
+    explicit frmSize(QWidget *parent = nullptr);
+
+    QLineEdit *txtUD(int i) const { return spin->txtUD[static_cast<size_t>(i)]; }
+    SpinBoxes *spin = nullptr; // imgUD(0..1), tmrUD, SpinStep
+
+    void Form_Initialize();
+    void Form_KeyDown(int KeyCode, int Shift);
+    void Form_QueryUnload(int &Cancel, int UnloadMode);
+    void txtUD_Change(int Index);
+
+    // Escape does nothing here.
+    void reject() override {}
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *obj, QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
 };

@@ -181,6 +181,12 @@ private:
     QString mnuInsectTag;
     std::array<uint8_t, 2> InsectDir{};
 
+    // open set and chamber windows: the cloning source (a slot of Caves, a cell, the stroke origin)
+    int m_cloneCave = 0;
+    float m_cloneX = 0, m_cloneY = 0;
+    float m_strokeStartX = 0, m_strokeStartY = 0;
+    bool m_strokeStarted = false;
+
     // ---- set file, set lifecycle and commands (frmmain_file.cpp) ----
     void LoadSet(const SetFileData &set);
     bool SaveCommand();

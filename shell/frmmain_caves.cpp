@@ -2,23 +2,115 @@
 
 #include "editor/frmcave.h"
 #include "editor/frmsize.h"
+#include "toolkit/vbevents.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 frmCave *frmMain::Caves(int i)
 {
-    if (!m_caves[i])
-        m_caves[i] = new frmCave(this);
-    return m_caves[i];
+    if (i < 0 || i >= static_cast<int>(m_caves.size()))
+        return nullptr;
+    if (!m_caves[static_cast<size_t>(i)])
+        m_caves[static_cast<size_t>(i)] = new frmCave;
+    return m_caves[static_cast<size_t>(i)];
 }
 
 void frmMain::SaveCave(const QByteArray &cave, int no)
 {
-    CaveData[no] = cave;
+    if (no >= 0 && no < static_cast<int>(CaveData.size()))
+        CaveData[static_cast<size_t>(no)] = cave;
 }
 
-void frmMain::OpenCave(const QByteArray &, int) {}
-void frmMain::ShowCave(int) {}
-void frmMain::SetClonePoint(float, float, uint8_t) {}
-void frmMain::GetCD(float, float) {}
+void frmMain::OpenCave(const QByteArray &cave, int no)
+{
+    int slot = 1;
+    while (slot < static_cast<int>(m_caves.size()) && Caves(slot)->Tag != QLatin1String("free"))
+        ++slot;
+    if (slot >= static_cast<int>(m_caves.size()))
+        return; // never within the chamber limit
+    frmCave *w = Caves(slot);
+    w->CaveNo = static_cast<int16_t>(no);
+    w->Tag = QString::number(slot);
+    w->OpenCave(cave);
+    if (slot > MaxCaveWindow)
+        MaxCaveWindow = static_cast<uint8_t>(slot);
+}
+
+void frmMain::ShowCave(int no)
+{
+    frmCave *w = nullptr;
+    for (int i = 1; i <= MaxCaveWindow && !w; ++i)
+        if (Caves(i)->Tag != QLatin1String("free") && Caves(i)->CaveNo == no)
+            w = Caves(i);
+    Vb::DoEvents();
+    if (!w)
+        return;
+    w->picCave->setEnabled(false);
+    if (!w->Visible()) {
+        w->show();
+        w->RefreshCave();
+    }
+    if (w->Caption() != QLatin1String("Out of memory")) {
+        w->SetFocus();
+    }
+    Vb::DoEvents();
+    w->picCave->setEnabled(true);
+}
+
+void frmMain::ShowCloneMarkers(bool visible)
+{
+    if (frmCave *w = Caves(m_cloneCave)) {
+        w->picCave->shpClone.setVisible(visible);
+        w->picCave->shpClone2.setVisible(w->picCave->shpClone.Visible());
+    }
+}
+
+void frmMain::SetClonePoint(float XX, float YY, uint8_t f)
+{
+    m_cloneX = XX;
+    m_cloneY = YY;
+    if (frmCave *old = Caves(m_cloneCave)) {
+        old->picCave->shpClone.setVisible(false);
+        old->picCave->shpClone2.setVisible(old->picCave->shpClone.Visible());
+    }
+    m_cloneCave = f;
+    if (frmCave *w = Caves(m_cloneCave)) {
+        auto &one = w->picCave->shpClone;
+        auto &two = w->picCave->shpClone2;
+        one.move(float(Dil) * XX, float(Dil) * YY);
+        two.move(one.Left() + Dil / 4.0, one.Top() + Dil / 4.0);
+        one.setVisible(true);
+        two.setVisible(one.Visible());
+    }
+    m_strokeStarted = false;
+}
+
+void frmMain::GetCD(float XX, float YY)
+{
+    if (!m_strokeStarted) {
+        m_strokeStartX = XX;
+        m_strokeStartY = YY;
+        m_strokeStarted = true;
+    }
+    const float SX = (XX - m_strokeStartX) + m_cloneX;
+    const float SY = (YY - m_strokeStartY) + m_cloneY;
+    frmCave *w = Caves(m_cloneCave);
+    if (!w)
+        return;
+    auto &one = w->picCave->shpClone;
+    auto &two = w->picCave->shpClone2;
+    one.move(SX * Dil, SY * Dil);
+    two.move(one.Left() + Dil / 4.0, one.Top() + Dil / 4.0);
+    const QByteArray ch = w->GetCDXY(SX, SY);
+    ImageBox *buffer = picSel[3];
+    if (!buffer)
+        return;
+    buffer->Tag = ch;
+    // The buffer shows what painting would show for that character.
+    if (ch != "NE" && ch.size() == 1)
+        buffer->setPicture(frmCave::CellPicture(ch.at(0)));
+}
 
 frmSize *frmMain::Size()
 {

@@ -1,14 +1,140 @@
 #include "shell/frmmain.h"
 
+#include "editor/frmcave.h"
+#include "editor/frmsize.h"
 #include "shell/frmcol.h"
+#include "store/defaultcave.h"
+#include "store/modzorbel.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <vector>
 
 frmCol *frmMain::Col()
 {
-    if (!m_col)
-        m_col = new frmCol(this);
+    if (!m_col) {
+        m_col = new frmCol(m_mdi);
+        QMdiSubWindow *sub = m_col->subWindow();
+        sub->setWindowIcon(windowIcon());
+        // The subwindow's frame around the window's inner 448 x 409.
+        sub->resize(sub->sizeHint());
+    }
     return m_col;
 }
 
-void frmMain::AddCave(int) {}
-void frmMain::DelCave(int) {}
-void frmMain::MoveCave(int, int) {}
+namespace {
+
+// The windows of slots 1 to MaxCaveWindow that hold a chamber.
+std::vector<frmCave *> boundCaveWindows(frmMain &m)
+{
+    std::vector<frmCave *> bound;
+    for (int i = 1; i <= m.MaxCaveWindow; ++i) {
+        frmCave *c = m.Caves(i);
+        if (c->Tag != QStringLiteral("free"))
+            bound.push_back(c);
+    }
+    return bound;
+}
+
+// PLACEHOLDER until the size dialog lands: the preset size.
+void askNewCaveSize(frmMain &, int &width, int &height)
+{
+    width = 19;
+    height = 11;
+}
+
+} // namespace
+
+void frmMain::AddCave(int no)
+{
+    if (NumCaves > 98)
+        return;
+    // With no chamber selected (an empty set) the new chamber goes first, not to number 0.
+    if (no < 1)
+        no = 1;
+    for (frmCave *c : boundCaveWindows(*this))
+        if (c->CaveNo >= no) {
+            c->CaveNo += 1;
+            c->SaveToColl();
+        }
+    NumCaves += 1;
+    const int n = NumCaves;
+
+    frmCol *col = Col();
+    col->CreateRow(n);
+    col->update();
+    col->SendSelToBack();
+    col->SetCanvasHeight(n * 16);
+    col->Form_Resize();
+    for (int k = n; k >= no + 1; --k)
+        col->SetRowName(k, col->RowName(k - 1));
+    col->SetRowName(no, QString());
+
+    int width = 19;
+    int height = 11;
+    askNewCaveSize(*this, width, height);
+    const Result<QByteArray> cave = CaveToString(DefaultCave(width, height));
+    // The default chamber always has a string: its texts are short and its size within the grid.
+    Q_ASSERT(cave.ok());
+    OpenCave(cave.value(), no);
+    ShowCave(no);
+    Changed = true;
+}
+
+void frmMain::DelCave(int no)
+{
+    if (NumCaves < 2)
+        return;
+    const std::vector<frmCave *> bound = boundCaveWindows(*this);
+    frmCave *freed = nullptr;
+    for (frmCave *c : bound)
+        if (c->CaveNo == no && !freed)
+            freed = c;
+    for (frmCave *c : bound)
+        if (c->CaveNo > no) {
+            c->CaveNo -= 1;
+            c->SaveToColl();
+        }
+    frmCol *col = Col();
+    for (int k = no; k <= NumCaves - 1; ++k)
+        col->SetRowName(k, col->RowName(k + 1));
+    if (freed) {
+        freed->Tag = QStringLiteral("free");
+        freed->hide();
+    }
+    col->DestroyRow(NumCaves);
+    col->update();
+    NumCaves -= 1;
+    col->SetCanvasHeight(NumCaves * 16);
+    col->lblCName_Click(no);
+    col->Form_Resize();
+    Changed = true;
+}
+
+void frmMain::MoveCave(int no, int offset)
+{
+    const int t = no + offset;
+    if (t > NumCaves || t < 1)
+        return;
+    frmCave *w1 = nullptr;
+    frmCave *w2 = nullptr;
+    for (frmCave *c : boundCaveWindows(*this)) {
+        if (c->CaveNo == no && !w1)
+            w1 = c;
+        if (c->CaveNo == t && !w2)
+            w2 = c;
+    }
+    // A number without a window would leave the list and the set apart; change nothing.
+    if (!w1 || !w2)
+        return;
+    w1->CaveNo = int16_t(t);
+    w2->CaveNo = int16_t(no);
+    frmCol *col = Col();
+    col->SetRowName(no, w2->CaveName);
+    col->SetRowName(t, w1->CaveName);
+    col->lblCName_Click(t);
+    w1->SaveToColl();
+    w2->SaveToColl();
+    Changed = true;
+}

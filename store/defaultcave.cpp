@@ -2,8 +2,14 @@
 
 #include <QByteArray>
 
+#include <algorithm>
+
 CaveRecord DefaultCave(int width, int height)
 {
+    // Never write outside the grid; three by three is the least that holds
+    // the walls, the exit and the hero.
+    width = std::clamp(width, 3, CaveRecord::MapColumns);
+    height = std::clamp(height, 3, CaveRecord::MapRows);
     CaveRecord r;
     r.TotalTime = 150;
     r.Points = 10;

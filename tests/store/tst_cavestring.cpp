@@ -6,21 +6,11 @@
 
 namespace {
 
+// The default chamber's numbers and texts over a grid of earth only.
 CaveRecord sample(int w = 19, int h = 11)
 {
-    CaveRecord r;
-    r.TotalTime = 150;
-    r.Points = 10;
-    r.BonusPoints = 20;
-    r.MagicWallTime = 20;
-    r.AmoebaTime = 20;
-    r.Atmosphere = 3;
-    r.GemsNeeded = 0;
-    r.MudPermeability = 4;
-    r.Width = static_cast<uint8_t>(w);
-    r.Height = static_cast<uint8_t>(h);
+    CaveRecord r = DefaultCave(w, h);
     r.Name = "Nepojmenovan\xE1 19\xD7" "11";
-    r.Description = "Bez popisu";
     for (int x = 0; x < w; ++x)
         for (int y = 0; y < h; ++y)
             r.Map[x][y] = ';';
@@ -287,6 +277,31 @@ private slots:
         QCOMPARE(big.Name, QByteArray("Nepojmenovan\xE1 25\xD7" "14"));
         QCOMPARE(big.Map[24][12], 'T');
         QCOMPARE(big.Map[25][0], '\0');
+    }
+
+    void defaultChamberStaysInsideTheGrid_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("keptWidth");
+        QTest::addColumn<int>("keptHeight");
+        QTest::newRow("largest grid") << 102 << 62 << 102 << 62;
+        QTest::newRow("wider and taller") << 200 << 100 << 102 << 62;
+        QTest::newRow("no cells") << 0 << 0 << 3 << 3;
+        QTest::newRow("negative") << -4 << 1 << 3 << 3;
+    }
+    void defaultChamberStaysInsideTheGrid()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, keptWidth);
+        QFETCH(int, keptHeight);
+        const CaveRecord r = DefaultCave(width, height);
+        QCOMPARE(int(r.Width), keptWidth);
+        QCOMPARE(int(r.Height), keptHeight);
+        QCOMPARE(r.Map[keptWidth - 1][keptHeight - 2], 'T');
+        QCOMPARE(r.Map[2][2], '1');
+        QVERIFY(CaveToString(r).ok());
     }
 
     void randomRecordsRoundTrip()

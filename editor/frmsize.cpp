@@ -1,0 +1,93 @@
+#include "editor/frmsize.h"
+
+#include "toolkit/vbevents.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
+
+frmSize::frmSize(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Rozměry komnaty"));
+    setFixedSize(228, 43);
+    setModal(true);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0x4a, 0x2a, 0x10));
+    setPalette(pal);
+
+    spin = new SpinBoxes(2, this);
+    // The width comes first in the tab order.
+    spin->create(1, this, {QStringLiteral("Šířka :"), QStringLiteral("0550"), 2, 10, 10, 88});
+    spin->create(0, this, {QStringLiteral("Výška :"), QStringLiteral("0530"), 2, 123, 10, 94});
+    for (int i = 0; i < 2; ++i)
+        connect(txtUD(i), &QLineEdit::textChanged, this, [this, i] { txtUD_Change(i); });
+    setTabOrder(txtUD(1), txtUD(0));
+    for (QWidget *w : findChildren<QWidget *>())
+        w->installEventFilter(this);
+    if (QScreen *s = QApplication::primaryScreen())
+        move(s->geometry().center() - rect().center());
+    Form_Initialize();
+}
+
+void frmSize::Form_Initialize()
+{
+    for (int i = 0; i < 2; ++i)
+        SetNumOnly(txtUD(i), true);
+}
+
+void frmSize::Form_KeyDown(int KeyCode, int)
+{
+    if (KeyCode == 13)
+        hide();
+}
+
+void frmSize::Form_QueryUnload(int &Cancel, int UnloadMode)
+{
+    if (UnloadMode < 3)
+        Cancel = 1;
+    hide();
+}
+
+void frmSize::txtUD_Change(int Index)
+{
+    spin->clampText(Index);
+}
+
+void frmSize::closeEvent(QCloseEvent *e)
+{
+    int cancel = 0;
+    Form_QueryUnload(cancel, Vb::CloseFromControlBox);
+    e->ignore();
+}
+
+namespace {
+
+int keyCode(const QKeyEvent *k)
+{
+    if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
+        return 13;
+    return k->key() == Qt::Key_Escape ? 27 : (k->key() & 0xFFFF);
+}
+
+} // namespace
+
+// The dialog sees every key before its boxes; Enter goes no further.
+bool frmSize::eventFilter(QObject *obj, QEvent *e)
+{
+    if (e->type() == QEvent::KeyPress && obj != this && obj->isWidgetType()) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        Form_KeyDown(keyCode(k), Vb::shift(k->modifiers()));
+        if (keyCode(k) == 13)
+            return true;
+    }
+    return QDialog::eventFilter(obj, e);
+}
+
+void frmSize::keyPressEvent(QKeyEvent *e)
+{
+    // Keys the boxes pass on arrive here too; only Enter means anything, and it stopped above.
+    if (keyCode(e) == 13)
+        Form_KeyDown(13, Vb::shift(e->modifiers()));
+}

@@ -1,0 +1,139 @@
+#include "editor/spinbox.h"
+
+#include <QFont>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+void applyValidator(QLineEdit *txt)
+{
+    const bool numOnly = txt->property("NumOnly").toBool();
+    const int limit = txt->property("TypingLimit").toInt();
+    const QString count = limit > 0 ? QStringLiteral("{0,%1}").arg(limit) : QStringLiteral("*");
+    const QString pattern = (numOnly ? QStringLiteral("[0-9]") : QStringLiteral("[\\s\\S]")) + count;
+    auto *old = txt->validator();
+    txt->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), txt));
+    delete old;
+}
+
+} // namespace
+
+bool SetNumOnly(QLineEdit *txt, bool Enable)
+{
+    const bool before = txt->property("NumOnly").toBool();
+    txt->setProperty("NumOnly", Enable);
+    applyValidator(txt);
+    txt->update();
+    return before;
+}
+
+void SetTypingLimit(QLineEdit *txt, int maxLength)
+{
+    txt->setProperty("TypingLimit", maxLength);
+    applyValidator(txt);
+}
+
+SpinBoxes::SpinBoxes(int count, QObject *parent) : QObject(parent)
+{
+    const auto n = static_cast<size_t>(count);
+    picUD.resize(n);
+    Label2.resize(n);
+    txtUD.resize(n);
+    imgUD.resize(n);
+    Tag.resize(n);
+    tmrUD = new VbTimer(this);
+    connect(tmrUD, &QTimer::timeout, this, &SpinBoxes::tmrUD_Timer);
+}
+
+void SpinBoxes::create(int i, QWidget *parent, const Spec &spec)
+{
+    const auto k = static_cast<size_t>(i);
+    static const Picture strip(QStringLiteral("spin"));
+    const int textWidth = spec.maxLength >= 3 ? 49 : spec.maxLength == 2 ? 36 : 23;
+
+    auto *box = new QWidget(parent);
+    box->setGeometry(spec.left, spec.top, spec.width, 23);
+    picUD[k] = box;
+
+    auto *label = new QLabel(spec.caption, box);
+    const int labelWidth = spec.width - textWidth - 16;
+    label->setGeometry(0, 4, labelWidth, 17);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->setStyleSheet(QStringLiteral("color: white; font-size: 11px;"));
+    Label2[k] = label;
+
+    auto *txt = new QLineEdit(box);
+    txt->setGeometry(labelWidth, -3, textWidth, 29);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(22);
+    f.setBold(true);
+    txt->setFont(f);
+    txt->setFrame(false);
+    txt->setTextMargins(0, 3, 0, 0);
+    txt->setStyleSheet(QStringLiteral("QLineEdit { color: white; background: #7a4a1e; }"));
+    SetTypingLimit(txt, spec.maxLength);
+    txtUD[k] = txt;
+    Tag[k] = spec.tag;
+
+    auto *img = new ImageBox(box);
+    img->setPicture(strip);
+    img->setGeometry(spec.width - 16, SpinRange::RestTop, 16, 69);
+    imgUD[k] = img;
+    connect(img, &ImageBox::mouseDown, this, [this, i](int b, int s, QPointF p) {
+        imgUD_MouseDown(i, b, s, static_cast<float>(p.x() * 15), static_cast<float>(p.y() * 15));
+    });
+    connect(img, &ImageBox::mouseMove, this, [this, i](int b, int s, QPointF p) {
+        imgUD_MouseMove(i, b, s, static_cast<float>(p.x() * 15), static_cast<float>(p.y() * 15));
+    });
+    connect(img, &ImageBox::mouseUp, this, [this, i](int b, int s, QPointF p) {
+        imgUD_MouseUp(i, b, s, static_cast<float>(p.x() * 15), static_cast<float>(p.y() * 15));
+    });
+}
+
+int SpinBoxes::clampText(int i)
+{
+    QLineEdit *txt = txtUD[static_cast<size_t>(i)];
+    const int v = SpinRange::Clamp(SpinRange::LeadingNumber(txt->text()), range(i));
+    const QString shown = QString::number(v);
+    if (txt->text() != shown)
+        txt->setText(shown);
+    return v;
+}
+
+void SpinBoxes::imgUD_MouseDown(int Index, int Button, int Shift, float X, float Y)
+{
+    imgUD_MouseMove(Index, Button, Shift, X, Y);
+    tmrUD->Tag = QString::number(Index);
+    tmrUD->setEnabled(true);
+    tmrUD_Timer();
+    tmrUD->setInterval(SpinRange::FirstRepeatMs);
+}
+
+void SpinBoxes::imgUD_MouseMove(int Index, int Button, int, float, float Y)
+{
+    if (Button == 0)
+        return;
+    ImageBox *img = imgUD[static_cast<size_t>(Index)];
+    const auto d = SpinRange::ForRow(Y / 15.0 + img->y());
+    img->setTop(d.top);
+    SpinStep = static_cast<int16_t>(d.step);
+}
+
+void SpinBoxes::imgUD_MouseUp(int Index, int, int, float, float)
+{
+    imgUD[static_cast<size_t>(Index)]->setTop(SpinRange::RestTop);
+    tmrUD->setEnabled(false);
+}
+
+void SpinBoxes::tmrUD_Timer()
+{
+    const int i = tmrUD->Tag.toInt();
+    if (i < 0 || i >= static_cast<int>(txtUD.size()))
+        return;
+    QLineEdit *txt = txtUD[static_cast<size_t>(i)];
+    const int v = SpinRange::Clamp(static_cast<int16_t>(SpinRange::LeadingNumber(txt->text()) + SpinStep), range(i));
+    const QString shown = QString::number(v);
+    if (txt->text() != shown)
+        txt->setText(shown);
+    tmrUD->setInterval(SpinRange::RepeatMs);
+}

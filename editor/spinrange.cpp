@@ -1,0 +1,63 @@
+#include "editor/spinrange.h"
+
+namespace SpinRange {
+
+Range Parse(const QString &tag)
+{
+    return {LeadingNumber(tag.left(2)), LeadingNumber(tag.mid(2))};
+}
+
+int LeadingNumber(const QString &text)
+{
+    int v = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            break;
+        v = v * 10 + (c.unicode() - u'0');
+        if (v > 100000) // far beyond any box; keeps the sum from overflowing
+            v = 100000;
+    }
+    return v;
+}
+
+int Clamp(int v, const Range &r)
+{
+    if (v < r.min)
+        v = r.min;
+    if (v > r.max)
+        v = r.max;
+    return v;
+}
+
+Direction ForRow(double p)
+{
+    if (p < 11)
+        return {0, 1};
+    if (p > 11)
+        return {-46, -1};
+    return {RestTop, 0};
+}
+
+} // namespace SpinRange
+
+namespace Atmosphere {
+
+int ButtonForValue(int value)
+{
+    switch (value) {
+    case 3: case 4: case 9: return 0;
+    case 2: case 5: case 10: return 1;
+    case 0: case 8: case 11: return 2;
+    case 6: case 7: case 12: return 3;
+    case 1: case 13: case 14: return 4;
+    default: return -1;
+    }
+}
+
+int FirstValue(int button)
+{
+    static const int first[5] = {3, 2, 0, 6, 1};
+    return button >= 0 && button < 5 ? first[button] : 3;
+}
+
+} // namespace Atmosphere

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+// What a spin box does with numbers, free of widgets.
+namespace SpinRange {
+
+struct Range
+{
+    int min = 0;
+    int max = 0;
+};
+
+// The range in a box's tag: two digits of minimum, then the maximum ("01150" is 1..150).
+Range Parse(const QString &tag);
+
+// The leading decimal number of a text, 0 when it has none.
+int LeadingNumber(const QString &text);
+
+int Clamp(int v, const Range &r);
+
+// The arrow strip's answer to the pointer's row p in the 23-pixel window:
+// the strip's Top and the step.
+struct Direction
+{
+    int top;
+    int step;
+};
+Direction ForRow(double p);
+
+constexpr int RestTop = -23;
+constexpr int FirstRepeatMs = 500;
+constexpr int RepeatMs = 150;
+
+} // namespace SpinRange
+
+// The five atmosphere buttons, three chamber values each.
+namespace Atmosphere {
+
+// The button a record value belongs to, or -1 for a value outside the table.
+int ButtonForValue(int value);
+// The value a chosen button stores: the first of its three.
+int FirstValue(int button);
+
+} // namespace Atmosphere

@@ -1,0 +1,515 @@
+#include "shell/frmcol.h"
+
+#include "shell/collayout.h"
+#include "shell/frmmain.h"
+#include "shell/sheetroll.h"
+#include "store/allowedtext.h"
+#include "toolkit/imagebox.h"
+#include "toolkit/picturebox.h"
+#include "toolkit/vbevents.h"
+#include "toolkit/vblabel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor WindowBack(96, 48, 0);
+const QColor SheetBack(122, 61, 0);
+const QColor ListBack(72, 36, 0);
+const QColor BoxBack(159, 80, 0);
+
+QFont arialBold(double points)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(points);
+    f.setBold(true);
+    return f;
+}
+
+PictureBox *box(QWidget *parent, QColor back, QRect geometry)
+{
+    auto *b = new PictureBox(parent);
+    b->setBackColor(back);
+    b->Move(geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    return b;
+}
+
+void styleBox(QWidget *box, double points, QColor text)
+{
+    box->setFont(arialBold(points));
+    box->setStyleSheet(QStringLiteral("background: rgb(159,80,0); color: %1; border: 1px solid rgb(56,26,0);"
+                                      " selection-background-color: rgb(255,208,112); selection-color: black;")
+                           .arg(text.name()));
+}
+
+frmMain *Main() { return frmMain::instance(); }
+
+} // namespace
+
+frmCol::frmCol(QMdiArea *frame) : VbForm(frame)
+{
+    setCaption(QStringLiteral("Sada komnat"));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, WindowBack);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    KeyPreview = true;
+    setFocusPolicy(Qt::StrongFocus);
+    resize(448, 409);
+    buildList();
+    buildButtons();
+    buildSheet();
+    Form_Load();
+}
+
+void frmCol::buildSheet()
+{
+    Picture2 = box(this, SheetBack, {0, 0, 448, 53});
+    Picture1[1] = box(Picture2, SheetBack, {54, 6, 340, 283});
+
+    struct BoxDesign
+    {
+        const char16_t *caption;
+        QRect box, label;
+        bool multiLine;
+        double points;
+    };
+    const std::array<BoxDesign, 6> design{{
+        {u"Jméno sady :", {132, 0, 208, 19}, {45, 1, 84, 16}, false, 12},
+        {u"Autor sady :", {144, 47, 196, 16}, {66, 46, 75, 16}, false, 8.25},
+        {u"E-mail :", {144, 67, 196, 16}, {93, 66, 48, 16}, false, 8.25},
+        {u"Popis sady :", {144, 87, 196, 84}, {65, 86, 76, 16}, true, 8.25},
+        {u"Povolené komnaty :", {145, 175, 196, 16}, {16, 174, 126, 16}, false, 8.25},
+        {u"Gratulace :", {73, 195, 267, 98}, {0, 194, 70, 16}, true, 8.25},
+    }};
+    std::array<QWidget *, 6> boxes{};
+    for (int i = 0; i < 6; ++i) {
+        const BoxDesign &d = design[i];
+        auto *label = new QLabel(QString::fromUtf16(d.caption), Picture1[1]);
+        label->setGeometry(d.label);
+        label->setFont(arialBold(9.75));
+        label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        if (i == 4)
+            label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        Label2[i] = label;
+        QWidget *box;
+        if (d.multiLine) {
+            auto *edit = new QPlainTextEdit(Picture1[1]);
+            edit->setTabChangesFocus(true);
+            box = edit;
+        } else {
+            auto *edit = new QLineEdit(Picture1[1]);
+            edit->setTextMargins(1, 0, 1, 0);
+            box = edit;
+        }
+        box->setGeometry(d.box);
+        styleBox(box, d.points, i == 2 ? QColor(255, 238, 0) : QColor(Qt::white));
+        boxes[i] = box;
+    }
+    txtName = static_cast<QLineEdit *>(boxes[0]);
+    txtAuth = static_cast<QLineEdit *>(boxes[1]);
+    txtMail = static_cast<QLineEdit *>(boxes[2]);
+    txtDesc = static_cast<QPlainTextEdit *>(boxes[3]);
+    txtCaves = static_cast<QLineEdit *>(boxes[4]);
+    txtCongr = static_cast<QPlainTextEdit *>(boxes[5]);
+    txtMail->setText(QStringLiteral("@"));
+
+    connect(txtName, &QLineEdit::textChanged, this, [this] { setChanged(); });
+    connect(txtAuth, &QLineEdit::textChanged, this, [this] { setChanged(); });
+    connect(txtMail, &QLineEdit::textChanged, this, [this] { setChanged(); });
+    connect(txtDesc, &QPlainTextEdit::textChanged, this, [this] { setChanged(); });
+    connect(txtCongr, &QPlainTextEdit::textChanged, this, [this] { setChanged(); });
+    connect(txtCaves, &QLineEdit::textChanged, this, [this] { txtCaves_Change(); });
+
+    Picture1[0] = box(Picture2, SheetBack, {200, 29, 48, 20});
+    Image1 = new ImageBox(Picture1[0]);
+    Image1->setPicture(Picture(QStringLiteral("rollbtn")));
+    Image1->Move(0, 0, 96, 40);
+    Image1->setCursor(Qt::PointingHandCursor);
+    connect(Image1, &ImageBox::mouseDown, this, [this] { Image1_MouseDown(); });
+    connect(Image1, &ImageBox::mouseUp, this, [this] { Image1_MouseUp(); });
+    connect(Image1, &ImageBox::clicked, this, [this] { Image1_Click(); });
+    Picture1[0]->raise();
+}
+
+void frmCol::buildList()
+{
+    picCaves = box(this, ListBack, {ColLayout::FrameLeft, ColLayout::FrameTop, 432, 300});
+    picCavesIn = box(picCaves, ListBack, {0, 0, 432, 0});
+    VScroll1 = new QScrollBar(Qt::Vertical, picCaves);
+    VScroll1->setGeometry(432, 0, ColLayout::ScrollWidth, 300);
+    VScroll1->setRange(0, 0);
+    VScroll1->setSingleStep(ColLayout::RowHeight);
+    VScroll1->setFocusPolicy(Qt::NoFocus);
+    VScroll1->setStyleSheet(QStringLiteral("QScrollBar:vertical { background: rgb(56,26,0); width: 9px; margin: 0; }"
+                                           "QScrollBar::handle:vertical { background: rgb(192,108,24);"
+                                           " min-height: 12px; border-radius: 3px; }"
+                                           "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
+                                           "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"));
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+
+    imgSel = new ImageBox(picCavesIn);
+    imgSel->setPicture(Picture(QStringLiteral("selbar")));
+    imgSel->Move(0, -48, 430, ColLayout::RowHeight);
+    // An image control takes no mouse of its own: the canvas under it does.
+    imgSel->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    auto *no = new VbLabel(QStringLiteral("000"), picCavesIn);
+    no->Move(0, 0, 21, 16);
+    no->setFont(arialBold(9.75));
+    no->setForeColor(Qt::white);
+    no->hide();
+    auto *name = new VbLabel(picCavesIn);
+    name->Move(18, 1, 1900, 14);
+    name->setFont(arialBold(8.25));
+    name->setForeColor(Qt::white);
+    name->hide();
+    lblCNo.push_back(no);
+    lblCName.push_back(name);
+
+    connect(picCaves, &PictureBox::mouseDown, this,
+            [this](int b, int s, QPointF p) { picCaves_MouseMove(b, s, float(p.x()), float(p.y())); });
+    connect(picCaves, &PictureBox::mouseMove, this,
+            [this](int b, int s, QPointF p) { picCaves_MouseMove(b, s, float(p.x()), float(p.y())); });
+    connect(picCavesIn, &PictureBox::mouseMove, this,
+            [this](int b, int s, QPointF p) { picCavesIn_MouseMove(b, s, float(p.x()), float(p.y())); });
+}
+
+void frmCol::buildButtons()
+{
+    const std::array<const char16_t *, 5> captions{u"Editovat", u"Přidat", u"Smazat", u"  Nahoru", u"Dolu  "};
+    const std::array<int, 5> panel{0, 0, 0, 1, 1};
+    const std::array<int, 5> left{0, 104, 208, 97, 0};
+    picButtons[0] = box(this, WindowBack, {0, 0, ColLayout::Panel0Width, ColLayout::Panel0Height});
+    picButtons[1] = box(this, WindowBack, {0, 0, ColLayout::Panel1Width, ColLayout::Panel1Height});
+    for (int i = 0; i < 5; ++i) {
+        picArrow[i] = box(picButtons[panel[i]], WindowBack, {left[i], 0, 96, 20});
+        imgBCave[i] = new ImageBox(picArrow[i]);
+        imgBCave[i]->Move(0, 0, 96, 40);
+        lblCave[i] = new VbLabel(QString::fromUtf16(captions[i]), picArrow[i]);
+        lblCave[i]->Move(0, 2, 96, 13);
+        lblCave[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        lblCave[i]->setFont(arialBold(8.25));
+        lblCave[i]->setForeColor(Qt::white);
+        for (QObject *src : {static_cast<QObject *>(imgBCave[i]), static_cast<QObject *>(lblCave[i])}) {
+            if (auto *img = qobject_cast<ImageBox *>(src)) {
+                connect(img, &ImageBox::mouseDown, this, [this, i] { imgBCave_MouseDown(i); });
+                connect(img, &ImageBox::mouseUp, this, [this, i] { imgBCave_MouseUp(i); });
+                connect(img, &ImageBox::clicked, this, [this, i] { imgBCave_Click(i); });
+            } else if (auto *lbl = qobject_cast<VbLabel *>(src)) {
+                connect(lbl, &VbLabel::mouseDown, this, [this, i] { imgBCave_MouseDown(i); });
+                connect(lbl, &VbLabel::mouseUp, this, [this, i] { imgBCave_MouseUp(i); });
+                connect(lbl, &VbLabel::clicked, this, [this, i] { imgBCave_Click(i); });
+            }
+        }
+    }
+    imgBCave[0]->setPicture(Picture(QStringLiteral("btnface")));
+    imgBCave[3]->setPicture(Picture(QStringLiteral("btnup")));
+    imgBCave[4]->setPicture(Picture(QStringLiteral("btndown")));
+}
+
+void frmCol::Form_Load()
+{
+    imgBCave[1]->setPicture(imgBCave[0]->picture());
+    imgBCave[2]->setPicture(imgBCave[0]->picture());
+}
+
+void frmCol::setChanged()
+{
+    if (Main())
+        Main()->Changed = true;
+}
+
+void frmCol::txtCaves_Change()
+{
+    const AllowedEdit e = NormalizeAllowed(txtCaves->text(), txtCaves->cursorPosition());
+    if (e.text != txtCaves->text())
+        txtCaves->setText(e.text); // runs this handler once more, which finds nothing to change
+    txtCaves->setCursorPosition(e.caret);
+}
+
+// ---- rows ----
+
+void frmCol::CreateRow(int k)
+{
+    if (k < 1)
+        return;
+    if (int(lblCNo.size()) <= k) {
+        lblCNo.resize(k + 1, nullptr);
+        lblCName.resize(k + 1, nullptr);
+    }
+    if (lblCNo[k])
+        return;
+    auto *no = new VbLabel(QStringLiteral("0%1").arg(k).right(2), picCavesIn);
+    no->setFont(lblCNo[0]->font());
+    no->setForeColor(lblCNo[0]->ForeColor());
+    no->Move(0, (k - 1) * ColLayout::RowHeight, 21, 16);
+    auto *name = new VbLabel(picCavesIn);
+    name->setFont(lblCName[0]->font());
+    name->setForeColor(lblCName[0]->ForeColor());
+    name->Move(18, (k - 1) * ColLayout::RowHeight + 1, 1900, 14);
+    lblCNo[k] = no;
+    lblCName[k] = name;
+    // Handlers look the row up by label, so a row keeps working whatever is renumbered.
+    connect(no, &VbLabel::mouseDown, this, [this, k](int b, int s, QPointF p) {
+        lblCName_MouseMove(k, b, s, float(p.x()), float(p.y()));
+    });
+    connect(no, &VbLabel::mouseMove, this, [this, k](int b, int s, QPointF p) {
+        lblCName_MouseMove(k, b, s, float(p.x()), float(p.y()));
+    });
+    connect(no, &VbLabel::doubleClicked, this, [this, k] { lblCNo_DblClick(k); });
+    connect(name, &VbLabel::mouseDown, this,
+            [this, k](int b, int s, QPointF p) { lblCName_MouseMove(k, b, s, float(p.x()), float(p.y())); });
+    connect(name, &VbLabel::mouseMove, this,
+            [this, k](int b, int s, QPointF p) { lblCName_MouseMove(k, b, s, float(p.x()), float(p.y())); });
+    connect(name, &VbLabel::clicked, this, [this, k] { lblCName_Click(k); });
+    connect(name, &VbLabel::doubleClicked, this, [this, k] { lblCName_DblClick(k); });
+    no->show();
+    name->show();
+}
+
+void frmCol::DestroyRow(int k)
+{
+    if (!RowExists(k))
+        return;
+    // A row may be destroyed from inside one of its own label's handlers.
+    lblCNo[k]->hide();
+    lblCName[k]->hide();
+    lblCNo[k]->deleteLater();
+    lblCName[k]->deleteLater();
+    lblCNo[k] = nullptr;
+    lblCName[k] = nullptr;
+    while (lblCNo.size() > 1 && !lblCNo.back()) {
+        lblCNo.pop_back();
+        lblCName.pop_back();
+    }
+}
+
+bool frmCol::RowExists(int k) const { return k >= 1 && k < int(lblCNo.size()) && lblCNo[k]; }
+
+QString frmCol::RowName(int k) const { return RowExists(k) ? lblCName[k]->Caption() : QString(); }
+
+void frmCol::SetRowName(int row, const QString &name)
+{
+    if (RowExists(row))
+        lblCName[row]->setCaption(name);
+}
+
+void frmCol::SetCanvasHeight(int h) { picCavesIn->resize(picCavesIn->width(), h); }
+
+void frmCol::SetSelTop(int top) { imgSel->setTop(top); }
+
+int frmCol::SelTop() const { return imgSel->y(); }
+
+void frmCol::SendSelToBack() { imgSel->lower(); }
+
+// ---- selection ----
+
+void frmCol::lblCName_Click(int Index)
+{
+    const int numCaves = Main() ? Main()->NumCaves : 0;
+    int v = int(int16_t(Index));
+    if (v < 1)
+        v = 1;
+    if (v > numCaves)
+        v = numCaves;
+    const int rowTop = v == 0 ? lblCNo[0]->y() : (v - 1) * ColLayout::RowHeight;
+    if (imgSel->y() != rowTop)
+        SetSelTop(rowTop);
+    Selected = uint8_t(v);
+    if (imgSel->y() + picCavesIn->y() < 0)
+        VScroll1->setValue(imgSel->y());
+    if (picCaves->height() - picCavesIn->y() - imgSel->y() - imgSel->height() < 0)
+        VScroll1->setValue(imgSel->y() + imgSel->height() - picCaves->height());
+}
+
+void frmCol::lblCName_DblClick(int Index)
+{
+    if (Main())
+        Main()->ShowCave(Index);
+}
+
+void frmCol::lblCNo_DblClick(int Index) { lblCName_DblClick(Index); }
+
+void frmCol::lblCName_MouseMove(int Index, int Button, int, float, float Y)
+{
+    if (Button == 1)
+        lblCName_Click(Index + int(std::floor(Y / ColLayout::RowHeight)));
+}
+
+void frmCol::picCaves_MouseMove(int Button, int, float, float Y)
+{
+    if (Button != 0)
+        lblCName_Click(int(std::floor(Y / ColLayout::RowHeight)) + 1);
+}
+
+void frmCol::picCavesIn_MouseMove(int Button, int, float, float Y)
+{
+    if (Button != 0)
+        lblCName_Click(int(std::floor(Y / ColLayout::RowHeight)) + 1);
+}
+
+void frmCol::VScroll1_Change() { picCavesIn->move(picCavesIn->x(), -VScroll1->value()); }
+
+void frmCol::Form_KeyDown(int KeyCode, int)
+{
+    if (KeyCode == 38)
+        lblCName_Click(int16_t(Selected - 1));
+    if (KeyCode == 40)
+        lblCName_Click(int16_t(Selected + 1));
+    if (KeyCode == 13 || KeyCode == 115)
+        lblCName_DblClick(Selected);
+}
+
+
+// ---- buttons ----
+
+void frmCol::imgBCave_Click(int Index)
+{
+    frmMain *m = Main();
+    if (!m)
+        return;
+    switch (Index) {
+    case 0: m->ShowCave(Selected); break;
+    case 1: m->AddCave(Selected); break;
+    case 2: m->DelCave(Selected); break;
+    case 3: m->MoveCave(Selected, -1); break;
+    case 4: m->MoveCave(Selected, 1); break;
+    default: break;
+    }
+}
+
+void frmCol::imgBCave_MouseDown(int Index)
+{
+    if (Index < 0 || Index > 4)
+        return;
+    imgBCave[Index]->setTop(-20);
+    lblCave[Index]->Move(1, 3);
+}
+
+void frmCol::imgBCave_MouseUp(int Index)
+{
+    if (Index < 0 || Index > 4)
+        return;
+    imgBCave[Index]->setTop(0);
+    lblCave[Index]->Move(0, 2);
+}
+
+// ---- the roll-down sheet ----
+
+void frmCol::Image1_MouseDown() { Image1->setTop(-20); }
+
+void frmCol::Image1_MouseUp() { Image1->setTop(0); }
+
+void frmCol::Image1_Click()
+{
+    Image1->setTop(-20);
+    if (frmMain *m = Main()) {
+        m->tmrRoll->Tag = Image1->Left() != 0 ? QStringLiteral("12") : QStringLiteral("11");
+        m->tmrRoll->setEnabled(true);
+    }
+    Picture2->raise();
+}
+
+void frmCol::setSheetHeight(double h) { Picture2->Move(0, 0, float(width()), float(h)); }
+
+void frmCol::SheetRollStep(int code)
+{
+    if (code != SheetRoll::RollDown && code != SheetRoll::RollUp)
+        return;
+    const SheetRoll::Step s = SheetRoll::step(code, Picture2->Height(), height());
+    setSheetHeight(s.height);
+    if (s.stop) {
+        VbTimer *t = Main() ? Main()->tmrRoll : nullptr;
+        if (t)
+            t->setEnabled(false);
+        Image1->Move(s.faceLeft, 0);
+        if (s.chainRollUp && t) {
+            t->Tag = QStringLiteral("12");
+            t->setEnabled(true);
+        }
+    }
+    Picture1[0]->setTop(float(s.rollPanelTop));
+    Picture1[1]->setTop(float(s.propPanelTop));
+}
+
+// ---- layout ----
+
+bool frmCol::minimized() const
+{
+    return subWindow() && subWindow()->isMinimized();
+}
+
+void frmCol::resizeEvent(QResizeEvent *)
+{
+    // The sheet is docked along the top edge at the full width.
+    Picture2->setWidth(width());
+    Form_Resize();
+}
+
+void frmCol::Form_Resize()
+{
+    ColLayout::Input in;
+    in.W = width();
+    in.H = height();
+    in.minimized = minimized();
+    in.numCaves = Main() ? Main()->NumCaves : 0;
+    in.canvasHeight = picCavesIn->height();
+    in.canvasTop = picCavesIn->y();
+    in.scrollValue = VScroll1->value();
+    in.scrollMax = VScroll1->maximum();
+    in.scrollLeft = VScroll1->x();
+    in.sheetHeight = Picture2->Height();
+    in.rollRunning = Main() && Main()->tmrRoll && Main()->tmrRoll->Enabled();
+    in.propPanelTop = Picture1[1]->Top();
+    const ColLayout::Result r = ColLayout::compute(in);
+    if (!r.changed)
+        return;
+
+    picCaves->resize(r.frameWidth, picCaves->height());
+    picCaves->setVisible(r.listVisible);
+    picButtons[0]->setVisible(r.listVisible);
+    picButtons[1]->setVisible(r.listVisible);
+    VScroll1->setVisible(r.listVisible);
+    if (r.listLaidOut) {
+        picCaves->resize(r.frameWidth, r.frameHeight);
+        VScroll1->move(r.scrollLeft, 0);
+        if (r.scrollMax != VScroll1->maximum() || r.scrollValue != VScroll1->value()) {
+            VScroll1->setMaximum(std::max(0, r.scrollMax));
+            VScroll1->setValue(r.scrollValue);
+        }
+        VScroll1->setPageStep(std::max(ColLayout::RowHeight, r.frameInnerHeight));
+        picCavesIn->move(0, r.canvasTop);
+        picCavesIn->resize(r.canvasWidth, picCavesIn->height());
+        VScroll1->resize(ColLayout::ScrollWidth, r.scrollHeight);
+        picButtons[0]->move(r.panel0Left, r.panel0Top);
+        picButtons[1]->move(r.panel1Left, r.panel1Top);
+    }
+    if (r.sheetFitted) {
+        setSheetHeight(r.sheetHeight);
+        Picture1[0]->setTop(float(r.rollPanelTop));
+        if (r.startRollUp && Main()) {
+            Main()->tmrRoll->Tag = QStringLiteral("12");
+            Main()->tmrRoll->setEnabled(true);
+        }
+        Picture1[1]->setTop(float(r.propPanelTop));
+    }
+    Picture1[0]->setLeft(float(r.rollPanelLeft));
+    Picture1[1]->setLeft(float(r.propPanelLeft));
+    imgSel->resize(std::max(0, r.selWidth), imgSel->height());
+}
+
+// ---- showing and closing ----
+
+void frmCol::Form_QueryUnload(int &Cancel, int UnloadMode)
+{
+    Cancel = UnloadMode != Vb::CloseFromFrame;
+    hide();
+}

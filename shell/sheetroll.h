@@ -1,0 +1,23 @@
+#pragma once
+
+// One tick of the set window's roll-down sheet: code 11 rolls it down to the
+// window's inner height, code 12 rolls it up to its collapsed strip.
+namespace SheetRoll {
+
+constexpr int RollDown = 11;
+constexpr int RollUp = 12;
+
+struct Step
+{
+    double height = 0;
+    bool stop = false;      // the end value was reached: timer off
+    int faceLeft = 0;       // the face to show once stopped: 0 roll down, -48 roll up
+    bool chainRollUp = false; // a sheet rolled down into a window too low for it goes straight back
+    double rollPanelTop = 0;
+    double propPanelTop = 0;
+};
+
+// h: the sheet's height now; windowHeight: the set window's inner height.
+Step step(int code, double h, double windowHeight);
+
+} // namespace SheetRoll

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "common/cellchars.h"
+#include "editor/frmcave.h"
+#include "shell/frmmain.h"
+#include "store/defaultcave.h"
+#include "store/modzorbel.h"
+
+#include <QMdiArea>
+#include <QtTest>
+
+#include <memory>
+
+// A main window whose palette holds every object, the left button earth,
+// the right button empty space.
+inline void fillPalette(frmMain &m)
+{
+    for (int k = 0; k < ObjectCount; ++k) {
+        if (!m.imgS[static_cast<size_t>(k)]) {
+            auto *box = new ImageBox(&m);
+            box->hide();
+            box->Tag = QByteArray(1, PaletteObjects[static_cast<size_t>(k)].cell);
+            box->setPicture(Picture(k == HeroObject ? QStringLiteral("hero1")
+                                                    : QStringLiteral("obj%1").arg(k, 2, 10, QLatin1Char('0'))));
+            m.imgS[static_cast<size_t>(k)] = box;
+        }
+    }
+    for (int d = 1; d <= 9; ++d)
+        if (m.imgZor[static_cast<size_t>(d)].isNull())
+            m.imgZor[static_cast<size_t>(d)] = Picture(QStringLiteral("hero%1").arg(d));
+    for (int b = 1; b <= 3; ++b) {
+        if (!m.picSel[static_cast<size_t>(b)]) {
+            auto *box = new ImageBox(&m);
+            box->hide();
+            m.picSel[static_cast<size_t>(b)] = box;
+        }
+    }
+}
+
+inline void setButton(frmMain &m, int b, char c)
+{
+    ImageBox *box = m.picSel[static_cast<size_t>(b)];
+    box->Tag = QByteArray(1, c);
+    box->setPicture(frmCave::CellPicture(c));
+}
+
+inline std::unique_ptr<frmMain> makeMain()
+{
+    auto m = std::make_unique<frmMain>();
+    fillPalette(*m);
+    setButton(*m, 1, ';');
+    setButton(*m, 2, '.');
+    m->resize(1000, 700);
+    m->show();
+    // Start-up opens the template set; the tests bind their own chambers.
+    m->Changed = false;
+    m->CloseCollection();
+    return m;
+}
+
+inline QByteArray chamberString(const CaveRecord &r)
+{
+    auto s = CaveToString(r);
+    if (!s.ok())
+        qFatal("chamber string refused");
+    return s.value();
+}
+
+inline CaveRecord filled(int w, int h, char c)
+{
+    CaveRecord r = DefaultCave(w, h);
+    for (int x = 0; x < w; ++x)
+        for (int y = 0; y < h; ++y)
+            r.Map[static_cast<size_t>(x)][static_cast<size_t>(y)] = c;
+    return r;
+}
+
+inline char cell(const frmCave *w, int x, int y)
+{
+    return w->record().Map[static_cast<size_t>(x)][static_cast<size_t>(y)];
+}

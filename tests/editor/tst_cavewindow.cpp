@@ -1,0 +1,711 @@
+#include "editorfixture.h"
+#include "editor/frmsize.h"
+#include "editor/piccave.h"
+#include "support/testsupport.h"
+
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+namespace {
+
+QPoint centre(int x, int y)
+{
+    return QPoint(x * 26 + 13, y * 26 + 13);
+}
+
+// Mouse input on the drawing surface: a press, moves with buttons held and a release.
+struct Mouse
+{
+    PicCave *surface;
+    Qt::MouseButtons held;
+
+    void send(QEvent::Type type, Qt::MouseButton b, QPoint p)
+    {
+        if (type == QEvent::MouseButtonPress)
+            held |= b;
+        else if (type == QEvent::MouseButtonRelease)
+            held &= ~Qt::MouseButtons(b);
+        QMouseEvent e(type, QPointF(p), surface->mapToGlobal(QPointF(p)), b, held, Qt::NoModifier);
+        QApplication::sendEvent(surface, &e);
+    }
+    void press(Qt::MouseButton b, QPoint p) { send(QEvent::MouseButtonPress, b, p); }
+    void move(QPoint p) { send(QEvent::MouseMove, Qt::NoButton, p); }
+    void release(Qt::MouseButton b, QPoint p) { send(QEvent::MouseButtonRelease, b, p); }
+};
+
+struct Fixture
+{
+    std::unique_ptr<frmMain> m = makeMain();
+    frmCave *open(const CaveRecord &r, int no = 1)
+    {
+        m->OpenCave(chamberString(r), no);
+        m->NumCaves = std::max<uint8_t>(m->NumCaves, static_cast<uint8_t>(no));
+        for (int i = 1; i <= m->MaxCaveWindow; ++i)
+            if (m->Caves(i)->Tag != QLatin1String("free") && m->Caves(i)->CaveNo == no)
+                return m->Caves(i);
+        return nullptr;
+    }
+    frmCave *show(const CaveRecord &r, int no = 1)
+    {
+        frmCave *w = open(r, no);
+        m->ShowCave(no);
+        return w;
+    }
+};
+
+bool cellShows(frmCave *w, int x, int y, const Picture &pic)
+{
+    QImage got = w->picCave->image().copy(x * 26, y * 26, 26, 26);
+    // compare against the picture drawn over black, as the surface draws it
+    QImage expected(26, 26, QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    QPainter p(&expected);
+    p.drawPixmap(0, 0, pic.pixmap(26, 26));
+    p.end();
+    return got == expected;
+}
+
+} // namespace
+
+class TestCaveWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { PicCave::MaxPixels = 0; }
+
+    void bindingTakesLowestFreeSlot()
+    {
+        Fixture f;
+        for (int no = 1; no <= 5; ++no)
+            f.open(DefaultCave(), no);
+        QCOMPARE(f.m->Caves(1)->Tag, QStringLiteral("1"));
+        QCOMPARE(f.m->MaxCaveWindow, uint8_t(5));
+        f.m->Caves(3)->Tag = QStringLiteral("free");
+        f.m->Caves(3)->hide();
+        f.m->OpenCave(chamberString(DefaultCave(7, 7)), 6);
+        QCOMPARE(f.m->Caves(3)->Tag, QStringLiteral("3"));
+        QCOMPARE(f.m->Caves(3)->CaveNo, int16_t(6));
+        QCOMPARE(f.m->MaxCaveWindow, uint8_t(5));
+        QCOMPARE(f.m->Caves(0)->Tag, QStringLiteral("free")); // slot 0 is never bound
+    }
+
+    void showFindsTheBoundWindowNotAFreedOne()
+    {
+        Fixture f;
+        f.open(DefaultCave(), 1);
+        f.open(DefaultCave(8, 8), 2);
+        // chamber 1 deleted: its window is freed but keeps CaveNo 1; chamber 2 became 1
+        f.m->Caves(1)->Tag = QStringLiteral("free");
+        f.m->Caves(2)->CaveNo = 1;
+        f.m->ShowCave(1);
+        QVERIFY(f.m->Caves(2)->Visible());
+        QVERIFY(!f.m->Caves(1)->Visible());
+        QCOMPARE(f.m->Caves(2)->picCave->size(), QSize(208, 208));
+    }
+
+    void loadingWritesBackWhatTheRecordHolds()
+    {
+        Fixture f;
+        CaveRecord r = DefaultCave();
+        r.TotalTime = 2;   // below the box's range
+        r.Points = 150;    // above it
+        r.Atmosphere = 15; // outside the table: kept as it is
+        r.Trailer = "abc";
+        frmCave *w = f.open(r);
+        QCOMPARE(w->record().TotalTime, int16_t(5));
+        QCOMPARE(w->txtUD(1)->text(), QStringLiteral("5"));
+        const auto stored = StringToCave(f.m->CaveData[1]);
+        QVERIFY(stored.ok());
+        QCOMPARE(stored->TotalTime, int16_t(5));
+        QCOMPARE(stored->Points, uint8_t(99));
+        QCOMPARE(stored->Atmosphere, uint8_t(15));
+        QCOMPARE(stored->Trailer, QByteArray("abc"));
+        QCOMPARE(w->AtmIndex, int16_t(0));
+    }
+
+    void reusedWindowNamesItsRowAgain()
+    {
+        Fixture f;
+        frmCave *w = f.open(DefaultCave());
+        w->Tag = QStringLiteral("free");
+        w->CaveName.clear();
+        f.open(DefaultCave(), 2); // the same name into the same window
+        QCOMPARE(w->CaveNo, int16_t(2));
+        QCOMPARE(w->CaveName, QString::fromUtf8("Nepojmenovaná 19×11"));
+    }
+
+    void unreadableChamberStringIsKept()
+    {
+        Fixture f;
+        f.open(DefaultCave(), 1);
+        f.m->CaveData[2] = "old";
+        f.m->OpenCave("A", 2); // too short to be a chamber
+        QCOMPARE(f.m->CaveData[2], QByteArray("A"));
+    }
+
+    void paintsEveryCellColumnByColumn()
+    {
+        Fixture f;
+        CaveRecord r = DefaultCave();
+        r.Map[5][5] = '$';
+        r.Map[6][5] = 'C';
+        r.Map[7][5] = 'h';  // no palette entry
+        r.Map[8][5] = '0';
+        r.Map[2][3] = '3';
+        r.Map[10][4] = '7';
+        frmCave *w = f.show(r);
+        QCOMPARE(w->picCave->size(), QSize(494, 286));
+        QCOMPARE(w->TileSize, uint8_t(26));
+        QCOMPARE(w->picCave->shpClone.Width(), 26.0);
+        QCOMPARE(w->picCave->shpClone2.Width(), 12.0);
+        QVERIFY(cellShows(w, 5, 5, f.m->imgS[35]->picture()));
+        QVERIFY(cellShows(w, 6, 5, f.m->imgS[29]->picture()));
+        QVERIFY(cellShows(w, 7, 5, Picture(QStringLiteral("obj_unknown"))));
+        QVERIFY(cellShows(w, 8, 5, Picture(QStringLiteral("obj_unknown"))));
+        QVERIFY(cellShows(w, 2, 3, Picture(QStringLiteral("hero3"))));
+        QVERIFY(cellShows(w, 10, 4, Picture(QStringLiteral("hero7"))));
+        QVERIFY(cellShows(w, 0, 0, f.m->imgS[8]->picture()));
+        QVERIFY(cellShows(w, 18, 10, f.m->imgS[8]->picture()));
+        // the last digit painted, column by column, decides the hero entry
+        QCOMPARE(f.m->imgS[HeroObject]->Tag, QByteArray("7"));
+    }
+
+    void heroEntryEndsOnTheLastDigitPainted()
+    {
+        Fixture f;
+        CaveRecord r = DefaultCave();
+        r.Map[2][2] = ';';
+        r.Map[4][9] = '3';
+        r.Map[4][2] = '7';
+        f.show(r);
+        QCOMPARE(f.m->imgS[HeroObject]->Tag, QByteArray("3"));
+        QCOMPARE(f.m->imgS[HeroObject]->picture(), Picture(QStringLiteral("hero3")));
+        // "H" paints the hero entry as it is and leaves the variant alone
+        CaveRecord h = DefaultCave();
+        h.Map[2][2] = 'H';
+        frmCave *w = f.show(h, 2);
+        QCOMPARE(f.m->imgS[HeroObject]->Tag, QByteArray("3"));
+        QVERIFY(cellShows(w, 2, 2, Picture(QStringLiteral("hero3"))));
+    }
+
+    void cellQueryBounds_data()
+    {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::newRow("width") << 19 << 0 << QByteArray("NE");
+        QTest::newRow("height") << 0 << 11 << QByteArray("NE");
+        QTest::newRow("left") << -1 << 0 << QByteArray("NE");
+        QTest::newRow("above") << 0 << -1 << QByteArray("NE");
+        QTest::newRow("bottom right") << 18 << 10 << QByteArray("W");
+        QTest::newRow("exit") << 18 << 9 << QByteArray("T");
+    }
+    void cellQueryBounds()
+    {
+        Fixture f;
+        frmCave *w = f.open(DefaultCave());
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QTEST(w->GetCDXY(x, y), "answer");
+    }
+
+    void escapeFromTheNameBoxHidesAndStores()
+    {
+        Fixture f;
+        frmCave *w = f.show(DefaultCave());
+        w->imgBCave_Click(1);
+        w->txtName->setFocus();
+        QApplication::setActiveWindow(f.m.get());
+        w->txtName->selectAll();
+        QTest::keyClicks(w->txtName, QStringLiteral("Nov"));
+        QTest::sendKeyEvent(QTest::Click, w->txtName, Qt::Key_Aacute, QString::fromUtf8("á"), Qt::NoModifier);
+        QCOMPARE(w->txtName->text(), QString::fromUtf8("Nová"));
+        QTest::keyClick(w->txtName, Qt::Key_Escape);
+        QVERIFY(!w->Visible());
+        QCOMPARE(w->Tag, QStringLiteral("1"));
+        QCOMPARE(w->picCave->size(), QSize(1, 1));
+        QCOMPARE(StringToCave(f.m->CaveData[1])->Name, QByteArray("Nov\xE1"));
+        // shown again: repainted
+        f.m->ShowCave(1);
+        QVERIFY(w->Visible());
+        QCOMPARE(w->picCave->size(), QSize(494, 286));
+    }
+
+    void closeBoxHidesAndFrameUnloads()
+    {
+        Fixture f;
+        frmCave *w = f.show(DefaultCave());
+        f.m->CaveData[1].clear();
+        QVERIFY(!w->subWindow()->close());
+        QVERIFY(!w->Visible());
+        QVERIFY(!f.m->CaveData[1].isEmpty());
+        f.m->ShowCave(1);
+        f.m->CaveData[1].clear();
+        QVERIFY(Vb::CloseChildren(f.m->mdiArea()));
+        QVERIFY(!f.m->CaveData[1].isEmpty());
+    }
+
+    void showingMarksTheSetChanged()
+    {
+        Fixture f;
+        f.open(DefaultCave());
+        f.m->Changed = false;
+        f.m->ShowCave(1);
+        QVERIFY(f.m->Changed);
+    }
+
+    void outOfMemoryIsShownOnceAndRetried()
+    {
+        Fixture f;
+        ScriptedUser user;
+        f.open(DefaultCave());
+        PicCave::MaxPixels = 1000;
+        f.m->ShowCave(1);
+        frmCave *w = f.m->Caves(1);
+        QCOMPARE(user.messages.size(), 1);
+        QCOMPARE(user.messages[0].text, QString::fromUtf8("K otevření další komnaty není dostatek paměti.\r\n"
+                                                          "Zavři nějakou otevřenou komnatu a zkus znovu."));
+        QCOMPARE(user.messages[0].buttons, Vb::MsgOkOnly);
+        QCOMPARE(w->Caption(), QStringLiteral("Out of memory"));
+        QVERIFY(!w->Visible());
+        PicCave::MaxPixels = 0;
+        f.m->ShowCave(1);
+        QVERIFY(w->Visible());
+        QCOMPARE(w->Caption(), QString::fromUtf8("Komnata - Nepojmenovaná 19×11"));
+        QCOMPARE(user.messages.size(), 1);
+    }
+
+    void pencilSetsEachEnteredCellOnce()
+    {
+        Fixture f;
+        frmCave *w = f.show(DefaultCave());
+        f.m->imgTool_Click(0);
+        f.m->Changed = false;
+        Mouse mouse{w->picCave, {}};
+        mouse.press(Qt::RightButton, centre(3, 3));
+        QCOMPARE(cell(w, 3, 3), '.');
+        QVERIFY(f.m->Changed);
+        mouse.move(centre(4, 3));
+        mouse.move(QPoint(4 * 26 + 20, 3 * 26 + 2)); // same cell
+        mouse.move(QPoint(2000, 3 * 26 + 5));        // outside: the last column
+        mouse.release(Qt::RightButton, QPoint(2000, 3 * 26 + 5));
+        QCOMPARE(cell(w, 4, 3), '.');
+        QCOMPARE(cell(w, 18, 3), '.');
+        QCOMPARE(cell(w, 10, 3), ';'); // fast moves do not join cells
+        QVERIFY(cellShows(w, 4, 3, f.m->imgS[0]->picture()));
+    }
+
+    void movesWithBothButtonsOrAtTheFirstCellDoNothing()
+    {
+        Fixture f;
+        frmCave *w = f.show(DefaultCave());
+        f.m->imgTool_Click(0);
+        Mouse mouse{w->picCave, Qt::LeftButton | Qt::RightButton};
+        mouse.move(centre(5, 5));
+        QCOMPARE(cell(w, 5, 5), ';');
+        Mouse left{w->picCave, Qt::LeftButton};
+        setButton(*f.m, 1, 'D');
+        left.move(centre(0, 0)); // the last cell starts as (0, 0)
+        QCOMPARE(cell(w, 0, 0), 'W');
+        left.move(centre(1, 1));
+        QCOMPARE(cell(w, 1, 1), 'D');
+    }
+
+    void lineDragAndCancel()
+    {
+        Fixture f;
+        frmCave *w = f.show(filled(19, 11, '.'));
+        f.m->imgTool_Click(1);
+        setButton(*f.m, 1, 'X');
+        Mouse mouse{w->picCave, {}};
+        mouse.press(Qt::LeftButton, centre(1, 1));
+        QVERIFY(w->picCave->LineLine.Visible());
+        QCOMPARE(w->picCave->LineLine.color(), QColor(255, 255, 127));
+        mouse.move(centre(4, 2));
+        QCOMPARE(w->picCave->LineLine.line(), QLineF(39, 39, 117, 65));
+        mouse.move(centre(3, 3));
+        mouse.release(Qt::LeftButton, centre(9, 9)); // the release's own cell is not used
+        QVERIFY(!w->picCave->LineLine.Visible());
+        QString set;
+        for (int x = 0; x < 19; ++x)
+            for (int y = 0; y < 11; ++y)
+                if (cell(w, x, y) == 'X')
+                    set += QStringLiteral("%1,%2 ").arg(x).arg(y);
+        QCOMPARE(set, QStringLiteral("1,1 1,2 2,2 3,2 3,3 "));
+
+        // a press of the other button cancels; neither release draws
+        mouse.press(Qt::LeftButton, centre(10, 5));
+        mouse.move(centre(14, 5));
+        mouse.press(Qt::RightButton, centre(14, 5));
+        QVERIFY(!w->Dragging);
+        QVERIFY(!w->picCave->LineLine.Visible());
+        mouse.release(Qt::RightButton, centre(14, 5));
+        mouse.release(Qt::LeftButton, centre(14, 5));
+        for (int x = 10; x <= 14; ++x)
+            QCOMPARE(cell(w, x, 5), '.');
+    }
+
+    void rectangleOutline()
+    {
+        Fixture f;
+        frmCave *w = f.show(filled(19, 11, ';'));
+        f.m->imgTool_Click(3);
+        Mouse mouse{w->picCave, {}};
+        mouse.press(Qt::RightButton, centre(2, 3));
+        QCOMPARE(w->picCave->shpRect.color(), QColor(127, 255, 255));
+        mouse.move(centre(5, 1));
+        QCOMPARE(w->picCave->shpRect.Left(), 58.5);
+        QCOMPARE(w->picCave->shpRect.Top(), 32.5);
+        QCOMPARE(w->picCave->shpRect.Width(), 91.0);
+        QCOMPARE(w->picCave->shpRect.Height(), 65.0);
+        mouse.move(centre(4, 3));
+        mouse.press(Qt::LeftButton, centre(4, 3)); // cancels
+        mouse.release(Qt::LeftButton, centre(4, 3));
+        mouse.release(Qt::RightButton, centre(4, 3));
+        QCOMPARE(cell(w, 2, 3), ';');
+        mouse.press(Qt::RightButton, centre(1, 1));
+        mouse.move(centre(4, 2));
+        mouse.move(centre(4, 3));
+        mouse.release(Qt::RightButton, centre(4, 3));
+        int set = 0;
+        for (int x = 0; x < 19; ++x)
+            for (int y = 0; y < 11; ++y)
+                set += cell(w, x, y) == '.';
+        QCOMPARE(set, 10);
+        QCOMPARE(cell(w, 2, 2), ';');
+        QCOMPARE(cell(w, 3, 2), ';');
+        QCOMPARE(cell(w, 4, 2), '.');
+        // press and release on one cell
+        mouse.press(Qt::RightButton, centre(8, 8));
+        mouse.release(Qt::RightButton, centre(8, 8));
+        QCOMPARE(cell(w, 8, 8), '.');
+        QCOMPARE(cell(w, 8, 7), ';');
+    }
+
+    void fillShowsTheBusyMark()
+    {
+        Fixture f;
+        frmCave *w = f.show(filled(5, 5, '.'));
+        f.m->imgTool_Click(4);
+        QStringList captions;
+        connect(w->subWindow(), &QWidget::windowTitleChanged, this,
+                [&](const QString &t) { captions << t; });
+        Mouse mouse{w->picCave, {}};
+        mouse.press(Qt::LeftButton, centre(2, 2));
+        mouse.release(Qt::LeftButton, centre(2, 2));
+        for (int x = 0; x < 5; ++x)
+            for (int y = 0; y < 5; ++y)
+                QCOMPARE(cell(w, x, y), ';');
+        QVERIFY(captions.contains(QString::fromUtf8("Komnata - Nepojmenovaná 5×5 - Pracuje se...")));
+        QCOMPARE(w->Caption(), QString::fromUtf8("Komnata - Nepojmenovaná 5×5"));
+        // on a cell that already holds the object: nothing at all
+        captions.clear();
+        f.m->Changed = false;
+        mouse.press(Qt::LeftButton, centre(1, 1));
+        QVERIFY(!f.m->Changed);
+        QVERIFY(captions.isEmpty());
+    }
+
+    void cloneAcrossTwoWindows()
+    {
+        Fixture f;
+        CaveRecord a = filled(19, 11, '.');
+        a.Map[5][3] = 'D';
+        a.Map[6][3] = 'R';
+        a.Map[7][3] = '7';
+        a.Map[8][3] = 'C';
+        frmCave *A = f.show(a, 1);
+        frmCave *B = f.show(filled(30, 20, ';'), 2);
+        f.m->imgTool_Click(2);
+        Mouse ma{A->picCave, {}}, mb{B->picCave, {}};
+
+        // before a clone point: nothing is painted
+        mb.press(Qt::LeftButton, centre(1, 1));
+        mb.release(Qt::LeftButton, centre(1, 1));
+        QCOMPARE(cell(B, 1, 1), ';');
+        QCOMPARE(f.m->picSel[3]->Tag, QByteArray("NE"));
+
+        ma.press(Qt::RightButton, centre(5, 3));
+        ma.release(Qt::RightButton, centre(5, 3));
+        QVERIFY(A->picCave->shpClone.Visible());
+        QVERIFY(A->picCave->shpClone2.Visible());
+        QCOMPARE(A->picCave->shpClone.Left(), 130.0);
+        QCOMPARE(A->picCave->shpClone2.Left(), 136.5);
+
+        mb.press(Qt::LeftButton, centre(10, 10));
+        QCOMPARE(cell(B, 10, 10), 'D');
+        mb.move(centre(11, 10));
+        QCOMPARE(cell(B, 11, 10), 'R');
+        mb.move(centre(12, 10));
+        QCOMPARE(cell(B, 12, 10), '7');
+        QCOMPARE(f.m->picSel[3]->picture(), Picture(QStringLiteral("hero7")));
+        QVERIFY(cellShows(B, 12, 10, Picture(QStringLiteral("hero7"))));
+        mb.move(centre(13, 10));
+        QCOMPARE(f.m->picSel[3]->picture(), f.m->imgS[29]->picture());
+        mb.release(Qt::LeftButton, centre(13, 10));
+
+        // after releasing, the displacement stays: (20, 4) takes (15, -3)
+        f.m->Changed = false;
+        mb.press(Qt::LeftButton, centre(20, 4));
+        QCOMPARE(f.m->picSel[3]->Tag, QByteArray("NE"));
+        QCOMPARE(f.m->picSel[3]->picture(), f.m->imgS[29]->picture());
+        QCOMPARE(cell(B, 20, 4), ';');
+        QVERIFY(!f.m->Changed);
+        QCOMPARE(A->picCave->shpClone.Top(), -3.0 * 26);
+        mb.release(Qt::LeftButton, centre(20, 4));
+
+        // another tool hides the markers; the cloning pencil shows them again
+        f.m->imgTool_Click(0);
+        QVERIFY(!A->picCave->shpClone.Visible());
+        QVERIFY(!A->picCave->shpClone2.Visible());
+        f.m->imgTool_Click(2);
+        QVERIFY(A->picCave->shpClone.Visible());
+
+        // a new clone point restarts the stroke
+        ma.press(Qt::RightButton, centre(6, 3));
+        ma.release(Qt::RightButton, centre(6, 3));
+        mb.press(Qt::LeftButton, centre(2, 2));
+        QCOMPARE(cell(B, 2, 2), 'R');
+    }
+
+    void spinBoxesClampEveryChange()
+    {
+        Fixture f;
+        frmCave *w = f.show(DefaultCave());
+        w->imgBCave_Click(1);
+        f.m->Changed = false;
+        w->txtUD(1)->setFocus();
+        w->txtUD(1)->selectAll();
+        QTest::keyClick(w->txtUD(1), Qt::Key_0);
+        QCOMPARE(w->txtUD(1)->text(), QStringLiteral("5"));
+        QCOMPARE(w->record().TotalTime, int16_t(5));
+        QVERIFY(f.m->Changed);
+        w->txtUD(0)->selectAll();
+        QTest::keyClick(w->txtUD(0), Qt::Key_Backspace);
+        QCOMPARE(w->txtUD(0)->text(), QStringLiteral("0"));
+        // only digits, and no more than the box holds
+        w->txtUD(2)->setText(QStringLiteral("1"));
+        w->txtUD(2)->end(false);
+        QTest::keyClicks(w->txtUD(2), QStringLiteral("a23"));
+        QCOMPARE(w->txtUD(2)->text(), QStringLiteral("12"));
+        QCOMPARE(w->record().Points, uint8_t(12));
+    }
+
+    void spinRepeatsAndDivider()
+    {
+        Fixture f;
+        frmCave *w = f.show(DefaultCave());
+        w->imgBCave_Click(1);
+        ImageBox *strip = w->spin->imgUD[6];
+        w->txtUD(6)->setText(QStringLiteral("20"));
+        QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(8, 23 + 3)); // plus half
+        QCOMPARE(w->txtUD(6)->text(), QStringLiteral("21"));
+        QCOMPARE(strip->y(), 0);
+        QCOMPARE(w->spin->tmrUD->interval(), 500);
+        QVERIFY(w->spin->tmrUD->Enabled());
+        for (int i = 0; i < 4; ++i) {
+            w->spin->tmrUD_Timer();
+            QCOMPARE(w->spin->tmrUD->interval(), 150);
+        }
+        QCOMPARE(w->txtUD(6)->text(), QStringLiteral("25"));
+        QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(8, 3));
+        QCOMPARE(strip->y(), -23);
+        QVERIFY(!w->spin->tmrUD->Enabled());
+
+        // the divider row: the step runs with 0
+        QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(8, 23 + 11));
+        QCOMPARE(w->spin->SpinStep, int16_t(0));
+        QCOMPARE(strip->y(), -23);
+        QCOMPARE(w->txtUD(6)->text(), QStringLiteral("25"));
+        QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(8, 23 + 11));
+
+        // the minus half, held at the minimum
+        w->txtUD(6)->setText(QStringLiteral("1"));
+        QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(8, 23 + 18));
+        QCOMPARE(strip->y(), -46);
+        w->spin->tmrUD_Timer();
+        QCOMPARE(w->txtUD(6)->text(), QStringLiteral("1"));
+        QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(8, 18));
+    }
+
+    void descriptionAndNameEdits()
+    {
+        Fixture f;
+        frmCave *w = f.show(DefaultCave());
+        w->imgBCave_Click(1);
+        f.m->Changed = false;
+        w->txtDesc->setFocus();
+        QTest::keyClicks(w->txtDesc, QStringLiteral("x"));
+        QVERIFY(f.m->Changed);
+        w->txtDesc->setPlainText(QString(300, u'a'));
+        QCOMPARE(w->record().Description.size(), 190);
+        w->txtName->setText(QString(300, u'b'));
+        QCOMPARE(w->record().Name.size(), 190);
+        w->SaveToColl();
+        QCOMPARE(StringToCave(f.m->CaveData[1])->Name.size(), 190);
+        QCOMPARE(w->CaveName.size(), 190);
+        QCOMPARE(w->Caption(), QStringLiteral("Komnata - ") + QString(190, u'b'));
+    }
+
+    void atmosphereButtons()
+    {
+        Fixture f;
+        CaveRecord r = DefaultCave();
+        r.Atmosphere = 10; // button 1
+        frmCave *w = f.show(r);
+        w->imgBCave_Click(1);
+        QCOMPARE(w->AtmIndex, int16_t(1));
+        f.m->Changed = false;
+        w->imgAtm_Click(1);
+        QVERIFY(!f.m->Changed);
+        QCOMPARE(w->record().Atmosphere, uint8_t(10));
+        w->imgAtm_Click(3);
+        QVERIFY(f.m->Changed);
+        QCOMPARE(w->record().Atmosphere, uint8_t(6));
+        const QRect g = w->imgAtm[3]->geometry();
+        QCOMPARE(w->shpAtm.width(), g.width() / 8.0 * 5);
+        QCOMPARE(w->shpAtm.center(), QRectF(g).center());
+    }
+
+    void sizeDialogGrowsWithTheRightButtonObject()
+    {
+        Fixture f;
+        frmCave *w = f.show(DefaultCave());
+        w->imgBCave_Click(1);
+        setButton(*f.m, 2, '.');
+        frmSize *dlg = f.m->Size();
+        QTimer::singleShot(0, dlg, [dlg] {
+            // every keystroke is clamped, so a typed "2" would become 5 at once
+            dlg->txtUD(1)->setText(QStringLiteral("25"));
+            dlg->txtUD(0)->setText(QStringLiteral("14"));
+            QTest::keyClick(dlg->txtUD(0), Qt::Key_Return);
+        });
+        f.m->Changed = false;
+        QTest::mousePress(w->imgBCave[3], Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(w->imgBCave[3], Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(w->record().Width, uint8_t(25));
+        QCOMPARE(w->record().Height, uint8_t(14));
+        QCOMPARE(w->picCave->size(), QSize(650, 364));
+        QVERIFY(f.m->Changed);
+        for (int x = 0; x < 25; ++x)
+            for (int y = 0; y < 14; ++y)
+                if (x >= 19 || y >= 11)
+                    QCOMPARE(cell(w, x, y), '.');
+        QCOMPARE(cell(w, 18, 10), 'W');
+        QCOMPARE(cell(w, 25, 0), '\0');
+        QCOMPARE(w->imgBCave[3]->y(), 0);
+
+        // the close box accepts as Enter does; Escape does nothing
+        QTimer::singleShot(0, dlg, [dlg] {
+            dlg->txtUD(1)->selectAll();
+            QTest::keyClicks(dlg->txtUD(1), QStringLiteral("9"));
+            QTest::keyClick(dlg->txtUD(1), Qt::Key_Escape);
+            QVERIFY(dlg->isVisible());
+            dlg->close();
+        });
+        f.m->Changed = false;
+        w->imgBCave_Click(3);
+        QCOMPARE(w->record().Width, uint8_t(9));
+        QCOMPARE(w->picCave->size(), QSize(234, 364));
+        // the same size changes nothing
+        QTimer::singleShot(0, dlg, [dlg] { dlg->close(); });
+        f.m->Changed = false;
+        w->imgBCave_Click(3);
+        QVERIFY(!f.m->Changed);
+    }
+
+    void sizeDialogBoxesStayInRange()
+    {
+        Fixture f;
+        frmSize *dlg = f.m->Size();
+        QCOMPARE(dlg->windowTitle(), QString::fromUtf8("Rozměry komnaty"));
+        dlg->txtUD(0)->setText(QStringLiteral("99"));
+        QCOMPARE(dlg->txtUD(0)->text(), QStringLiteral("30"));
+        dlg->txtUD(1)->setText(QStringLiteral("1"));
+        QCOMPARE(dlg->txtUD(1)->text(), QStringLiteral("5"));
+    }
+
+    void layoutOfASmallChamber()
+    {
+        Fixture f;
+        frmCave *w = f.show(DefaultCave());
+        w->resize(600, 400);
+        w->Arrange();
+        QCOMPARE(w->picCave->pos(), QPoint(53, 47));
+        QVERIFY(w->HScroll1->isHidden());
+        QVERIFY(w->Check1->isHidden());
+        QVERIFY(!w->Timer1->Enabled());
+        QCOMPARE(w->picFCave->geometry(), QRect(0, 20, 600, 380));
+        QCOMPARE(w->imgAtm[1]->geometry(), QRect(75, 0, 75, 75));
+    }
+
+    void scrollBarsMoveTheSurface()
+    {
+        Fixture f;
+        frmCave *w = f.show(DefaultCave(50, 30));
+        w->resize(600, 400);
+        w->Arrange();
+        QVERIFY(!w->HScroll1->isHidden());
+        QVERIFY(!w->VScroll1->isHidden());
+        QCOMPARE(w->HScroll1->minimum(), 600 - 9 - 1300);
+        w->HScroll1->setValue(-200);
+        QCOMPARE(w->picCave->x(), -200);
+        QVERIFY(!w->Check1->isHidden());
+    }
+
+    void autoScrollOnlyInTheActiveWindow()
+    {
+        Fixture f;
+        frmCave *a = f.show(DefaultCave(50, 30), 1);
+        frmCave *b = f.show(DefaultCave(50, 30), 2);
+        for (frmCave *w : {a, b}) {
+            w->resize(600, 400);
+            QTest::mouseClick(w->Check1, Qt::LeftButton, {}, QPoint(4, 4));
+        }
+        f.m->mdiArea()->setActiveSubWindow(b->subWindow());
+        QVERIFY(b->Timer1->Enabled());
+        QVERIFY(!a->Timer1->Enabled());
+        a->Arrange();
+        QVERIFY(!a->Timer1->Enabled());
+
+        // the pointer at the right edge: 1/32 of the surface per step, up to its end
+        Mouse mouse{b->picCave, {}};
+        mouse.move(QPoint(static_cast<int>(b->ViewWidth) - b->picCave->x(), static_cast<int>(b->ViewHeight / 2) - b->picCave->y()));
+        QCOMPARE(b->ScrollGain, 1.0);
+        b->picCave->move(0, b->picCave->y());
+        b->Timer1_Timer();
+        QCOMPARE(b->picCave->x(), -41); // -40.625 on a 16-bit bar
+        QCOMPARE(b->HScroll1->value(), -41);
+        for (int i = 0; i < 40; ++i)
+            b->Timer1_Timer();
+        QCOMPARE(b->picCave->x() + b->picCave->width(), static_cast<int>(b->ViewWidth));
+    }
+
+    // ZB_GRAB_DIR=path writes a grab of a painted 50 by 30 chamber there.
+    void grabLargestChamber()
+    {
+        const QString dir = qEnvironmentVariable("ZB_GRAB_DIR");
+        if (dir.isEmpty())
+            QSKIP("set ZB_GRAB_DIR to grab");
+        Fixture f;
+        f.m->resize(1400, 900);
+        CaveRecord r = DefaultCave(50, 30);
+        const char objects[] = ".RDXWAMKESLFBI#%&$:JGN";
+        for (int x = 1; x < 49; ++x)
+            for (int y = 1; y < 29; ++y)
+                if ((x * 7 + y * 3) % 5 == 0)
+                    r.Map[x][y] = objects[(x + y) % (sizeof objects - 1)];
+        r.Map[10][10] = '7';
+        frmCave *w = f.show(r);
+        w->subWindow()->resize(1340, 840);
+        QCoreApplication::processEvents();
+        QVERIFY(w->subWindow()->grab().save(dir + QStringLiteral("/chamber-window.png")));
+        w->imgBCave_Click(1);
+        QVERIFY(w->subWindow()->grab().save(dir + QStringLiteral("/chamber-props.png")));
+    }
+};
+
+QTEST_MAIN(TestCaveWindow)
+#include "tst_cavewindow.moc"

@@ -1,0 +1,326 @@
+#include "editor/cavelayout.h"
+#include "editor/drawtools.h"
+#include "editor/spinrange.h"
+
+#include <QtTest>
+
+using DrawTools::Cell;
+using Cells = std::vector<Cell>;
+Q_DECLARE_METATYPE(Cells)
+
+namespace {
+
+Cells parse(const char *text)
+{
+    Cells cells;
+    const QStringList parts = QString::fromLatin1(text).split(u' ', Qt::SkipEmptyParts);
+    for (const QString &p : parts) {
+        const auto xy = p.split(u',');
+        cells.push_back({xy[0].toInt(), xy[1].toInt()});
+    }
+    return cells;
+}
+
+QString show(const Cells &cells)
+{
+    QStringList out;
+    for (const auto &c : cells)
+        out << QStringLiteral("%1,%2").arg(c.x).arg(c.y);
+    return out.join(u' ');
+}
+
+} // namespace
+
+class TestDrawTools : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pixelToCell_data()
+    {
+        QTest::addColumn<double>("pixel");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("cell");
+        QTest::newRow("first pixel") << 0.0 << 19 << 0;
+        QTest::newRow("last pixel of cell 0") << 25.9 << 19 << 0;
+        QTest::newRow("cell 1") << 26.0 << 19 << 1;
+        QTest::newRow("left of the surface") << -40.0 << 19 << 0;
+        QTest::newRow("right of the surface") << 5000.0 << 19 << 18;
+        QTest::newRow("last cell") << 493.0 << 19 << 18;
+    }
+    void pixelToCell()
+    {
+        QFETCH(double, pixel);
+        QFETCH(int, count);
+        QFETCH(int, cell);
+        QCOMPARE(DrawTools::PixelToCell(pixel, 26, count), cell);
+    }
+
+    void line_data()
+    {
+        QTest::addColumn<int>("x1");
+        QTest::addColumn<int>("y1");
+        QTest::addColumn<int>("x2");
+        QTest::addColumn<int>("y2");
+        QTest::addColumn<QString>("cells");
+        QTest::newRow("one cell") << 2 << 2 << 2 << 2 << "2,2";
+        QTest::newRow("horizontal") << 1 << 1 << 6 << 1 << "1,1 2,1 3,1 4,1 5,1 6,1";
+        QTest::newRow("horizontal reversed") << 6 << 1 << 1 << 1 << "1,1 2,1 3,1 4,1 5,1 6,1";
+        QTest::newRow("down") << 3 << 1 << 3 << 5 << "3,1 3,2 3,3 3,4 3,5";
+        QTest::newRow("up") << 3 << 5 << 3 << 1 << "3,5 3,4 3,3 3,2 3,1";
+        QTest::newRow("diagonal") << 0 << 0 << 3 << 3 << "0,0 0,1 1,1 1,2 2,2 3,2 3,3";
+        QTest::newRow("diagonal reversed") << 3 << 3 << 0 << 0 << "0,0 0,1 1,1 1,2 2,2 3,2 3,3";
+        QTest::newRow("rising") << 0 << 3 << 3 << 0 << "0,3 0,2 1,2 1,1 2,1 3,1 3,0";
+        QTest::newRow("rising reversed") << 3 << 0 << 0 << 3 << "0,3 0,2 1,2 1,1 2,1 3,1 3,0";
+        QTest::newRow("dragged right to left") << 5 << 2 << 1 << 4 << "1,4 2,4 2,3 3,3 4,3 4,2 5,2";
+        QTest::newRow("tie to even 0.5") << 0 << 0 << 3 << 1 << "0,0 1,0 2,0 2,1 3,1";
+        QTest::newRow("tie to even 1.5") << 0 << 0 << 1 << 3 << "0,0 0,1 0,2 1,2 1,3";
+        QTest::newRow("shallow") << 0 << 0 << 7 << 2 << "0,0 1,0 2,0 2,1 3,1 4,1 5,1 5,2 6,2 7,2";
+    }
+    void line()
+    {
+        QFETCH(int, x1);
+        QFETCH(int, y1);
+        QFETCH(int, x2);
+        QFETCH(int, y2);
+        QFETCH(QString, cells);
+        QCOMPARE(show(DrawTools::LineCells(x1, y1, x2, y2)), cells);
+    }
+
+    // The single-precision slope decides column 10 and 11 of this line.
+    void lineSinglePrecision()
+    {
+        const Cells cells = DrawTools::LineCells(0, 0, 21, 29);
+        Cells col10, col11;
+        for (const auto &c : cells) {
+            if (c.x == 10)
+                col10.push_back(c);
+            if (c.x == 11)
+                col11.push_back(c);
+        }
+        QCOMPARE(show(col10), QStringLiteral("10,13 10,14 10,15"));
+        QCOMPARE(show(col11), QStringLiteral("11,15 11,16"));
+        QCOMPARE(cells.front(), (Cell{0, 0}));
+        QCOMPARE(cells.back(), (Cell{21, 29}));
+    }
+
+    void rectangle_data()
+    {
+        QTest::addColumn<int>("x1");
+        QTest::addColumn<int>("y1");
+        QTest::addColumn<int>("x2");
+        QTest::addColumn<int>("y2");
+        QTest::addColumn<QString>("cells");
+        QTest::newRow("one cell") << 2 << 2 << 2 << 2 << "2,2 2,2 2,2 2,2";
+        QTest::newRow("outline") << 1 << 1 << 4 << 3
+                                 << "1,1 1,3 2,1 2,3 3,1 3,3 4,1 4,3 1,1 4,1 1,2 4,2 1,3 4,3";
+        QTest::newRow("dragged up left") << 2 << 2 << 1 << 1 << "2,2 2,1 1,2 1,1 2,2 1,2 2,1 1,1";
+    }
+    void rectangle()
+    {
+        QFETCH(int, x1);
+        QFETCH(int, y1);
+        QFETCH(int, x2);
+        QFETCH(int, y2);
+        QFETCH(QString, cells);
+        QCOMPARE(show(DrawTools::RectCells(x1, y1, x2, y2)), cells);
+    }
+
+    void fillOrderOnEmptyChamber()
+    {
+        const auto cells = DrawTools::FloodFillCells([](int, int) { return '.'; }, 5, 5, 2, 2, ';');
+        QCOMPARE(cells.size(), size_t(25));
+        const Cells first(cells.begin(), cells.begin() + 10);
+        QCOMPARE(show(first), show(parse("2,2 1,2 0,2 0,1 0,0 1,0 1,1 2,1 2,0 3,0")));
+    }
+
+    // The explicit stack must visit the cells exactly as the recursion does.
+    void fillMatchesTheRecursion()
+    {
+        const int w = 13, h = 9;
+        std::vector<char> map(w * h);
+        for (int i = 0; i < w * h; ++i)
+            map[i] = ((i * 7919) % 11) < 3 ? 'X' : '.';
+        const auto at = [&](int x, int y) { return map[y * w + x]; };
+
+        std::vector<char> rec = map;
+        Cells expected;
+        std::function<void(int, int)> fill = [&](int x, int y) {
+            const char old = rec[y * w + x];
+            if (old == ';')
+                return;
+            rec[y * w + x] = ';';
+            expected.push_back({x, y});
+            if (x > 0 && rec[y * w + x - 1] == old) fill(x - 1, y);
+            if (y > 0 && rec[(y - 1) * w + x] == old) fill(x, y - 1);
+            if (y < h - 1 && rec[(y + 1) * w + x] == old) fill(x, y + 1);
+            if (x < w - 1 && rec[y * w + x + 1] == old) fill(x + 1, y);
+        };
+        fill(6, 4);
+        QCOMPARE(show(DrawTools::FloodFillCells(at, w, h, 6, 4, ';')), show(expected));
+    }
+
+    void fillStopsAtOtherCellsAndEdges()
+    {
+        // a wall splits the chamber; diagonal neighbours do not join
+        const char *rows[] = {"..X..", "..X..", "XXX..", "....."};
+        const auto at = [&](int x, int y) { return rows[y][x]; };
+        const auto cells = DrawTools::FloodFillCells(at, 5, 4, 0, 0, ';');
+        QCOMPARE(show(cells), QStringLiteral("0,0 0,1 1,1 1,0"));
+        QVERIFY(DrawTools::FloodFillCells(at, 5, 4, 0, 0, '.').empty());
+    }
+
+    void fillsLargestChamberWithoutRecursion()
+    {
+        const auto cells = DrawTools::FloodFillCells([](int, int) { return '.'; }, 50, 30, 49, 29, ';');
+        QCOMPARE(cells.size(), size_t(1500));
+    }
+
+    void arrange_data()
+    {
+        QTest::addColumn<double>("W0");
+        QTest::addColumn<double>("H0");
+        QTest::addColumn<double>("Sw");
+        QTest::addColumn<double>("Sh");
+        QTest::addColumn<bool>("needH");
+        QTest::addColumn<bool>("needV");
+        QTest::addColumn<double>("L");
+        QTest::addColumn<double>("T");
+        QTest::newRow("centred") << 600.0 << 380.0 << 494.0 << 286.0 << false << false << 53.0 << 47.0;
+        QTest::newRow("exactly as wide") << 494.0 << 380.0 << 494.0 << 286.0 << false << false << 0.0 << 47.0;
+        QTest::newRow("one pixel wider") << 493.0 << 380.0 << 494.0 << 286.0 << true << false << 0.0 << 42.5;
+        QTest::newRow("fits only without the bars") << 500.0 << 280.0 << 494.0 << 286.0 << true << true << 0.0
+                                                    << 0.0;
+        QTest::newRow("vertical bar only") << 600.0 << 200.0 << 494.0 << 286.0 << false << true << 48.5 << 0.0;
+    }
+    void arrange()
+    {
+        QFETCH(double, W0);
+        QFETCH(double, H0);
+        QFETCH(double, Sw);
+        QFETCH(double, Sh);
+        CaveLayout::MapInput in{W0, H0, Sw, Sh, 9, 9, 0, 0};
+        const auto o = CaveLayout::ArrangeMap(in);
+        QTEST(o.needH, "needH");
+        QTEST(o.needV, "needV");
+        QTEST(o.L, "L");
+        QTEST(o.T, "T");
+        QCOMPARE(o.checkShown, o.needH || o.needV);
+        if (o.needH) {
+            QCOMPARE(o.hWidth, W0 - 9);
+            QCOMPARE(o.hMax, static_cast<int>(std::floor(o.ViewWidth - Sw)));
+        }
+    }
+
+    void arrangeKeepsScrolledSurfaceInBounds()
+    {
+        // scrolled to the far left, then the window grows: the right edge follows the view
+        const auto o = CaveLayout::ArrangeMap({800, 380, 1300, 286, 9, 9, -900, 0});
+        QCOMPARE(o.L, 800.0 - 1300.0);
+        QCOMPARE(o.hMax, -500);
+        const auto p = CaveLayout::ArrangeMap({800, 380, 1300, 286, 9, 9, 30, 0});
+        QCOMPARE(p.L, 0.0);
+    }
+
+    void propertyUnit_data()
+    {
+        QTest::addColumn<double>("W0");
+        QTest::addColumn<int>("u");
+        QTest::newRow("wide") << 1000.0 << 80;
+        QTest::newRow("narrow") << 320.0 << 40;
+        QTest::newRow("just under") << 639.0 << 79;
+    }
+    void propertyUnit()
+    {
+        QFETCH(double, W0);
+        QTEST(CaveLayout::ArrangeProps(W0, 600).u, "u");
+    }
+
+    void propertyGaps()
+    {
+        const auto p = CaveLayout::ArrangeProps(1000, 500);
+        QCOMPARE(p.gap, (500.0 - 66 - 98 - 80) / 3);
+        QCOMPARE(p.textsTop, p.gap / 2);
+        QCOMPARE(p.attrTop, p.textsTop + 66 + p.gap);
+        QCOMPARE(p.atmLeft, (1000.0 - 400) / 2);
+        QCOMPARE(CaveLayout::ArrangeProps(1000, 100).gap, 4.0);
+    }
+
+    void autoScroll_data()
+    {
+        QTest::addColumn<double>("pointer");
+        QTest::addColumn<double>("pos");
+        QTest::addColumn<double>("expected");
+        // view 400, surface 1300: the fifth power of the offset from the centre
+        QTest::newRow("right edge") << 400.0 << 0.0 << -40.625;
+        QTest::newRow("centre") << 200.0 << -100.0 << -100.0;
+        QTest::newRow("quarter") << 300.0 << 0.0 << -1300.0 / 1024;
+        QTest::newRow("stops at the right end") << 400.0 << -890.0 << -900.0;
+        QTest::newRow("left edge stops at the start") << 0.0 << -20.0 << 0.0;
+    }
+    void autoScroll()
+    {
+        QFETCH(double, pointer);
+        QFETCH(double, pos);
+        int bar = 1;
+        const double next = CaveLayout::AutoScrollStep(1, pointer, 400, 1300, 1300, pos, &bar);
+        QTEST(next, "expected");
+        QCOMPARE(bar, static_cast<int>(std::nearbyint(next)));
+    }
+
+    void autoScrollWithoutViewOrGain()
+    {
+        int bar = 0;
+        QCOMPARE(CaveLayout::AutoScrollStep(1, 50, 0, 1300, 1300, -10, &bar), -10.0);
+        QCOMPARE(CaveLayout::AutoScrollStep(0, 400, 400, 1300, 1300, -10, &bar), -10.0);
+    }
+
+    void spinRange_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("below the minimum") << "05999" << "0" << 5;
+        QTest::newRow("empty") << "00999" << "" << 0;
+        QTest::newRow("above") << "01150" << "151" << 150;
+        QTest::newRow("leading number") << "0099" << "42abc" << 42;
+        QTest::newRow("no number") << "008" << "x5" << 0;
+        QTest::newRow("long text") << "0530" << "1919" << 30;
+    }
+    void spinRange()
+    {
+        QFETCH(QString, tag);
+        QFETCH(QString, text);
+        QTEST(SpinRange::Clamp(SpinRange::LeadingNumber(text), SpinRange::Parse(tag)), "value");
+    }
+
+    void spinDirection_data()
+    {
+        QTest::addColumn<double>("row");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("step");
+        QTest::newRow("plus") << 3.0 << 0 << 1;
+        QTest::newRow("last plus row") << 10.0 << 0 << 1;
+        QTest::newRow("divider") << 11.0 << -23 << 0;
+        QTest::newRow("minus") << 12.0 << -46 << -1;
+    }
+    void spinDirection()
+    {
+        QFETCH(double, row);
+        const auto d = SpinRange::ForRow(row);
+        QTEST(d.top, "top");
+        QTEST(d.step, "step");
+    }
+
+    void atmosphereTable()
+    {
+        const int buttons[15] = {2, 4, 1, 0, 0, 1, 3, 3, 2, 0, 1, 2, 3, 4, 4};
+        for (int v = 0; v < 15; ++v) {
+            QCOMPARE(Atmosphere::ButtonForValue(v), buttons[v]);
+            QCOMPARE(Atmosphere::ButtonForValue(Atmosphere::FirstValue(buttons[v])), buttons[v]);
+        }
+        QCOMPARE(Atmosphere::ButtonForValue(15), -1);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestDrawTools)
+#include "tst_drawtools.moc"
