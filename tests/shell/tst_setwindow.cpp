@@ -296,6 +296,7 @@ private slots:
 
     void allowedBox()
     {
+        col->txtCaves->clear(); // the template set's allowed chambers
         main->Changed = false;
         col->txtCaves->setFocus();
         QTest::keyClicks(col->txtCaves, QStringLiteral("1;2;3;"));
