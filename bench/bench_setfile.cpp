@@ -9,7 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace {
+namespace
+{
 
 // A 99-chamber set of 50 by 30 chambers, written once per run of the program.
 QString bigSetFile()

@@ -5,7 +5,8 @@
 #include <QFileInfo>
 #include <QHash>
 
-namespace CommonDialogy {
+namespace CommonDialogy
+{
 QString InitDir;
 } // namespace CommonDialogy
 
@@ -32,13 +33,14 @@ QString ShowFileDialog(QWidget *owner, bool save, const QString &title, const QS
     request.showHidden = (extraFlags & CommonDialogy::OFN_FORCESHOWHIDDEN) != 0;
 
     QString chosen = Vb::RunFileDialog(owner, request);
-    if (save && !chosen.isEmpty() && !defaultExtension.isEmpty() && QFileInfo(chosen).suffix().isEmpty()
-        && !chosen.endsWith(u'.'))
+    if (save && !chosen.isEmpty() && !defaultExtension.isEmpty() && QFileInfo(chosen).suffix().isEmpty() &&
+        !chosen.endsWith(u'.'))
         chosen += u'.' + defaultExtension;
     return chosen;
 }
 
-namespace {
+namespace
+{
 
 const QHash<QChar, QString> &substitutions()
 {

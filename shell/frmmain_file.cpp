@@ -10,13 +10,14 @@
 #include "toolkit/msgbox.h"
 
 #include <QFile>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QPlainTextEdit>
 #include <QSaveFile>
 
-namespace {
+namespace
+{
 
 const QString SetFilter = QStringLiteral("Sady komnat pro Zorbela (*.zb);*.zb");
 const QString SetExtension = QStringLiteral("zb");
@@ -37,10 +38,12 @@ Result<QByteArray> readWholeFile(const QString &fn)
 {
     QFile file(fn);
     if (!file.open(QIODevice::ReadOnly))
-        return Result<QByteArray>::failure(QStringLiteral("Soubor nelze otevřít: %1").arg(file.errorString()));
+        return Result<QByteArray>::failure(
+            QStringLiteral("Soubor nelze otevřít: %1").arg(file.errorString()));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return Result<QByteArray>::failure(QStringLiteral("Soubor nelze přečíst: %1").arg(file.errorString()));
+        return Result<QByteArray>::failure(
+            QStringLiteral("Soubor nelze přečíst: %1").arg(file.errorString()));
     return Result<QByteArray>::success(std::move(bytes));
 }
 
@@ -77,12 +80,14 @@ QString boundCaveName(frmMain *main, int no)
 }
 
 // ---- the set window's parts that the set operations fill ----
-struct ColTexts
-{
+struct ColTexts {
     QString name, auth, mail, desc, congr;
 };
 
-QString colName(frmCol *col) { return col->txtName->text(); }
+QString colName(frmCol *col)
+{
+    return col->txtName->text();
+}
 ColTexts readColTexts(frmCol *col)
 {
     return {col->txtName->text(), col->txtAuth->text(), col->txtMail->text(), col->txtDesc->toPlainText(),
@@ -98,20 +103,44 @@ void setColTexts(frmCol *col, const QString &name, const QString &desc, const QS
     col->txtMail->setText(mail);
     col->txtAuth->setText(auth);
 }
-void clearColTexts(frmCol *col) { setColTexts(col, {}, {}, {}, {}, {}); }
-QString colCaves(frmCol *col) { return col->txtCaves->text(); }
-void setColCaves(frmCol *col, const QString &text) { col->txtCaves->setText(text); }
+void clearColTexts(frmCol *col)
+{
+    setColTexts(col, {}, {}, {}, {}, {});
+}
+QString colCaves(frmCol *col)
+{
+    return col->txtCaves->text();
+}
+void setColCaves(frmCol *col, const QString &text)
+{
+    col->txtCaves->setText(text);
+}
 void makeRow(frmCol *col, int k, const QString &name)
 {
     col->CreateRow(k);
     col->SetRowName(k, name);
     col->repaint();
 }
-void removeRow(frmCol *col, int k) { col->DestroyRow(k); }
-void setSelTop(frmCol *col, int top) { col->SetSelTop(top); }
-void selBehindRows(frmCol *col) { col->SendSelToBack(); }
-void setCanvasHeight(frmCol *col, int h) { col->SetCanvasHeight(h); }
-void repaintCol(frmCol *col) { col->repaint(); }
+void removeRow(frmCol *col, int k)
+{
+    col->DestroyRow(k);
+}
+void setSelTop(frmCol *col, int top)
+{
+    col->SetSelTop(top);
+}
+void selBehindRows(frmCol *col)
+{
+    col->SendSelToBack();
+}
+void setCanvasHeight(frmCol *col, int h)
+{
+    col->SetCanvasHeight(h);
+}
+void repaintCol(frmCol *col)
+{
+    col->repaint();
+}
 void showCol(frmCol *col)
 {
     col->show();
@@ -162,8 +191,8 @@ bool frmMain::SaveCollection(const QString &fn)
         // left uncommitted, the temporary file goes and the old one stays.
         QSaveFile file(fn);
         const qsizetype size = bytes.value().size();
-        written = file.open(QIODevice::WriteOnly) && file.write(bytes.value()) == size && file.flush()
-                  && file.size() == size && file.commit();
+        written = file.open(QIODevice::WriteOnly) && file.write(bytes.value()) == size && file.flush() &&
+                  file.size() == size && file.commit();
         if (!written)
             fault = file.errorString();
     }
@@ -252,9 +281,9 @@ bool frmMain::CloseCollection()
 {
     frmCol *col = Col();
     if (Changed) {
-        const auto answer = Vb::MsgBox(QStringLiteral("Sada '") + colName(col)
-                                           + QStringLiteral("' není uložena.\r\nUložit?"),
-                                       Vb::MsgYesNoCancel, Vb::MsgQuestion, QStringLiteral("Dotaz"), this);
+        const auto answer =
+            Vb::MsgBox(QStringLiteral("Sada '") + colName(col) + QStringLiteral("' není uložena.\r\nUložit?"),
+                       Vb::MsgYesNoCancel, Vb::MsgQuestion, QStringLiteral("Dotaz"), this);
         if (answer == Vb::MsgCancel)
             return false;
         // A save that did not happen keeps the set open, as Cancel would.

@@ -3,7 +3,8 @@
 #include "store/kodovani.h"
 #include "store/modzorbel.h"
 
-namespace {
+namespace
+{
 
 int code(const QByteArray &s, qsizetype i)
 {
@@ -20,16 +21,15 @@ Result<QByteArray> plainLine(const QList<QByteArray> &lines, qsizetype index)
 {
     using R = Result<QByteArray>;
     if (!IsEncipheredLine(lines.at(index)))
-        return R::failure(QStringLiteral("Soubor není sada komnat: %1 není zašifrovaný řádek sady.")
-                              .arg(lineRef(index)));
+        return R::failure(
+            QStringLiteral("Soubor není sada komnat: %1 není zašifrovaný řádek sady.").arg(lineRef(index)));
     return R::success(DecodeLine(lines.at(index)));
 }
 
 // Chamber lines from line 4: line 4 always, then each further line until an
 // empty one or the file's last line, which ends the run and is returned as the
 // closing line. `limit` stops the run early once that many chambers are taken.
-struct CaveRun
-{
+struct CaveRun {
     QList<QByteArray> caves;
     QByteArray closing;
 };
@@ -146,8 +146,8 @@ Result<SetFileData> ReadSetFile(const QByteArray &bytes)
     for (const char c : allowedChars) {
         const int v = static_cast<unsigned char>(c);
         if (v < 64 || v > 64 + MaxSetCaves)
-            return R::failure(QStringLiteral("První řádek sady má neplatný znak povolené komnaty (kód %1).")
-                                  .arg(v));
+            return R::failure(
+                QStringLiteral("První řádek sady má neplatný znak povolené komnaty (kód %1).").arg(v));
     }
 
     auto run = readCaveRun(lines, MaxSetCaves + 1);

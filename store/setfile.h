@@ -14,16 +14,15 @@ class CipherRandom;
 // the allowed chambers, the author with the description, the e-mail with the
 // flag character, one chamber string per chamber, the congratulation.
 
-constexpr int MaxSetCaves = 100;    // chamber numbers stop at 100
-constexpr int JoinCaveLimit = 99;   // joining stops at this many chambers
+constexpr int MaxSetCaves = 100;      // chamber numbers stop at 100
+constexpr int JoinCaveLimit = 99;     // joining stops at this many chambers
 constexpr int MaxSetHeaderText = 190; // set name and author carry a one-character length
 constexpr char DefaultCollFlag = 'A'; // a set not read from a file carries this flag
 
 using AllowedFlags = std::array<bool, MaxSetCaves + 1>; // by chamber number; 0 is unused
 
 // Everything a set file holds, texts as code page 1250 bytes.
-struct SetFileData
-{
+struct SetFileData {
     QByteArray Name;
     QByteArray Author;
     QByteArray Description;

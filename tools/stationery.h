@@ -11,7 +11,8 @@
 
 #include <QStringList>
 
-namespace Stationery {
+namespace Stationery
+{
 
 inline CaveRecord caveFromRows(const QStringList &rows, const QString &name, const QString &description)
 {
@@ -43,8 +44,7 @@ inline SetFileData set()
             "W;;;;;;D;;;;;;;;;;;W",
             "WWWWWWWWWWWWWWWWWWWW",
         },
-        QStringLiteral("Hlína a kameny"),
-        QStringLiteral("Seber osm drahokamů a pozor na padající kameny."));
+        QStringLiteral("Hlína a kameny"), QStringLiteral("Seber osm drahokamů a pozor na padající kameny."));
     first.GemsNeeded = 8;
     first.TotalTime = 150;
     first.Points = 10;
@@ -84,9 +84,8 @@ inline SetFileData set()
     SetFileData s;
     s.Name = Text8::fromUnicode(QStringLiteral("Nová sada"));
     s.Author = Text8::fromUnicode(QStringLiteral("Editor komnat"));
-    s.Description = Text8::fromUnicode(
-        QStringLiteral("Šablona nové sady: dvě malé komnaty na začátek.\r\n"
-                       "Přejmenujte sadu, upravte komnaty a přidejte další."));
+    s.Description = Text8::fromUnicode(QStringLiteral("Šablona nové sady: dvě malé komnaty na začátek.\r\n"
+                                                      "Přejmenujte sadu, upravte komnaty a přidejte další."));
     s.Mail = "@";
     s.CollFlag = QByteArray(1, DefaultCollFlag);
     s.Caves = {CaveToString(first).value(), CaveToString(second).value()};

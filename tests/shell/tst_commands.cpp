@@ -16,11 +16,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
 #include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
-namespace {
+namespace
+{
 
 QByteArray caveNamed(const QByteArray &name, int w = 7, int h = 6)
 {
@@ -119,7 +120,7 @@ class TestCommands : public QObject
         QCOMPARE(w->FileName, file);
     }
 
-private slots:
+  private slots:
     void init()
     {
         CommonDialogy::InitDir.clear();
@@ -193,8 +194,10 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("initialName");
-        QTest::newRow("empty name") << "" << ".zb";
-        QTest::newRow("accents") << "Čáry & Máry" << "caryandmary.zb";
+        QTest::newRow("empty name") << ""
+                                    << ".zb";
+        QTest::newRow("accents") << "Čáry & Máry"
+                                 << "caryandmary.zb";
     }
     void defaultSavePath()
     {
@@ -308,7 +311,8 @@ private slots:
         user->dialogAnswers << path("bad.zb");
         w->mnuOpen_Click();
         QCOMPARE(user->messages.size(), 1);
-        QVERIFY2(user->messages.first().text.contains(path("bad.zb")), qPrintable(user->messages.first().text));
+        QVERIFY2(user->messages.first().text.contains(path("bad.zb")),
+                 qPrintable(user->messages.first().text));
         QVERIFY2(user->messages.first().text.contains(fault), qPrintable(user->messages.first().text));
         QCOMPARE(w->FileName, QStringLiteral("*"));
         QCOMPARE(int(w->NumCaves), 2);

@@ -17,7 +17,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 // A set file of n chambers named prefix1..prefixN, 7 by 6 cells of earth in walls.
 QByteArray setFile(int n, const QByteArray &prefix)
@@ -93,7 +94,7 @@ class TestEndToEnd : public QObject
         return names;
     }
 
-private slots:
+  private slots:
     void init()
     {
         CommonDialogy::InitDir.clear();

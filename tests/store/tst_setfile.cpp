@@ -5,7 +5,8 @@
 
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 QByteArray caveString(int k, int w = 19, int h = 11)
 {
@@ -59,7 +60,7 @@ QList<QByteArray> headerLines(const QByteArray &allowed = "A")
 class TestSetFile : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void roundTripsByteForByte_data()
     {
         QTest::addColumn<int>("caves");
@@ -368,8 +369,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("fault");
         QTest::newRow("four lines") << fileOf(headerLines() << caveString(1)) << "jen 4";
-        QTest::newRow("bad chamber")
-            << fileOf(headerLines() << caveString(1) << "AA" << caveString(2) << "") << "řádek 5";
+        QTest::newRow("bad chamber") << fileOf(headerLines() << caveString(1) << "AA" << caveString(2) << "")
+                                     << "řádek 5";
     }
     void joinRefusals()
     {
@@ -396,11 +397,22 @@ private slots:
         QFETCH(QString, fault);
         SetFileData set = sampleSet(3);
         switch (what) {
-        case 0: set.Name = QByteArray(191, 'n'); break;
-        case 1: set.Author = QByteArray(191, 'a'); break;
-        case 2: set.Caves.clear(); break;
-        case 3: while (set.Caves.size() < 101) set.Caves.append(caveString(1)); break;
-        case 4: set.Caves[1].clear(); break;
+        case 0:
+            set.Name = QByteArray(191, 'n');
+            break;
+        case 1:
+            set.Author = QByteArray(191, 'a');
+            break;
+        case 2:
+            set.Caves.clear();
+            break;
+        case 3:
+            while (set.Caves.size() < 101)
+                set.Caves.append(caveString(1));
+            break;
+        case 4:
+            set.Caves[1].clear();
+            break;
         }
         const auto written = WriteSetFile(set);
         QVERIFY(!written.ok());
