@@ -10,6 +10,8 @@
 #include "toolkit/msgbox.h"
 
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QSaveFile>
@@ -75,40 +77,51 @@ QString boundCaveName(frmMain *main, int no)
 }
 
 // ---- the set window's parts that the set operations fill ----
-// Placeholders until the set window lands: the texts live here meanwhile.
 struct ColTexts
 {
-    QString name, auth, mail, desc, congr, caves;
+    QString name, auth, mail, desc, congr;
 };
-ColTexts &colTexts()
-{
-    static ColTexts t;
-    return t;
-}
 
-QString colName(frmCol *) { return colTexts().name; }
-void setColTexts(frmCol *, const QString &name, const QString &desc, const QString &congr,
+QString colName(frmCol *col) { return col->txtName->text(); }
+ColTexts readColTexts(frmCol *col)
+{
+    return {col->txtName->text(), col->txtAuth->text(), col->txtMail->text(), col->txtDesc->toPlainText(),
+            col->txtCongr->toPlainText()};
+}
+// In this order: name, description, congratulation, e-mail, author.
+void setColTexts(frmCol *col, const QString &name, const QString &desc, const QString &congr,
                  const QString &mail, const QString &auth)
 {
-    colTexts().name = name;
-    colTexts().desc = desc;
-    colTexts().congr = congr;
-    colTexts().mail = mail;
-    colTexts().auth = auth;
+    col->txtName->setText(name);
+    col->txtDesc->setPlainText(desc);
+    col->txtCongr->setPlainText(congr);
+    col->txtMail->setText(mail);
+    col->txtAuth->setText(auth);
 }
 void clearColTexts(frmCol *col) { setColTexts(col, {}, {}, {}, {}, {}); }
-QString colCaves(frmCol *) { return colTexts().caves; }
-void setColCaves(frmCol *, const QString &text) { colTexts().caves = text; }
-void makeRow(frmCol *, int, const QString &) {}
-void removeRow(frmCol *, int) {}
-void setSelTop(frmCol *, int) {}
-void selBehindRows(frmCol *) {}
-void setCanvasHeight(frmCol *, int) {}
+QString colCaves(frmCol *col) { return col->txtCaves->text(); }
+void setColCaves(frmCol *col, const QString &text) { col->txtCaves->setText(text); }
+void makeRow(frmCol *col, int k, const QString &name)
+{
+    col->CreateRow(k);
+    col->SetRowName(k, name);
+    col->repaint();
+}
+void removeRow(frmCol *col, int k) { col->DestroyRow(k); }
+void setSelTop(frmCol *col, int top) { col->SetSelTop(top); }
+void selBehindRows(frmCol *col) { col->SendSelToBack(); }
+void setCanvasHeight(frmCol *col, int h) { col->SetCanvasHeight(h); }
 void repaintCol(frmCol *col) { col->repaint(); }
 void showCol(frmCol *col)
 {
     col->show();
-    col->setFocus();
+    col->SetFocus();
+}
+// A set name or author has a one-character length in the file.
+void limitHeaderBoxes(frmCol *col)
+{
+    col->txtName->setMaxLength(MaxSetHeaderText);
+    col->txtAuth->setMaxLength(MaxSetHeaderText);
 }
 
 } // namespace
@@ -129,28 +142,32 @@ bool frmMain::SaveCollection(const QString &fn)
 
     ApplyAllowedCavesText(Allowed, colCaves(col), NumCaves);
     SetFileData set;
-    set.Name = Text8::fromUnicode(colTexts().name);
-    set.Description = Text8::fromBoxText(colTexts().desc);
-    set.Congratulation = Text8::fromBoxText(colTexts().congr);
-    set.Mail = Text8::fromUnicode(colTexts().mail);
-    set.Author = Text8::fromUnicode(colTexts().auth);
+    const ColTexts texts = readColTexts(col);
+    set.Name = Text8::fromUnicode(texts.name);
+    set.Description = Text8::fromBoxText(texts.desc);
+    set.Congratulation = Text8::fromBoxText(texts.congr);
+    set.Mail = Text8::fromUnicode(texts.mail);
+    set.Author = Text8::fromUnicode(texts.auth);
     set.CollFlag = CollFlag;
     for (int k = 1; k <= NumCaves; ++k)
         set.Caves.append(CaveData[k]);
     set.Allowed = Allowed;
 
     const auto bytes = WriteSetFile(set);
-    QString fault;
-    if (!bytes.ok()) {
-        fault = bytes.error();
-    } else {
-        // The old file stays whole until the new one is complete beside it.
+    bool written = bytes.ok();
+    QString fault = written ? QString() : bytes.error();
+    if (written) {
+        // The old file stays whole until the new one is complete beside it. A
+        // short write (a full disk) shows only in the flush and the file's size;
+        // left uncommitted, the temporary file goes and the old one stays.
         QSaveFile file(fn);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes.value()) != bytes.value().size()
-            || !file.commit())
+        const qsizetype size = bytes.value().size();
+        written = file.open(QIODevice::WriteOnly) && file.write(bytes.value()) == size && file.flush()
+                  && file.size() == size && file.commit();
+        if (!written)
             fault = file.errorString();
     }
-    if (!fault.isEmpty()) {
+    if (!written) {
         showFault(QStringLiteral("Sadu nelze uložit do souboru '%1'.\r\n%2").arg(fn, fault));
         return false;
     }
@@ -161,6 +178,7 @@ bool frmMain::SaveCollection(const QString &fn)
 void frmMain::LoadSet(const SetFileData &set)
 {
     frmCol *col = Col();
+    limitHeaderBoxes(col);
     setCanvasHeight(col, 2560);
     setSelTop(col, -48);
     clearColTexts(col);
