@@ -248,6 +248,7 @@ private slots:
 
     void allowedBox()
     {
+        col->txtCaves->clear();
         main->Changed = false;
         col->txtCaves->setFocus();
         QTest::keyClicks(col->txtCaves, QStringLiteral("1;2;3;"));
