@@ -151,19 +151,6 @@ private slots:
         QCOMPARE(int(added.Height), 7);
     }
 
-    // A window freed earlier keeps its old name; the new binding's name shows nonetheless.
-    void addReusesAFreedWindow()
-    {
-        makeSet({1, 2, 3});
-        answerSize(QStringLiteral("19"), QStringLiteral("11"));
-        main->AddCave(1);
-        main->DelCave(1);
-        answerSize(QStringLiteral("19"), QStringLiteral("11"));
-        main->AddCave(2);
-        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Nepojmenovaná 19×11"),
-                          QStringLiteral("Komnata 2"), QStringLiteral("Komnata 3")});
-    }
-
     // With no chamber there is no selection (0): the new chamber becomes chamber 1, not 0.
     void addToAnEmptySet()
     {
