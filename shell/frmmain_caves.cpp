@@ -47,12 +47,16 @@ void frmMain::ShowCave(int no)
     if (!w)
         return;
     w->picCave->setEnabled(false);
+    QMdiSubWindow *before = m_mdi->activeSubWindow();
     if (!w->Visible()) {
         w->show();
         w->RefreshCave();
     }
     if (w->Caption() != QLatin1String("Out of memory")) {
         w->SetFocus();
+    } else if (before && before != w->subWindow() && before->isVisible()) {
+        // Showing made it active; the window the user was in stays the one in use.
+        m_mdi->setActiveSubWindow(before);
     }
     Vb::DoEvents();
     w->picCave->setEnabled(true);

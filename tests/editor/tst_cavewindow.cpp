@@ -260,11 +260,12 @@ private slots:
     {
         Fixture f;
         ScriptedUser user;
-        f.open(DefaultCave());
-        PicCave::MaxPixels = 1000;
+        frmCave *other = f.show(DefaultCave(5, 5), 2);
+        frmCave *w = f.open(DefaultCave());
+        PicCave::MaxPixels = 20000;
         f.m->ShowCave(1);
-        frmCave *w = f.m->Caves(1);
         QCOMPARE(user.messages.size(), 1);
+        QCOMPARE(f.m->mdiArea()->activeSubWindow(), other->subWindow());
         QCOMPARE(user.messages[0].text, QString::fromUtf8("K otevření další komnaty není dostatek paměti.\r\n"
                                                           "Zavři nějakou otevřenou komnatu a zkus znovu."));
         QCOMPARE(user.messages[0].buttons, Vb::MsgOkOnly);
@@ -468,6 +469,42 @@ private slots:
         ma.release(Qt::RightButton, centre(6, 3));
         mb.press(Qt::LeftButton, centre(2, 2));
         QCOMPARE(cell(B, 2, 2), 'R');
+    }
+
+    // The clone buffer always shows what painting would show for the fetched cell.
+    void cloneBufferPicture_data()
+    {
+        QTest::addColumn<char>("c");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("hero entry") << 'H' << "hero4";
+        QTest::newRow("zero") << '0' << "obj_unknown";
+        QTest::newRow("blank") << ' ' << "obj_unknown";
+        QTest::newRow("lower case") << 'r' << "obj_unknown";
+        QTest::newRow("key") << '$' << "obj35";
+    }
+    void cloneBufferPicture()
+    {
+        QFETCH(char, c);
+        QFETCH(QString, picture);
+        Fixture f;
+        f.m->mnuH_Click(4);
+        CaveRecord r = filled(5, 5, '.');
+        r.Map[1][1] = c;
+        frmCave *w = f.open(r);
+        f.m->SetClonePoint(1, 1, static_cast<uint8_t>(w->Tag.toInt()));
+        f.m->GetCD(3, 3);
+        QCOMPARE(f.m->picSel[3]->Tag, QByteArray(1, c));
+        QCOMPARE(f.m->picSel[3]->picture(), Picture(picture));
+    }
+
+    void escapeOnTheMapPage()
+    {
+        Fixture f;
+        frmCave *w = f.show(DefaultCave());
+        QApplication::setActiveWindow(f.m.get());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!w->Visible());
     }
 
     void spinBoxesClampEveryChange()
