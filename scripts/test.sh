@@ -8,3 +8,5 @@ export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 # The editor itself must start and quit cleanly.
 ZB_QUIT_AFTER_MS=500 timeout 60 build/zbeditor
+# The set-file reader under the sanitizers: the kept corpus, then ZB_FUZZ_SECONDS of fuzzing.
+scripts/fuzz.sh "${ZB_FUZZ_SECONDS:-0}"

@@ -44,9 +44,9 @@ PictureBox *box(QWidget *parent, QColor back, QRect geometry)
 void styleBox(QWidget *box, double points, QColor text)
 {
     box->setFont(arialBold(points));
-    box->setStyleSheet(QStringLiteral("background: rgb(159,80,0); color: %1; border: 1px solid rgb(56,26,0);"
+    box->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid rgb(56,26,0);"
                                       " selection-background-color: rgb(255,208,112); selection-color: black;")
-                           .arg(text.name()));
+                           .arg(BoxBack.name(), text.name()));
 }
 
 frmMain *Main() { return frmMain::instance(); }
@@ -198,16 +198,11 @@ void frmCol::buildButtons()
         lblCave[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         lblCave[i]->setFont(arialBold(8.25));
         lblCave[i]->setForeColor(Qt::white);
-        for (QObject *src : {static_cast<QObject *>(imgBCave[i]), static_cast<QObject *>(lblCave[i])}) {
-            if (auto *img = qobject_cast<ImageBox *>(src)) {
-                connect(img, &ImageBox::mouseDown, this, [this, i] { imgBCave_MouseDown(i); });
-                connect(img, &ImageBox::mouseUp, this, [this, i] { imgBCave_MouseUp(i); });
-                connect(img, &ImageBox::clicked, this, [this, i] { imgBCave_Click(i); });
-            } else if (auto *lbl = qobject_cast<VbLabel *>(src)) {
-                connect(lbl, &VbLabel::mouseDown, this, [this, i] { imgBCave_MouseDown(i); });
-                connect(lbl, &VbLabel::mouseUp, this, [this, i] { imgBCave_MouseUp(i); });
-                connect(lbl, &VbLabel::clicked, this, [this, i] { imgBCave_Click(i); });
-            }
+        // A press on the caption looks and acts like a press on the face.
+        for (VbControl *part : {static_cast<VbControl *>(imgBCave[i]), static_cast<VbControl *>(lblCave[i])}) {
+            connect(part, &VbControl::mouseDown, this, [this, i] { imgBCave_MouseDown(i); });
+            connect(part, &VbControl::mouseUp, this, [this, i] { imgBCave_MouseUp(i); });
+            connect(part, &VbControl::clicked, this, [this, i] { imgBCave_Click(i); });
         }
     }
     imgBCave[0]->setPicture(Picture(QStringLiteral("btnface")));

@@ -21,6 +21,7 @@ class QMenu;
 class frmCave;
 class frmCol;
 class frmSize;
+struct SetFileData;
 
 // The main window: the MDI frame with its tool bar, object bar and menus. It
 // owns the open set, the chamber windows, the set window and the palette
@@ -90,9 +91,10 @@ public:
     void MoveCave(int no, int offset);
 
     // ---- set file, set lifecycle and commands ----
+    // Each returns whether the file was written or read; a refusal has been shown.
     bool SaveCollection(const QString &fn);
-    void OpenCollection(const QString &fn);
-    void JoinCollection(const QString &fn);
+    bool OpenCollection(const QString &fn);
+    bool JoinCollection(const QString &fn);
     bool CloseCollection();
     void NewCollection();
     QString RemoveRegChars(const QString &txt) const;
@@ -184,4 +186,10 @@ private:
     float m_cloneX = 0, m_cloneY = 0;
     float m_strokeStartX = 0, m_strokeStartY = 0;
     bool m_strokeStarted = false;
+
+    // ---- set file, set lifecycle and commands (frmmain_file.cpp) ----
+    void LoadSet(const SetFileData &set);
+    bool SaveCommand();
+    bool SaveAsCommand();
+    QString DefaultSavePath();
 };

@@ -1,17 +1,390 @@
 #include "shell/frmmain.h"
 
-bool frmMain::SaveCollection(const QString &) { return false; }
-void frmMain::OpenCollection(const QString &) {}
-void frmMain::JoinCollection(const QString &) {}
-bool frmMain::CloseCollection() { return true; }
-void frmMain::NewCollection() {}
-QString frmMain::RemoveRegChars(const QString &) const { return {}; }
-void frmMain::mnuNew_Click() {}
-void frmMain::mnuOpen_Click() {}
-void frmMain::mnuSave_Click() {}
-void frmMain::mnuSaveAs_Click() {}
-void frmMain::mnuEnd_Click() { close(); }
-void frmMain::mnuJoin_Click() {}
+#include "common/text8.h"
+#include "editor/frmcave.h"
+#include "shell/commondialogy.h"
+#include "shell/frmcol.h"
+#include "store/defaultcave.h"
+#include "store/modzorbel.h"
+#include "store/setfile.h"
+#include "toolkit/msgbox.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+
+namespace
+{
+
+const QString SetFilter = QStringLiteral("Sady komnat pro Zorbela (*.zb);*.zb");
+const QString SetExtension = QStringLiteral("zb");
+const QString TemplateFile = QStringLiteral("stationery.zb~");
+const QString FreeTag = QStringLiteral("free");
+// The longest initial path the save dialog takes.
+constexpr int MaxDialogPath = 254;
+constexpr int RowHeight = 16;
+
+// The platform's file-exists test: a plain file, not a folder, not hidden.
+bool plainFileExists(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && !info.isHidden();
+}
+
+Result<QByteArray> readWholeFile(const QString &fn)
+{
+    QFile file(fn);
+    if (!file.open(QIODevice::ReadOnly))
+        return Result<QByteArray>::failure(
+            QStringLiteral("Soubor nelze otevřít: %1").arg(file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Result<QByteArray>::failure(
+            QStringLiteral("Soubor nelze přečíst: %1").arg(file.errorString()));
+    return Result<QByteArray>::success(std::move(bytes));
+}
+
+Result<SetFileData> readSetFile(const QString &fn)
+{
+    const auto bytes = readWholeFile(fn);
+    if (!bytes.ok())
+        return Result<SetFileData>::failure(bytes.error());
+    return ReadSetFile(bytes.value());
+}
+
+void showFault(const QString &text)
+{
+    Vb::MsgBox(text, Vb::MsgOkOnly, Vb::MsgNoIcon, QString(), frmMain::instance());
+}
+
+// The set a missing template leaves: one default chamber, untitled.
+SetFileData defaultSet()
+{
+    SetFileData set;
+    set.Caves.append(CaveToString(DefaultCave()).value());
+    set.Allowed[1] = true;
+    return set;
+}
+
+// The name of the chamber bound to number no, from its window, wherever its
+// slot lies (deletions and moves leave slots out of chamber order).
+QString boundCaveName(frmMain *main, int no)
+{
+    for (int i = 1; i <= main->MaxCaveWindow; ++i)
+        if (main->Caves(i)->Tag != FreeTag && main->Caves(i)->CaveNo == no)
+            return main->Caves(i)->CaveName;
+    return {};
+}
+
+// ---- the set window's parts that the set operations fill ----
+struct ColTexts {
+    QString name, auth, mail, desc, congr;
+};
+
+QString colName(frmCol *col)
+{
+    return col->txtName->text();
+}
+ColTexts readColTexts(frmCol *col)
+{
+    return {col->txtName->text(), col->txtAuth->text(), col->txtMail->text(), col->txtDesc->toPlainText(),
+            col->txtCongr->toPlainText()};
+}
+// In this order: name, description, congratulation, e-mail, author.
+void setColTexts(frmCol *col, const QString &name, const QString &desc, const QString &congr,
+                 const QString &mail, const QString &auth)
+{
+    col->txtName->setText(name);
+    col->txtDesc->setPlainText(desc);
+    col->txtCongr->setPlainText(congr);
+    col->txtMail->setText(mail);
+    col->txtAuth->setText(auth);
+}
+void clearColTexts(frmCol *col)
+{
+    setColTexts(col, {}, {}, {}, {}, {});
+}
+QString colCaves(frmCol *col)
+{
+    return col->txtCaves->text();
+}
+void setColCaves(frmCol *col, const QString &text)
+{
+    col->txtCaves->setText(text);
+}
+void makeRow(frmCol *col, int k, const QString &name)
+{
+    col->CreateRow(k);
+    col->SetRowName(k, name);
+    col->repaint();
+}
+void removeRow(frmCol *col, int k)
+{
+    col->DestroyRow(k);
+}
+void setSelTop(frmCol *col, int top)
+{
+    col->SetSelTop(top);
+}
+void selBehindRows(frmCol *col)
+{
+    col->SendSelToBack();
+}
+void setCanvasHeight(frmCol *col, int h)
+{
+    col->SetCanvasHeight(h);
+}
+void repaintCol(frmCol *col)
+{
+    col->repaint();
+}
+void showCol(frmCol *col)
+{
+    col->show();
+    col->SetFocus();
+}
+// A set name or author has a one-character length in the file.
+void limitHeaderBoxes(frmCol *col)
+{
+    col->txtName->setMaxLength(MaxSetHeaderText);
+    col->txtAuth->setMaxLength(MaxSetHeaderText);
+}
+
+} // namespace
+
+QString frmMain::RemoveRegChars(const QString &txt) const
+{
+    return ::RemoveRegChars(txt);
+}
+
+bool frmMain::SaveCollection(const QString &fn)
+{
+    frmCol *col = Col();
+    // What the open chamber windows hold goes into the file too, so that a
+    // save never clears Changed over edits it did not write.
+    for (int i = 1; i <= MaxCaveWindow; ++i)
+        if (Caves(i)->Tag != FreeTag)
+            Caves(i)->SaveToColl();
+
+    ApplyAllowedCavesText(Allowed, colCaves(col), NumCaves);
+    SetFileData set;
+    const ColTexts texts = readColTexts(col);
+    set.Name = Text8::fromUnicode(texts.name);
+    set.Description = Text8::fromBoxText(texts.desc);
+    set.Congratulation = Text8::fromBoxText(texts.congr);
+    set.Mail = Text8::fromUnicode(texts.mail);
+    set.Author = Text8::fromUnicode(texts.auth);
+    set.CollFlag = CollFlag;
+    for (int k = 1; k <= NumCaves; ++k)
+        set.Caves.append(CaveData[k]);
+    set.Allowed = Allowed;
+
+    const auto bytes = WriteSetFile(set);
+    bool written = bytes.ok();
+    QString fault = written ? QString() : bytes.error();
+    if (written) {
+        // The old file stays whole until the new one is complete beside it. A
+        // short write (a full disk) shows only in the flush and the file's size;
+        // left uncommitted, the temporary file goes and the old one stays.
+        QSaveFile file(fn);
+        const qsizetype size = bytes.value().size();
+        written = file.open(QIODevice::WriteOnly) && file.write(bytes.value()) == size && file.flush() &&
+                  file.size() == size && file.commit();
+        if (!written)
+            fault = file.errorString();
+    }
+    if (!written) {
+        showFault(QStringLiteral("Sadu nelze uložit do souboru '%1'.\r\n%2").arg(fn, fault));
+        return false;
+    }
+    Changed = false;
+    return true;
+}
+
+void frmMain::LoadSet(const SetFileData &set)
+{
+    frmCol *col = Col();
+    limitHeaderBoxes(col);
+    setCanvasHeight(col, 2560);
+    setSelTop(col, -48);
+    clearColTexts(col);
+    repaintCol(col);
+
+    // Flags of an earlier set never carry over, whatever its size was.
+    Allowed = set.Allowed;
+    repaintCol(col);
+    CollFlag = set.CollFlag;
+
+    const int count = static_cast<int>(set.Caves.size());
+    for (int k = 1; k <= count; ++k) {
+        OpenCave(set.Caves.at(k - 1), k);
+        makeRow(col, k, boundCaveName(this, k));
+    }
+    NumCaves = static_cast<uint8_t>(count);
+    selBehindRows(col);
+    col->lblCName_Click(1);
+
+    setColTexts(col, Text8::toUnicode(set.Name), Text8::toBoxText(set.Description),
+                Text8::toBoxText(set.Congratulation), Text8::toUnicode(set.Mail),
+                Text8::toUnicode(set.Author));
+    setCanvasHeight(col, NumCaves * RowHeight);
+    col->Form_Resize();
+    showCol(col);
+    mnuH_Click(1);
+    Changed = false;
+    setColCaves(col, AllowedCavesText(Allowed, NumCaves));
+}
+
+bool frmMain::OpenCollection(const QString &fn)
+{
+    const auto set = readSetFile(fn);
+    if (!set.ok()) {
+        showFault(QStringLiteral("Sadu komnat '%1' nelze otevřít.\r\n%2").arg(fn, set.error()));
+        return false;
+    }
+    LoadSet(set.value());
+    return true;
+}
+
+bool frmMain::JoinCollection(const QString &fn)
+{
+    if (NumCaves >= JoinCaveLimit)
+        return false;
+    const auto bytes = readWholeFile(fn);
+    auto caves = bytes.ok() ? ReadJoinedCaves(bytes.value(), NumCaves)
+                            : Result<QList<QByteArray>>::failure(bytes.error());
+    if (!caves.ok()) {
+        showFault(QStringLiteral("Sadu komnat '%1' nelze připojit.\r\n%2").arg(fn, caves.error()));
+        return false;
+    }
+
+    frmCol *col = Col();
+    int count = NumCaves;
+    for (const QByteArray &cave : caves.value()) {
+        ++count;
+        OpenCave(cave, count);
+        makeRow(col, count, boundCaveName(this, count));
+    }
+    NumCaves = static_cast<uint8_t>(count);
+    selBehindRows(col);
+    setCanvasHeight(col, NumCaves * RowHeight);
+    col->Form_Resize();
+    showCol(col);
+    Changed = true;
+    return true;
+}
+
+bool frmMain::CloseCollection()
+{
+    frmCol *col = Col();
+    if (Changed) {
+        const auto answer =
+            Vb::MsgBox(QStringLiteral("Sada '") + colName(col) + QStringLiteral("' není uložena.\r\nUložit?"),
+                       Vb::MsgYesNoCancel, Vb::MsgQuestion, QStringLiteral("Dotaz"), this);
+        if (answer == Vb::MsgCancel)
+            return false;
+        // A save that did not happen keeps the set open, as Cancel would.
+        if (answer == Vb::MsgYes && !SaveCommand())
+            return false;
+    }
+    for (int i = 1; i <= MaxCaveWindow; ++i) {
+        Caves(i)->Tag = FreeTag;
+        Caves(i)->hide();
+    }
+    for (int k = 1; k <= NumCaves; ++k)
+        removeRow(col, k);
+    Allowed.fill(false);
+    clearColTexts(col);
+    setSelTop(col, -48);
+    return true;
+}
+
+void frmMain::NewCollection()
+{
+    const QString path = AppPath + u'/' + TemplateFile;
+    const auto set = readSetFile(path);
+    if (set.ok()) {
+        LoadSet(set.value());
+    } else {
+        showFault(QStringLiteral("Šablonu nové sady '%1' nelze načíst.\r\n%2\r\n"
+                                 "Nová sada začíná jednou výchozí komnatou.")
+                      .arg(path, set.error()));
+        LoadSet(defaultSet());
+    }
+    FileName = QStringLiteral("*");
+}
+
+void frmMain::mnuNew_Click()
+{
+    if (CloseCollection())
+        NewCollection();
+}
+
+void frmMain::mnuOpen_Click()
+{
+    if (!CloseCollection())
+        return;
+    const QString path = ShowFileDialog(this, false, QStringLiteral("Otevřít sadu"), SetFilter, QString(),
+                                        CommonDialogy::OFN_FORCESHOWHIDDEN, SetExtension);
+    // The old set is closed: without a readable file the user goes on with a new one.
+    if (!path.isEmpty() && plainFileExists(path) && OpenCollection(path))
+        FileName = path;
+    else
+        NewCollection();
+}
+
+bool frmMain::SaveCommand()
+{
+    if (FileName == QLatin1String("*"))
+        return SaveAsCommand();
+    return SaveCollection(FileName);
+}
+
+void frmMain::mnuSave_Click()
+{
+    SaveCommand();
+}
+
+QString frmMain::DefaultSavePath()
+{
+    QString stem = RemoveRegChars(colName(Col()));
+    const QString folder = AppPath + u'/';
+    const qsizetype room = MaxDialogPath - folder.size() - 1 - SetExtension.size();
+    if (stem.size() > room)
+        stem.truncate(std::max<qsizetype>(0, room));
+    return folder + stem + u'.' + SetExtension;
+}
+
+bool frmMain::SaveAsCommand()
+{
+    const QString initial = FileName == QLatin1String("*") ? DefaultSavePath() : FileName;
+    const QString path = ShowFileDialog(this, true, QStringLiteral("Uložit sadu jako"), SetFilter, initial,
+                                        CommonDialogy::OFN_FORCESHOWHIDDEN, SetExtension);
+    if (path.isEmpty())
+        return false;
+    return SaveCollection(path);
+}
+
+void frmMain::mnuSaveAs_Click()
+{
+    SaveAsCommand();
+}
+
+void frmMain::mnuEnd_Click()
+{
+    close();
+}
+
+void frmMain::mnuJoin_Click()
+{
+    const QString path = ShowFileDialog(this, false, QStringLiteral("Připojit sadu"), SetFilter, QString(),
+                                        CommonDialogy::OFN_FORCESHOWHIDDEN, SetExtension);
+    if (!path.isEmpty() && plainFileExists(path))
+        JoinCollection(path);
+}
 
 void frmMain::MDIForm_QueryUnload(int &Cancel, int)
 {

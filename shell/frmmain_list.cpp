@@ -6,9 +6,11 @@
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
 
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <algorithm>
 #include <vector>
 
 frmCol *frmMain::Col()
@@ -37,11 +39,15 @@ std::vector<frmCave *> boundCaveWindows(frmMain &m)
     return bound;
 }
 
-// PLACEHOLDER until the size dialog lands: the preset size.
-void askNewCaveSize(frmMain &, int &width, int &height)
+// The size dialog has no cancel: whatever its boxes show when it goes is the size.
+void askNewCaveSize(frmMain &m, int &width, int &height)
 {
-    width = 19;
-    height = 11;
+    frmSize *size = m.Size();
+    size->txtUD(0)->setText(QStringLiteral("11"));
+    size->txtUD(1)->setText(QStringLiteral("19"));
+    size->exec();
+    width = std::clamp(size->txtUD(1)->text().toInt(), 5, 50);
+    height = std::clamp(size->txtUD(0)->text().toInt(), 5, 30);
 }
 
 } // namespace

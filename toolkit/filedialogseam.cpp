@@ -23,7 +23,11 @@ QString RunFileDialog(QWidget *owner, const FileDialogRequest &request)
     QFileDialog dialog(owner, request.title);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("%1 (%2)").arg(request.filterName, request.filterPattern));
+    // A description that already shows its pattern ("... (*.zb)") is used as it is.
+    const QString shown = QStringLiteral("(%1)").arg(request.filterPattern);
+    dialog.setNameFilter(request.filterName.endsWith(shown)
+                             ? request.filterName
+                             : QStringLiteral("%1 %2").arg(request.filterName, shown));
     dialog.setDefaultSuffix(request.defaultExtension);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.save);
     if (request.showHidden)

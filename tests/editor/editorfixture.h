@@ -52,6 +52,9 @@ inline std::unique_ptr<frmMain> makeMain()
     setButton(*m, 2, '.');
     m->resize(1000, 700);
     m->show();
+    // Start-up opens the template set; the tests bind their own chambers.
+    m->Changed = false;
+    m->CloseCollection();
     return m;
 }
 

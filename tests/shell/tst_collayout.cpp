@@ -136,13 +136,6 @@ private slots:
         QCOMPARE(r.canvasTop, -r.scrollValue);
     }
 
-    void minimisedChangesNothing()
-    {
-        Input in = sized(600, 400);
-        in.minimized = true;
-        QVERIFY(!compute(in).changed);
-    }
-
     void narrowWindowClampsFrame()
     {
         const Result r = compute(sized(10, 400));
@@ -185,14 +178,6 @@ private slots:
         QCOMPARE(r.propPanelLeft, 54);
     }
 
-    void collapsedSheetUntouched()
-    {
-        const Result r = compute(sized(448, 200));
-        QVERIFY(!r.sheetFitted);
-        QVERIFY(!r.startRollUp);
-        QCOMPARE(r.sheetHeight, 53.0);
-    }
-
     void sheetRoll_data()
     {
         QTest::addColumn<double>("window");
@@ -222,17 +207,6 @@ private slots:
         QCOMPARE(last.propPanelTop, 6.0);
     }
 
-    void firstStepsGrowGeometrically()
-    {
-        const SheetRoll::Step s = SheetRoll::step(SheetRoll::RollDown, 53, 400);
-        QCOMPARE(s.height, 92.75);
-        QVERIFY(!s.stop);
-        QCOMPARE(s.rollPanelTop, 92.75 - 24);
-        QCOMPARE(s.propPanelTop, 6.0);
-        const SheetRoll::Step t = SheetRoll::step(7, 100, 400);
-        QCOMPARE(t.height, 100.0);
-        QVERIFY(!t.stop);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestColLayout)

@@ -109,6 +109,8 @@ void TestMainFrame::setButtonLooks()
     ImageBox *face = f.image("imgList");
     auto *caption = f.control<VbLabel>("Label2");
     QWidget *c = f.control(target);
+    // start-up shows the set window with the template set
+    f.w->Col()->hide();
     const QPoint at(30, 8);
     QTest::mousePress(c, Qt::MouseButton(button), {}, at);
     QCOMPARE(face->Top(), -28.0f);
@@ -127,6 +129,7 @@ void TestMainFrame::setButtonLooks()
 void TestMainFrame::tileSideBySide()
 {
     MainWindowFixture f;
+    f.w->Col()->hide();
     auto *a = new HidingForm(f.w->mdiArea());
     auto *b = new HidingForm(f.w->mdiArea());
     auto *hidden = new HidingForm(f.w->mdiArea());
@@ -145,6 +148,7 @@ void TestMainFrame::tileSideBySide()
 void TestMainFrame::windowsMenuListsShownWindows()
 {
     MainWindowFixture f;
+    f.w->Col()->hide();
     auto *a = new HidingForm(f.w->mdiArea());
     auto *b = new HidingForm(f.w->mdiArea());
     a->setCaption(QStringLiteral("Komnata 1"));

@@ -6,21 +6,11 @@
 
 namespace {
 
+// The default chamber's numbers and texts over a grid of earth only.
 CaveRecord sample(int w = 19, int h = 11)
 {
-    CaveRecord r;
-    r.TotalTime = 150;
-    r.Points = 10;
-    r.BonusPoints = 20;
-    r.MagicWallTime = 20;
-    r.AmoebaTime = 20;
-    r.Atmosphere = 3;
-    r.GemsNeeded = 0;
-    r.MudPermeability = 4;
-    r.Width = static_cast<uint8_t>(w);
-    r.Height = static_cast<uint8_t>(h);
+    CaveRecord r = DefaultCave(w, h);
     r.Name = "Nepojmenovan\xE1 19\xD7" "11";
-    r.Description = "Bez popisu";
     for (int x = 0; x < w; ++x)
         for (int y = 0; y < h; ++y)
             r.Map[x][y] = ';';

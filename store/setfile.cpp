@@ -1,0 +1,263 @@
+#include "store/setfile.h"
+
+#include "store/kodovani.h"
+#include "store/modzorbel.h"
+
+namespace
+{
+
+int code(const QByteArray &s, qsizetype i)
+{
+    return static_cast<unsigned char>(s.at(i));
+}
+
+QString lineRef(qsizetype index)
+{
+    return QStringLiteral("řádek %1").arg(index + 1);
+}
+
+// Deciphers stored line `index`, or says why it is not an enciphered line.
+Result<QByteArray> plainLine(const QList<QByteArray> &lines, qsizetype index)
+{
+    using R = Result<QByteArray>;
+    if (!IsEncipheredLine(lines.at(index)))
+        return R::failure(
+            QStringLiteral("Soubor není sada komnat: %1 není zašifrovaný řádek sady.").arg(lineRef(index)));
+    return R::success(DecodeLine(lines.at(index)));
+}
+
+// Chamber lines from line 4: line 4 always, then each further line until an
+// empty one or the file's last line, which ends the run and is returned as the
+// closing line. `limit` stops the run early once that many chambers are taken.
+struct CaveRun {
+    QList<QByteArray> caves;
+    QByteArray closing;
+};
+
+Result<CaveRun> readCaveRun(const QList<QByteArray> &lines, int limit)
+{
+    using R = Result<CaveRun>;
+    CaveRun run;
+    qsizetype index = 3;
+    auto line = plainLine(lines, index);
+    for (;;) {
+        if (!line.ok())
+            return R::failure(line.error());
+        const auto cave = StringToCave(line.value());
+        if (!cave.ok())
+            return R::failure(QStringLiteral("%1 není komnata: %2").arg(lineRef(index), cave.error()));
+        run.caves.append(line.value());
+        if (run.caves.size() > MaxSetCaves)
+            return R::failure(QStringLiteral("Soubor má více než %1 komnat.").arg(MaxSetCaves));
+        ++index;
+        line = plainLine(lines, index);
+        if (!line.ok())
+            return R::failure(line.error());
+        if (line.value().isEmpty() || index == lines.size() - 1 || run.caves.size() >= limit)
+            break;
+    }
+    run.closing = line.value();
+    return R::success(std::move(run));
+}
+
+QString tooFewLines(qsizetype n)
+{
+    return QStringLiteral("Soubor má jen %1 řádků, sada komnat jich má nejméně pět.").arg(n);
+}
+
+// The last two characters of "0" and the item's number without leading zeros,
+// as the set window writes an item ("5" gives "05", "007" "07", "123" "23").
+QString twoDigits(QString digits)
+{
+    while (digits.size() > 1 && digits.startsWith(u'0'))
+        digits.remove(0, 1);
+    return (u'0' + digits).right(2);
+}
+
+} // namespace
+
+QList<QByteArray> SplitSetFileLines(const QByteArray &bytes)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = bytes.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(bytes.mid(start, i - start));
+        if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(bytes.mid(start));
+    return lines;
+}
+
+bool IsEncipheredLine(const QByteArray &line)
+{
+    if (line.size() % 3 != 0)
+        return false;
+    for (qsizetype i = 0; i < line.size(); i += 3) {
+        const int q = code(line, i) - 65;
+        const int r = code(line, i + 1) - 65;
+        const int k = code(line, i + 2) - 65;
+        if (q < 0 || q > 25 || r < 0 || k < 0 || k > 19)
+            return false;
+        const int base = k / 4 + 10;
+        if (r >= base || base * q + r > 255)
+            return false;
+    }
+    return true;
+}
+
+Result<SetFileData> ReadSetFile(const QByteArray &bytes)
+{
+    using R = Result<SetFileData>;
+    const QList<QByteArray> lines = SplitSetFileLines(bytes);
+    if (lines.size() < 5)
+        return R::failure(tooFewLines(lines.size()));
+
+    QByteArray header[3];
+    for (int i = 0; i < 3; ++i) {
+        auto line = plainLine(lines, i);
+        if (!line.ok())
+            return R::failure(line.error());
+        header[i] = line.value();
+    }
+    const QByteArray &first = header[0];
+    const QByteArray &second = header[1];
+    const QByteArray &third = header[2];
+    if (first.isEmpty())
+        return R::failure(QStringLiteral("První řádek sady (její jméno) je prázdný."));
+    const int nameLength = code(first, 0) - 65;
+    if (nameLength < 0 || 1 + nameLength > first.size())
+        return R::failure(QStringLiteral("První řádek sady nemá platnou délku jména."));
+    if (second.isEmpty())
+        return R::failure(QStringLiteral("Druhý řádek sady (autor a popis) je prázdný."));
+    const int authorLength = code(second, 0) - 65;
+    if (authorLength < 0 || 1 + authorLength > second.size())
+        return R::failure(QStringLiteral("Druhý řádek sady nemá platnou délku jména autora."));
+    if (third.isEmpty())
+        return R::failure(QStringLiteral("Třetí řádek sady (e-mail) je prázdný."));
+
+    const QByteArray allowedChars = first.mid(1 + nameLength);
+    for (const char c : allowedChars) {
+        const int v = static_cast<unsigned char>(c);
+        if (v < 64 || v > 64 + MaxSetCaves)
+            return R::failure(
+                QStringLiteral("První řádek sady má neplatný znak povolené komnaty (kód %1).").arg(v));
+    }
+
+    auto run = readCaveRun(lines, MaxSetCaves + 1);
+    if (!run.ok())
+        return R::failure(run.error());
+
+    SetFileData set;
+    set.Name = first.mid(1, nameLength);
+    set.Author = second.mid(1, authorLength);
+    set.Description = second.mid(1 + authorLength);
+    set.Mail = third.left(third.size() - 1);
+    set.CollFlag = third.right(1);
+    set.Caves = std::move(run.value().caves);
+    set.Congratulation = run.value().closing;
+    // A character naming no chamber of this file has nowhere to go.
+    for (const char c : allowedChars) {
+        const int k = static_cast<unsigned char>(c) - 64;
+        if (k >= 1 && k <= set.Caves.size())
+            set.Allowed[k] = true;
+    }
+    return R::success(std::move(set));
+}
+
+Result<QList<QByteArray>> ReadJoinedCaves(const QByteArray &bytes, int numCaves)
+{
+    using R = Result<QList<QByteArray>>;
+    if (numCaves >= JoinCaveLimit)
+        return R::success({});
+    const QList<QByteArray> lines = SplitSetFileLines(bytes);
+    if (lines.size() < 5)
+        return R::failure(tooFewLines(lines.size()));
+    auto run = readCaveRun(lines, JoinCaveLimit - numCaves);
+    if (!run.ok())
+        return R::failure(run.error());
+    return R::success(std::move(run.value().caves));
+}
+
+Result<QByteArray> WriteSetFile(const SetFileData &set)
+{
+    return WriteSetFile(set, defaultCipherRandom());
+}
+
+Result<QByteArray> WriteSetFile(const SetFileData &set, CipherRandom &random)
+{
+    using R = Result<QByteArray>;
+    if (set.Name.size() > MaxSetHeaderText)
+        return R::failure(QStringLiteral("Jméno sady je delší než %1 znaků.").arg(MaxSetHeaderText));
+    if (set.Author.size() > MaxSetHeaderText)
+        return R::failure(QStringLiteral("Jméno autora je delší než %1 znaků.").arg(MaxSetHeaderText));
+    const qsizetype n = set.Caves.size();
+    if (n < 1)
+        return R::failure(QStringLiteral("Sada nemá žádnou komnatu."));
+    if (n > MaxSetCaves)
+        return R::failure(QStringLiteral("Sada má více než %1 komnat.").arg(MaxSetCaves));
+    for (qsizetype k = 0; k < n; ++k) {
+        const auto cave = StringToCave(set.Caves.at(k));
+        if (!cave.ok())
+            return R::failure(QStringLiteral("Komnatu %1 nelze zapsat: %2").arg(k + 1).arg(cave.error()));
+    }
+
+    QByteArray first(1, static_cast<char>(65 + set.Name.size()));
+    first += set.Name;
+    for (qsizetype k = 1; k <= n; ++k)
+        if (set.Allowed[k])
+            first += static_cast<char>(64 + k);
+    QByteArray second(1, static_cast<char>(65 + set.Author.size()));
+    second += set.Author;
+    second += set.Description;
+    QByteArray third = set.Mail;
+    third += set.CollFlag.isEmpty() ? QByteArray(1, DefaultCollFlag) : set.CollFlag.left(1);
+
+    QByteArray out;
+    qsizetype size = first.size() + second.size() + third.size() + set.Congratulation.size();
+    for (const QByteArray &cave : set.Caves)
+        size += cave.size();
+    out.reserve(size * 3 + (n + 4) * 2);
+    const auto put = [&](const QByteArray &plain) {
+        out += EncodeLine(plain, random);
+        out += "\r\n";
+    };
+    put(first);
+    put(second);
+    put(third);
+    for (const QByteArray &cave : set.Caves)
+        put(cave);
+    put(set.Congratulation);
+    return R::success(std::move(out));
+}
+
+QString AllowedCavesText(const AllowedFlags &allowed, int numCaves)
+{
+    QString text;
+    for (int k = 1; k <= std::min(numCaves, MaxSetCaves); ++k)
+        if (allowed[k])
+            text += QStringLiteral("0%1;").arg(k);
+    return text;
+}
+
+void ApplyAllowedCavesText(AllowedFlags &allowed, const QString &text, int numCaves)
+{
+    // The last item is read as the set window writes an item once ";" follows it.
+    const qsizetype cut = text.lastIndexOf(u';') + 1;
+    QString haystack = text.left(cut);
+    const QString last = text.mid(cut).trimmed();
+    qsizetype digits = 0;
+    while (digits < last.size() && last.at(digits) >= u'0' && last.at(digits) <= u'9')
+        ++digits;
+    if (digits > 0)
+        haystack += twoDigits(last.left(digits)) + u';';
+    for (int k = 1; k <= std::min(numCaves, MaxSetCaves); ++k)
+        allowed[k] = haystack.contains(QStringLiteral("0%1;").arg(k).right(3));
+    allowed[1] = true;
+}

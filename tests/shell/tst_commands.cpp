@@ -1,0 +1,540 @@
+#include "editor/frmcave.h"
+#include "shell/commondialogy.h"
+#include "shell/frmcol.h"
+#include "shell/frmmain.h"
+#include "store/defaultcave.h"
+#include "store/kodovani.h"
+#include "store/modzorbel.h"
+#include "store/setfile.h"
+#include "support/testsupport.h"
+#include "tools/stationery.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+namespace
+{
+
+QByteArray caveNamed(const QByteArray &name, int w = 7, int h = 6)
+{
+    CaveRecord r = DefaultCave(w, h);
+    r.Name = name;
+    return CaveToString(r).value();
+}
+
+// A set file of n chambers named "K1".."Kn".
+QByteArray setFile(int n, const QByteArray &name = "Sada", const QByteArray &flag = "Q",
+                   QList<int> allowed = {1})
+{
+    SetFileData s;
+    s.Name = name;
+    s.Author = "Autor";
+    s.Description = "Popis";
+    s.Mail = "a@b.cz";
+    s.CollFlag = flag;
+    for (int k = 1; k <= n; ++k)
+        s.Caves.append(caveNamed("K" + QByteArray::number(k)));
+    for (int k : allowed)
+        s.Allowed[k] = true;
+    s.Congratulation = "Hotovo";
+    return WriteSetFile(s).value();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedUser> user;
+    std::unique_ptr<frmMain> w;
+    std::unique_ptr<QTemporaryDir> tmp;
+
+    QString path(const QString &name) const { return tmp->filePath(name); }
+
+    QWidget *box(const char *name) const
+    {
+        frmCol *c = w->Col();
+        const QByteArray n(name);
+        QWidget *boxes[] = {c->txtName, c->txtAuth, c->txtMail, c->txtDesc, c->txtCaves, c->txtCongr};
+        const char *names[] = {"txtName", "txtAuth", "txtMail", "txtDesc", "txtCaves", "txtCongr"};
+        for (int i = 0; i < 6; ++i)
+            if (n == names[i])
+                return boxes[i];
+        qFatal("no box %s", name);
+    }
+    QString text(const char *name) const
+    {
+        QWidget *b = box(name);
+        if (auto *e = qobject_cast<QLineEdit *>(b))
+            return e->text();
+        return qobject_cast<QPlainTextEdit *>(b)->toPlainText();
+    }
+    // As the user types: the box's change handlers run.
+    void setText(const char *name, const QString &t)
+    {
+        QWidget *b = box(name);
+        if (auto *e = qobject_cast<QLineEdit *>(b))
+            e->setText(t);
+        else
+            qobject_cast<QPlainTextEdit *>(b)->setPlainText(t);
+    }
+    // The names shown in rows 1..NumCaves.
+    QStringList rowNames() const
+    {
+        QStringList names;
+        for (int k = 1; k <= w->NumCaves; ++k)
+            names << w->Col()->RowName(k);
+        return names;
+    }
+    QString caveName(int no) const
+    {
+        const auto r = StringToCave(w->CaveData[no]);
+        return r.ok() ? Text8::toUnicode(r.value().Name) : QString();
+    }
+    void open(const QString &file)
+    {
+        user->messageAnswers.clear();
+        user->dialogAnswers << file;
+        w->mnuOpen_Click();
+        QCOMPARE(w->FileName, file);
+    }
+
+  private slots:
+    void init()
+    {
+        CommonDialogy::InitDir.clear();
+        tmp = std::make_unique<QTemporaryDir>();
+        user = std::make_unique<ScriptedUser>();
+        w = std::make_unique<frmMain>();
+        w->resize(1280, 800);
+        w->show();
+    }
+
+    void cleanup()
+    {
+        // Leave without questions.
+        w->Changed = false;
+        w.reset();
+        user.reset();
+    }
+
+    void startsWithTheTemplate()
+    {
+        QVERIFY(user->messages.isEmpty());
+        QCOMPARE(w->FileName, QStringLiteral("*"));
+        QVERIFY(!w->Changed);
+        const SetFileData t = Stationery::set();
+        QCOMPARE(int(w->NumCaves), int(t.Caves.size()));
+        QCOMPARE(w->CollFlag, t.CollFlag);
+        QCOMPARE(text("txtName"), QStringLiteral("Nová sada"));
+        QCOMPARE(text("txtCaves"), QStringLiteral("01;"));
+        QCOMPARE(w->CaveData[1], t.Caves[0]);
+        QCOMPARE(rowNames(), (QStringList{"Hlína a kameny", "Světluška a motýl"}));
+        QVERIFY(w->Col()->isVisible());
+        QCOMPARE(int(w->Col()->Selected), 1);
+    }
+
+    void saveOnUntitledAsksForAPath()
+    {
+        w->mnuSave_Click();
+        QCOMPARE(user->dialogs.size(), 1);
+        const Vb::FileDialogRequest &r = user->dialogs.first();
+        QVERIFY(r.save);
+        QCOMPARE(r.title, QStringLiteral("Uložit sadu jako"));
+        QCOMPARE(r.initialDir, w->AppPath + u'/');
+        QCOMPARE(r.initialName, QStringLiteral("novasada.zb"));
+        QVERIFY(!QFile::exists(w->AppPath + QStringLiteral("/novasada.zb")));
+        QCOMPARE(w->FileName, QStringLiteral("*"));
+        // Still untitled: the next save asks again.
+        w->mnuSave_Click();
+        QCOMPARE(user->dialogs.size(), 2);
+    }
+
+    void saveAsKeepsTheFileName()
+    {
+        QVERIFY(writeFile(path("a.zb"), setFile(3)));
+        open(path("a.zb"));
+        setText("txtAuth", QStringLiteral("Jiný"));
+        user->dialogAnswers << path("b");
+        w->mnuSaveAs_Click();
+        QCOMPARE(user->dialogs.last().initialName, QStringLiteral("a.zb"));
+        QVERIFY(QFile::exists(path("b.zb")));
+        QCOMPARE(w->FileName, path("a.zb"));
+        QVERIFY(!w->Changed);
+        setText("txtAuth", QStringLiteral("Třetí"));
+        const int dialogs = user->dialogs.size();
+        w->mnuSave_Click();
+        QCOMPARE(user->dialogs.size(), dialogs);
+        QCOMPARE(ReadSetFile(readFile(path("a.zb"))).value().Author, Text8::fromUnicode("Třetí"));
+        QCOMPARE(ReadSetFile(readFile(path("b.zb"))).value().Author, Text8::fromUnicode("Jiný"));
+    }
+
+    void defaultSavePath_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("initialName");
+        QTest::newRow("empty name") << ""
+                                    << ".zb";
+        QTest::newRow("accents") << "Čáry & Máry"
+                                 << "caryandmary.zb";
+    }
+    void defaultSavePath()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, initialName);
+        setText("txtName", name);
+        w->mnuSaveAs_Click();
+        QCOMPARE(user->dialogs.last().initialName, initialName);
+    }
+
+    void longStemIsShortened()
+    {
+        w->AppPath = QLatin1Char('/') + QString(100, u'a');
+        setText("txtName", QString(190, u'x'));
+        w->mnuSaveAs_Click();
+        const Vb::FileDialogRequest &r = user->dialogs.last();
+        QCOMPARE((r.initialDir + r.initialName).size(), 254);
+        QVERIFY(r.initialName.endsWith(QStringLiteral("x.zb")));
+        QCOMPARE(r.initialDir, w->AppPath + u'/');
+    }
+
+    void nameAndAuthorTakeAt190()
+    {
+        setText("txtName", QString(200, u'n'));
+        setText("txtAuth", QString(200, u'a'));
+        QCOMPARE(text("txtName").size(), 190);
+        QCOMPARE(text("txtAuth").size(), 190);
+        user->dialogAnswers << path("long.zb");
+        w->mnuSave_Click();
+        QVERIFY(QFile::exists(path("long.zb")));
+        QVERIFY(user->messages.isEmpty());
+    }
+
+    void questionOnChangedSet()
+    {
+        setText("txtName", QString());
+        QVERIFY(w->Changed);
+        user->messageAnswers << Vb::MsgCancel;
+        w->mnuNew_Click();
+        QCOMPARE(user->messages.size(), 1);
+        const Vb::MessageRequest &m = user->messages.first();
+        QCOMPARE(m.text, QStringLiteral("Sada '' není uložena.\r\nUložit?"));
+        QCOMPARE(m.title, QStringLiteral("Dotaz"));
+        QCOMPARE(m.buttons, Vb::MsgYesNoCancel);
+        QCOMPARE(m.icon, Vb::MsgQuestion);
+        QVERIFY(w->Changed);
+    }
+
+    void yesWithCancelledSaveKeepsTheSet()
+    {
+        setText("txtName", QStringLiteral("Upravená"));
+        user->messageAnswers << Vb::MsgYes;
+        w->mnuNew_Click();
+        QCOMPARE(user->dialogs.size(), 1); // the Save As dialog, cancelled
+        QVERIFY(w->Changed);
+        QCOMPARE(text("txtName"), QStringLiteral("Upravená"));
+        QCOMPARE(int(w->NumCaves), 2);
+    }
+
+    void yesOnAFileWritesItAndCloses()
+    {
+        QVERIFY(writeFile(path("y.zb"), setFile(3)));
+        open(path("y.zb"));
+        setText("txtName", QStringLiteral("Nové jméno"));
+        user->messageAnswers << Vb::MsgYes;
+        w->mnuNew_Click();
+        QCOMPARE(ReadSetFile(readFile(path("y.zb"))).value().Name, Text8::fromUnicode("Nové jméno"));
+        QCOMPARE(w->FileName, QStringLiteral("*"));
+        QCOMPARE(text("txtName"), QStringLiteral("Nová sada"));
+    }
+
+    void openCancelledAtTheQuestion()
+    {
+        setText("txtDesc", QStringLiteral("změna"));
+        user->messageAnswers << Vb::MsgCancel;
+        w->mnuOpen_Click();
+        QVERIFY(user->dialogs.isEmpty());
+        QVERIFY(w->Changed);
+        QCOMPARE(text("txtDesc"), QStringLiteral("změna"));
+    }
+
+    void openCancelledInTheDialogGivesTheTemplate()
+    {
+        QVERIFY(writeFile(path("c.zb"), setFile(4)));
+        open(path("c.zb"));
+        w->mnuOpen_Click(); // cancelled
+        QCOMPARE(user->dialogs.last().title, QStringLiteral("Otevřít sadu"));
+        QVERIFY(!user->dialogs.last().save);
+        QCOMPARE(w->FileName, QStringLiteral("*"));
+        QCOMPARE(int(w->NumCaves), 2);
+        QCOMPARE(rowNames(), (QStringList{"Hlína a kameny", "Světluška a motýl"}));
+        QVERIFY(!w->Changed);
+    }
+
+    void openRefusals_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("fault");
+        QByteArray bad = setFile(3);
+        const qsizetype fourth = bad.indexOf("\r\n", bad.indexOf("\r\n", bad.indexOf("\r\n") + 2) + 2) + 2;
+        bad.insert(fourth, EncodeLine("x") + "\r\n");
+        QTest::newRow("not a chamber") << bad << "řádek 4 není komnata";
+        QTest::newRow("too few lines") << setFile(1).left(setFile(1).indexOf("\r\n") + 2) << "jen 1";
+        QTest::newRow("not a set file") << QByteArray("hello\r\nworld\r\n\r\n\r\n\r\n") << "zašifrovaný";
+    }
+    void openRefusals()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fault);
+        QVERIFY(writeFile(path("bad.zb"), bytes));
+        user->dialogAnswers << path("bad.zb");
+        w->mnuOpen_Click();
+        QCOMPARE(user->messages.size(), 1);
+        QVERIFY2(user->messages.first().text.contains(path("bad.zb")),
+                 qPrintable(user->messages.first().text));
+        QVERIFY2(user->messages.first().text.contains(fault), qPrintable(user->messages.first().text));
+        QCOMPARE(w->FileName, QStringLiteral("*"));
+        QCOMPARE(int(w->NumCaves), 2);
+        QCOMPARE(rowNames().size(), 2);
+        QVERIFY(!w->Changed);
+    }
+
+    void openOfAMissingOrHiddenPath_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing") << "nic.zb";
+        QTest::newRow("hidden") << ".skryta.zb";
+        QTest::newRow("folder") << "slozka.zb";
+    }
+    void openOfAMissingOrHiddenPath()
+    {
+        QFETCH(QString, name);
+        QVERIFY(writeFile(path(".skryta.zb"), setFile(5)));
+        QVERIFY(QDir(tmp->path()).mkpath(QStringLiteral("slozka.zb")));
+        QVERIFY(writeFile(path("c.zb"), setFile(4)));
+        open(path("c.zb"));
+        user->dialogAnswers << path(name);
+        w->mnuOpen_Click();
+        QVERIFY(user->messages.isEmpty());
+        QCOMPARE(w->FileName, QStringLiteral("*"));
+        QCOMPARE(int(w->NumCaves), 2);
+    }
+
+    void missingTemplateGivesOneDefaultChamber()
+    {
+        const QString beside = w->AppPath + QStringLiteral("/stationery.zb~");
+        QVERIFY(QFile::rename(beside, beside + QStringLiteral(".off")));
+        w->mnuNew_Click();
+        QVERIFY(QFile::rename(beside + QStringLiteral(".off"), beside));
+        QCOMPARE(user->messages.size(), 1);
+        QVERIFY(user->messages.first().text.contains(QStringLiteral("stationery.zb~")));
+        QCOMPARE(int(w->NumCaves), 1);
+        QCOMPARE(w->FileName, QStringLiteral("*"));
+        QCOMPARE(caveName(1), QStringLiteral("Nepojmenovaná 19×11"));
+        QVERIFY(!w->Changed);
+        // The set is whole: it saves and reads back.
+        user->dialogAnswers << path("d.zb");
+        w->mnuSave_Click();
+        QCOMPARE(ReadSetFile(readFile(path("d.zb"))).value().Caves.size(), 1);
+    }
+
+    void flagCharacterIsCarried()
+    {
+        user->dialogAnswers << path("n.zb");
+        w->mnuSave_Click();
+        QCOMPARE(ReadSetFile(readFile(path("n.zb"))).value().CollFlag, Stationery::set().CollFlag);
+        QVERIFY(writeFile(path("q.zb"), setFile(2, "S", "%")));
+        open(path("q.zb"));
+        w->mnuSave_Click();
+        QCOMPARE(ReadSetFile(readFile(path("q.zb"))).value().CollFlag, QByteArray("%"));
+    }
+
+    void allowedChambersThroughTheBox()
+    {
+        QVERIFY(writeFile(path("al.zb"), setFile(12, "S", "Q", {1, 3, 12})));
+        open(path("al.zb"));
+        QCOMPARE(text("txtCaves"), QStringLiteral("01;03;12;"));
+        setText("txtCaves", QStringLiteral("03;12;5"));
+        w->mnuSave_Click();
+        AllowedFlags expected{};
+        expected[1] = expected[3] = expected[5] = expected[12] = true;
+        QCOMPARE(ReadSetFile(readFile(path("al.zb"))).value().Allowed, expected);
+    }
+
+    void fewerChambersLeaveNothingBehind()
+    {
+        QVERIFY(writeFile(path("big.zb"), setFile(6, "S", "Q", {1, 5, 6})));
+        QVERIFY(writeFile(path("small.zb"), setFile(3, "S", "Q", {1})));
+        open(path("big.zb"));
+        open(path("small.zb"));
+        QCOMPARE(rowNames(), (QStringList{"K1", "K2", "K3"}));
+        for (int k = 2; k <= 100; ++k)
+            QVERIFY(!w->Allowed[k]);
+        int bound = 0;
+        for (int i = 1; i <= w->MaxCaveWindow; ++i)
+            bound += w->Caves(i)->Tag != QLatin1String("free");
+        QCOMPARE(bound, 3);
+        QVERIFY(w->Col()->RowExists(3));
+        QVERIFY(!w->Col()->RowExists(4));
+    }
+
+    void joinLimits_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("97 joins two") << 97 << 99;
+        QTest::newRow("98 joins one") << 98 << 99;
+        QTest::newRow("99 joins none") << 99 << 99;
+    }
+    void joinLimits()
+    {
+        QFETCH(int, before);
+        QFETCH(int, after);
+        QVERIFY(writeFile(path("many.zb"), setFile(before)));
+        QVERIFY(writeFile(path("five.zb"), setFile(5)));
+        open(path("many.zb"));
+        user->dialogAnswers << path("five.zb");
+        w->mnuJoin_Click();
+        QCOMPARE(user->dialogs.last().title, QStringLiteral("Připojit sadu"));
+        QCOMPARE(int(w->NumCaves), after);
+        QCOMPARE(rowNames().size(), after);
+        QCOMPARE(w->Changed, after > before);
+        for (int k = before + 1; k <= after; ++k)
+            QCOMPARE(caveName(k), QStringLiteral("K%1").arg(k - before));
+        QCOMPARE(w->FileName, path("many.zb"));
+    }
+
+    void joinRefusalLeavesTheSet()
+    {
+        QVERIFY(writeFile(path("s.zb"), setFile(3)));
+        QByteArray bad = setFile(4);
+        bad.chop(2 + bad.size() - bad.lastIndexOf("\r\n", bad.size() - 3) - 2); // cut the congratulation
+        bad += "abc\r\n";
+        QVERIFY(writeFile(path("bad.zb"), bad));
+        open(path("s.zb"));
+        const auto data = w->CaveData;
+        user->dialogAnswers << path("bad.zb");
+        w->mnuJoin_Click();
+        QCOMPARE(user->messages.size(), 1);
+        QVERIFY(user->messages.first().text.contains(path("bad.zb")));
+        QCOMPARE(int(w->NumCaves), 3);
+        QCOMPARE(rowNames(), (QStringList{"K1", "K2", "K3"}));
+        QCOMPARE(w->CaveData, data);
+        QVERIFY(!w->Changed);
+    }
+
+    void joinOfAMissingPathDoesNothing()
+    {
+        user->dialogAnswers << path("nic.zb");
+        w->mnuJoin_Click();
+        QVERIFY(user->messages.isEmpty());
+        QCOMPARE(int(w->NumCaves), 2);
+        QVERIFY(!w->Changed);
+    }
+
+    void saveFailureKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("no such folder") << 0;
+        QTest::newRow("a folder in the way") << 1;
+        QTest::newRow("disk full") << 2;
+    }
+    void saveFailureKeepsTheOldFile()
+    {
+        QFETCH(int, how);
+        QVERIFY(writeFile(path("old.zb"), setFile(30)));
+        open(path("old.zb"));
+        const QByteArray old = readFile(path("old.zb"));
+        setText("txtDesc", QString(3000, u'd'));
+        QString target = path("old.zb");
+        if (how == 0)
+            target = path("nic/old.zb");
+        if (how == 1) {
+            QVERIFY(QDir(tmp->path()).mkpath(QStringLiteral("slozka.zb")));
+            target = path("slozka.zb");
+        }
+        rlimit saved{};
+        if (how == 2) {
+            // A file size limit stands in for a full disk.
+            std::signal(SIGXFSZ, SIG_IGN);
+            getrlimit(RLIMIT_FSIZE, &saved);
+            rlimit small = saved;
+            small.rlim_cur = 4096;
+            setrlimit(RLIMIT_FSIZE, &small);
+        }
+        const bool saved_ = w->SaveCollection(target);
+        if (how == 2)
+            setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(!saved_);
+        QCOMPARE(user->messages.size(), 1);
+        QVERIFY(user->messages.first().text.contains(target));
+        QVERIFY(w->Changed);
+        QCOMPARE(readFile(path("old.zb")), old);
+        QCOMPARE(QDir(tmp->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void quitting_data()
+    {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("unchanged") << false << int(Vb::MsgCancel) << true << 0;
+        QTest::newRow("changed, Cancel") << true << int(Vb::MsgCancel) << false << 1;
+        QTest::newRow("changed, No") << true << int(Vb::MsgNo) << true << 1;
+        QTest::newRow("changed, Yes, dialog cancelled") << true << int(Vb::MsgYes) << false << 1;
+    }
+    void quitting()
+    {
+        QFETCH(bool, changed);
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+        QFETCH(int, questions);
+        if (changed)
+            setText("txtMail", QStringLiteral("x@y"));
+        user->messageAnswers << Vb::MsgResult(answer);
+        w->mnuEnd_Click();
+        QCOMPARE(user->messages.size(), questions);
+        QCOMPARE(w->isVisible(), !closes);
+        if (!closes) {
+            QVERIFY(w->Changed);
+            QCOMPARE(text("txtMail"), QStringLiteral("x@y"));
+            QCOMPARE(int(w->NumCaves), 2);
+        }
+    }
+
+    void setButtonShowsTheSetWindow()
+    {
+        w->Col()->hide();
+        auto *button = w->findChild<QWidget *>(QStringLiteral("imgList"));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(w->Col()->isVisible());
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(w->Col()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"

@@ -1,0 +1,137 @@
+#include "shell/commondialogy.h"
+#include "support/testsupport.h"
+
+#include <QtTest>
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+  private slots:
+    void init() { CommonDialogy::InitDir.clear(); }
+
+    void stem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("stem");
+        QTest::newRow("Nová sada") << "Nová sada"
+                                   << "novasada";
+        QTest::newRow("Moje_Sada #1") << "Moje_Sada #1"
+                                      << "moje-sada~1";
+        QTest::newRow("Čáry & Máry") << "Čáry & Máry"
+                                     << "caryandmary";
+        QTest::newRow("Sada 2,5") << "Sada 2,5"
+                                  << "sada2.5";
+        QTest::newRow("Ősi") << "Ősi"
+                             << "~si";
+        QTest::newRow("ÄÖÜ ß") << "ÄÖÜ ß"
+                               << "aouss";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("Czech capitals") << "ĚŠČŘŽÝÁÍÉÚŮÓĎŤŇ"
+                                        << "escrzyaieuuodtn";
+        QTest::newRow("other accents") << "ŚŔĹŹĆŃĽËÇÔÎÂĂĄĐĘŁ"
+                                       << "srlzcnlecoiaaadel";
+        QTest::newRow("to tilde") << "\"#!%^?`'"
+                                  << "~~~~~~~~";
+        QTest::newRow("letters for signs") << "@$&*"
+                                           << "asandx";
+        QTest::newRow("to hyphen") << "/=\\_+:;"
+                                   << "-------";
+        QTest::newRow("brackets") << "<a>[b]"
+                                  << "(a)(b)";
+        QTest::newRow("above z") << "{|}~§űőż"
+                                 << "~~~~~~~~";
+        QTest::newRow("kept") << "az09.()-"
+                              << "az09.()-";
+    }
+    void stem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, stem);
+        QCOMPARE(RemoveRegChars(name), stem);
+    }
+
+    void requestCarriesTheCall()
+    {
+        ScriptedUser user;
+        user.dialogAnswers << "/tmp/x.zb";
+        const QString chosen =
+            ShowFileDialog(nullptr, false, QStringLiteral("Otevřít sadu"),
+                           QStringLiteral("Sady komnat pro Zorbela (*.zb);*.zb"), QString(),
+                           CommonDialogy::OFN_FORCESHOWHIDDEN, QStringLiteral("zb"));
+        QCOMPARE(chosen, QStringLiteral("/tmp/x.zb"));
+        QCOMPARE(user.dialogs.size(), 1);
+        const Vb::FileDialogRequest &r = user.dialogs.first();
+        QVERIFY(!r.save);
+        QCOMPARE(r.title, QStringLiteral("Otevřít sadu"));
+        QCOMPARE(r.filterName, QStringLiteral("Sady komnat pro Zorbela (*.zb)"));
+        QCOMPARE(r.filterPattern, QStringLiteral("*.zb"));
+        QCOMPARE(r.defaultExtension, QStringLiteral("zb"));
+        QVERIFY(r.showHidden);
+        QVERIFY(r.initialDir.isEmpty()); // the platform's default folder in a first dialog
+        QVERIFY(r.initialName.isEmpty());
+    }
+
+    void initialFolderIsRemembered_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("folder and name") << QStringList{"/hry/sady/moje.zb"} << "/hry/sady/"
+                                         << "moje.zb";
+        QTest::newRow("then an empty path") << QStringList{"/hry/sady/moje.zb", ""} << "/hry/sady/"
+                                            << "";
+        QTest::newRow("ends with a separator") << QStringList{"/hry/sady/"} << "/hry/sady/"
+                                               << "";
+        QTest::newRow("name without folder") << QStringList{"/a/b.zb", "jen.zb"} << "/a/"
+                                             << "";
+        QTest::newRow("later folder wins") << QStringList{"/a/b.zb", "/c/d/e.zb"} << "/c/d/"
+                                           << "e.zb";
+    }
+    void initialFolderIsRemembered()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(QString, dir);
+        QFETCH(QString, name);
+        ScriptedUser user; // cancels every dialog
+        for (const QString &p : paths)
+            QCOMPARE(ShowFileDialog(nullptr, true, "t", "a;*.zb", p, 0, "zb"), QString());
+        const Vb::FileDialogRequest &r = user.dialogs.last();
+        QCOMPARE(r.initialDir, dir);
+        QCOMPARE(r.initialName, name);
+        QCOMPARE(CommonDialogy::InitDir, dir);
+        QVERIFY(!r.showHidden);
+        QVERIFY(r.save);
+    }
+
+    void defaultExtensionOnSave_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("save, typed without") << true << "/d/moje"
+                                             << "/d/moje.zb";
+        QTest::newRow("save, typed with") << true << "/d/moje.zb"
+                                          << "/d/moje.zb";
+        QTest::newRow("save, other extension") << true << "/d/moje.txt"
+                                               << "/d/moje.txt";
+        QTest::newRow("save, dotted folder") << true << "/d.x/moje"
+                                             << "/d.x/moje.zb";
+        QTest::newRow("open leaves it") << false << "/d/moje"
+                                        << "/d/moje";
+        QTest::newRow("cancel") << true << ""
+                                << "";
+    }
+    void defaultExtensionOnSave()
+    {
+        QFETCH(bool, save);
+        QFETCH(QString, answer);
+        QFETCH(QString, result);
+        ScriptedUser user;
+        user.dialogAnswers << answer;
+        QCOMPARE(ShowFileDialog(nullptr, save, "t", "a;*.zb", QString(), 0, "zb"), result);
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"

@@ -1,0 +1,218 @@
+#include "common/text8.h"
+#include "editor/frmcave.h"
+#include "shell/commondialogy.h"
+#include "shell/frmcol.h"
+#include "shell/frmmain.h"
+#include "store/defaultcave.h"
+#include "store/modzorbel.h"
+#include "store/setfile.h"
+#include "support/testsupport.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace
+{
+
+// A set file of n chambers named prefix1..prefixN, 7 by 6 cells of earth in walls.
+QByteArray setFile(int n, const QByteArray &prefix)
+{
+    SetFileData s;
+    s.Name = "Sada " + prefix;
+    for (int k = 1; k <= n; ++k) {
+        CaveRecord r = DefaultCave(7, 6);
+        r.Name = prefix + QByteArray::number(k);
+        s.Caves.append(CaveToString(r).value());
+    }
+    s.Allowed[1] = true;
+    return WriteSetFile(s).value();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QPoint centre(int x, int y)
+{
+    return {x * 26 + 13, y * 26 + 13};
+}
+
+} // namespace
+
+// The whole road: a set file opened through the menu, a chamber edited in its
+// window with real input, the set saved, reopened and read back.
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedUser> user;
+    std::unique_ptr<frmMain> w;
+    std::unique_ptr<QTemporaryDir> tmp;
+
+    QString path(const char *name) const { return tmp->filePath(QLatin1String(name)); }
+
+    void writeSet(const char *name, int n, const QByteArray &prefix)
+    {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(setFile(n, prefix));
+    }
+    void open(const char *name)
+    {
+        user->dialogAnswers << path(name);
+        w->mnuOpen_Click();
+        QCOMPARE(w->FileName, path(name));
+    }
+    frmCave *windowOf(int no) const
+    {
+        for (int i = 1; i <= w->MaxCaveWindow; ++i)
+            if (w->Caves(i)->Tag != QLatin1String("free") && w->Caves(i)->CaveNo == no)
+                return w->Caves(i);
+        return nullptr;
+    }
+    QStringList rowNames() const
+    {
+        QStringList names;
+        for (int k = 1; k <= w->NumCaves; ++k)
+            names << w->Col()->RowName(k);
+        return names;
+    }
+    static QStringList fileNames(const QByteArray &bytes)
+    {
+        QStringList names;
+        const auto set = ReadSetFile(bytes);
+        for (const QByteArray &c : set.value().Caves)
+            names << Text8::toUnicode(StringToCave(c).value().Name);
+        return names;
+    }
+
+  private slots:
+    void init()
+    {
+        CommonDialogy::InitDir.clear();
+        tmp = std::make_unique<QTemporaryDir>();
+        user = std::make_unique<ScriptedUser>();
+        w = std::make_unique<frmMain>();
+        w->resize(1280, 800);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+
+    void cleanup()
+    {
+        if (w)
+            w->Changed = false;
+        w.reset();
+        user.reset();
+    }
+
+    void editSaveReopen_data()
+    {
+        QTest::addColumn<bool>("closeFirst");
+        QTest::newRow("window closed before saving") << true;
+        QTest::newRow("window still open") << false;
+    }
+    void editSaveReopen()
+    {
+        QFETCH(bool, closeFirst);
+        writeSet("r.zb", 3, "K");
+        open("r.zb");
+        const QByteArray before = readFile(path("r.zb"));
+
+        // Row 2, then "Editovat".
+        frmCol *col = w->Col();
+        QTest::mouseClick(col->lblCName[2], Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(int(col->Selected), 2);
+        QTest::mouseClick(col->imgBCave[0], Qt::LeftButton, {}, QPoint(10, 5));
+        frmCave *cave = windowOf(2);
+        QVERIFY(cave && cave->isVisible());
+
+        // The pencil with the right button (empty space) on cell (3, 3).
+        w->imgTool_Click(0);
+        QTest::mousePress(cave->picCave, Qt::RightButton, {}, centre(3, 3));
+        QTest::mouseRelease(cave->picCave, Qt::RightButton, {}, centre(3, 3));
+        QVERIFY(w->Changed);
+        // Points ("Body :") typed into its spin box.
+        QLineEdit *points = cave->txtUD(2);
+        points->setFocus();
+        points->selectAll();
+        QTest::keyClicks(points, QStringLiteral("42"));
+        QCOMPARE(points->text(), QStringLiteral("42"));
+
+        if (closeFirst) {
+            cave->subWindow()->close(); // the close box hides it and stores the chamber
+            QVERIFY(!cave->isVisible());
+        }
+        w->mnuSave_Click();
+        QVERIFY(user->messages.isEmpty());
+        QVERIFY(!w->Changed);
+        QVERIFY(readFile(path("r.zb")) != before);
+
+        w->mnuNew_Click();
+        QVERIFY(user->messages.isEmpty()); // nothing left unsaved
+        open("r.zb");
+        const CaveRecord r = StringToCave(w->CaveData[2]).value();
+        QCOMPARE(r.Map[3][3], '.');
+        QCOMPARE(r.Map[4][3], ';');
+        QCOMPARE(int(r.Points), 42);
+        QCOMPARE(rowNames(), (QStringList{"K1", "K2", "K3"}));
+        const CaveRecord first = StringToCave(w->CaveData[1]).value();
+        QCOMPARE(first.Map[3][3], ';');
+    }
+
+    void savesInChamberOrderAfterMoves()
+    {
+        writeSet("m.zb", 4, "K");
+        open("m.zb");
+        w->MoveCave(1, 1);  // K2 K1 K3 K4
+        w->MoveCave(4, -1); // K2 K1 K4 K3
+        QCOMPARE(rowNames(), (QStringList{"K2", "K1", "K4", "K3"}));
+        w->mnuSave_Click();
+        QCOMPARE(fileNames(readFile(path("m.zb"))), (QStringList{"K2", "K1", "K4", "K3"}));
+    }
+
+    void joinedRowsShowTheirOwnNames()
+    {
+        writeSet("a.zb", 4, "K");
+        writeSet("b.zb", 2, "J");
+        open("a.zb");
+        w->DelCave(2);     // K1 K3 K4, slot 2 free
+        w->MoveCave(1, 1); // K3 K1 K4
+        user->dialogAnswers << path("b.zb");
+        w->mnuJoin_Click();
+        QCOMPARE(rowNames(), (QStringList{"K3", "K1", "K4", "J1", "J2"}));
+        QVERIFY(w->Changed);
+        user->dialogAnswers << path("c.zb");
+        w->mnuSaveAs_Click();
+        QCOMPARE(fileNames(readFile(path("c.zb"))), (QStringList{"K3", "K1", "K4", "J1", "J2"}));
+        QCOMPARE(w->FileName, path("a.zb"));
+    }
+
+    void quitWithChamberWindowsOpen()
+    {
+        writeSet("q.zb", 3, "K");
+        open("q.zb");
+        w->ShowCave(1);
+        w->ShowCave(3);
+        QVERIFY(windowOf(3)->isVisible());
+        user->messageAnswers << Vb::MsgNo; // showing a chamber marks the set changed
+        w->mnuEnd_Click();
+        QCOMPARE(user->messages.size(), 1);
+        QVERIFY(!w->isVisible());
+        for (int i = 1; i <= w->MaxCaveWindow; ++i)
+            QVERIFY(!w->Caves(i)->isVisible());
+        w.reset(); // the frame goes with every chamber window
+        QCoreApplication::processEvents();
+    }
+};
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"

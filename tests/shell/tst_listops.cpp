@@ -1,0 +1,325 @@
+#include "editor/frmcave.h"
+#include "editor/frmsize.h"
+#include "shell/frmcol.h"
+#include "shell/frmmain.h"
+#include "store/defaultcave.h"
+#include "store/modzorbel.h"
+#include "support/testsupport.h"
+#include "common/text8.h"
+#include "toolkit/vblabel.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray caveString(const QString &name, int width = 7)
+{
+    CaveRecord r = DefaultCave(width, 6);
+    r.Name = Text8::fromUnicode(name);
+    return CaveToString(r).value();
+}
+
+QString nameOf(const QByteArray &cave) { return Text8::toUnicode(StringToCave(cave).value().Name); }
+
+} // namespace
+
+class TestListOps : public QObject
+{
+    Q_OBJECT
+
+    ScriptedUser user;
+    std::unique_ptr<frmMain> main;
+    frmCol *col = nullptr;
+    int dialogs = 0;
+
+    // Binds chamber k as "Komnata k", in the given binding order (so slots differ from numbers).
+    void makeSet(const QList<int> &order)
+    {
+        const int n = int(order.size());
+        main->NumCaves = uint8_t(n);
+        for (int k = 1; k <= n; ++k)
+            col->CreateRow(k);
+        for (int k : order)
+            main->OpenCave(caveString(QStringLiteral("Komnata %1").arg(k)), k);
+        col->SendSelToBack();
+        col->SetCanvasHeight(n * 16);
+        col->Form_Resize();
+        col->lblCName_Click(1);
+        main->Changed = false;
+    }
+
+    frmCave *windowOf(int no)
+    {
+        frmCave *found = nullptr;
+        for (int i = 1; i <= main->MaxCaveWindow; ++i) {
+            frmCave *c = main->Caves(i);
+            if (c->Tag != QStringLiteral("free") && c->CaveNo == no) {
+                if (found)
+                    return nullptr; // two windows for one number
+                found = c;
+            }
+        }
+        return found;
+    }
+
+    // The set as the list shows it, as the windows hold it and as the store holds it.
+    void verifyConsistent(const QStringList &names)
+    {
+        QCOMPARE(int(main->NumCaves), int(names.size()));
+        QCOMPARE(col->picCavesIn->height(), 16 * int(names.size()));
+        QVERIFY(!col->RowExists(int(names.size()) + 1));
+        for (int k = 1; k <= names.size(); ++k) {
+            QVERIFY(col->RowExists(k));
+            QCOMPARE(col->lblCNo[k]->Caption(), QStringLiteral("0%1").arg(k).right(2));
+            QCOMPARE(col->RowName(k), names[k - 1]);
+            frmCave *w = windowOf(k);
+            QVERIFY2(w, qPrintable(QStringLiteral("chamber %1 has one window").arg(k)));
+            QCOMPARE(w->CaveName, names[k - 1]);
+            QCOMPARE(nameOf(main->CaveData[k]), names[k - 1]);
+        }
+    }
+
+    // Answers the size dialog of the next AddCave with these values.
+    void answerSize(const QString &width, const QString &height)
+    {
+        QTimer::singleShot(0, this, [this, width, height] {
+            ++dialogs;
+            frmSize *s = main->Size();
+            QVERIFY(s->isVisible());
+            QCOMPARE(s->txtUD(0)->text(), QStringLiteral("11"));
+            QCOMPARE(s->txtUD(1)->text(), QStringLiteral("19"));
+            s->txtUD(0)->setText(height);
+            s->txtUD(1)->setText(width);
+            s->close();
+        });
+    }
+
+private slots:
+    void init()
+    {
+        dialogs = 0;
+        main = std::make_unique<frmMain>();
+        main->resize(1000, 800);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        col = main->Col();
+        col->show();
+        // Start from no set at all: the start-up set is closed.
+        main->Changed = false;
+        QVERIFY(main->CloseCollection());
+        main->NumCaves = 0;
+    }
+
+    void cleanup()
+    {
+        main.reset();
+        col = nullptr;
+    }
+
+    void addAtTheTop()
+    {
+        makeSet({1, 2, 3});
+        const QByteArray old1 = main->CaveData[1];
+        answerSize(QStringLiteral("19"), QStringLiteral("11"));
+        main->AddCave(1);
+        QCOMPARE(dialogs, 1);
+        const QString newName = QStringLiteral("Nepojmenovaná 19×11");
+        verifyConsistent({newName, QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2"), QStringLiteral("Komnata 3")});
+        QCOMPARE(main->CaveData[2], old1);
+        QCOMPARE(col->Selected, uint8_t(1));
+        QVERIFY(main->Changed);
+        const CaveRecord added = StringToCave(main->CaveData[1]).value();
+        QCOMPARE(added, DefaultCave(19, 11));
+        QVERIFY(windowOf(1)->Visible());
+    }
+
+    void addInTheMiddleWithTheDialogsSize()
+    {
+        makeSet({1, 2, 3});
+        answerSize(QStringLiteral("30"), QStringLiteral("7"));
+        main->AddCave(3);
+        const QString newName = QStringLiteral("Nepojmenovaná 30×7");
+        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2"), newName, QStringLiteral("Komnata 3")});
+        const CaveRecord added = StringToCave(main->CaveData[3]).value();
+        QCOMPARE(int(added.Width), 30);
+        QCOMPARE(int(added.Height), 7);
+    }
+
+    // With no chamber there is no selection (0): the new chamber becomes chamber 1, not 0.
+    void addToAnEmptySet()
+    {
+        makeSet({});
+        QCOMPARE(col->Selected, uint8_t(0));
+        answerSize(QStringLiteral("19"), QStringLiteral("11"));
+        QTest::mouseClick(col->imgBCave[1], Qt::LeftButton, {}, QPoint(20, 10));
+        verifyConsistent({QStringLiteral("Nepojmenovaná 19×11")});
+        QVERIFY(main->CaveData[0].isEmpty());
+    }
+
+    void addStopsAt99()
+    {
+        makeSet({1});
+        main->NumCaves = 99;
+        main->AddCave(1);
+        QCoreApplication::processEvents();
+        QCOMPARE(int(main->NumCaves), 99);
+        QCOMPARE(dialogs, 0);
+        QVERIFY(!main->Changed);
+        QVERIFY(!col->RowExists(100));
+    }
+
+    void addByButton()
+    {
+        makeSet({1, 2});
+        col->lblCName_Click(2);
+        answerSize(QStringLiteral("19"), QStringLiteral("11"));
+        QTest::mouseClick(col->imgBCave[1], Qt::LeftButton, {}, QPoint(20, 10));
+        QCOMPARE(int(main->NumCaves), 3);
+        QCOMPARE(col->RowName(2), QStringLiteral("Nepojmenovaná 19×11"));
+        QCOMPARE(col->RowName(3), QStringLiteral("Komnata 2"));
+    }
+
+    void deleteFreesTheRightWindow()
+    {
+        // Slots 1..5 hold chambers 3, 5, 1, 2, 4.
+        makeSet({3, 5, 1, 2, 4});
+        frmCave *of2 = windowOf(2);
+        frmCave *of3 = windowOf(3);
+        QCOMPARE(of2, main->Caves(4));
+        main->ShowCave(2);
+        QVERIFY(of2->Visible());
+        main->DelCave(2);
+        QCOMPARE(of2->Tag, QStringLiteral("free"));
+        QVERIFY(!of2->Visible());
+        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3"), QStringLiteral("Komnata 4"),
+                          QStringLiteral("Komnata 5")});
+        QCOMPARE(of3->CaveNo, int16_t(2));
+        QCOMPARE(col->Selected, uint8_t(2));
+        QVERIFY(main->Changed);
+        main->ShowCave(2);
+        QVERIFY(of3->Visible());
+    }
+
+    void deleteLastSelectsNewLast()
+    {
+        makeSet({1, 2, 3});
+        QTest::mouseClick(col->lblCName[3], Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(col->imgBCave[2], Qt::LeftButton, {}, QPoint(20, 10));
+        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2")});
+        QCOMPARE(col->Selected, uint8_t(2));
+        QCOMPARE(col->SelTop(), 16);
+    }
+
+    void deleteKeepsOneChamber()
+    {
+        makeSet({1});
+        main->DelCave(1);
+        verifyConsistent({QStringLiteral("Komnata 1")});
+        QVERIFY(!main->Changed);
+    }
+
+    void allowedStayByNumber()
+    {
+        makeSet({1, 2, 3, 4, 5});
+        col->txtCaves->setText(QStringLiteral("02;04;"));
+        main->Allowed[2] = main->Allowed[4] = true;
+        const auto allowed = main->Allowed;
+        main->DelCave(1);
+        QCOMPARE(col->txtCaves->text(), QStringLiteral("02;04;"));
+        QVERIFY(main->Allowed == allowed);
+        QCOMPARE(col->RowName(2), QStringLiteral("Komnata 3"));
+        QCOMPARE(col->RowName(4), QStringLiteral("Komnata 5"));
+    }
+
+    void moves_data()
+    {
+        QTest::addColumn<int>("no");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("selected");
+        const QString k1 = QStringLiteral("Komnata 1"), k2 = QStringLiteral("Komnata 2"),
+                      k3 = QStringLiteral("Komnata 3");
+        QTest::newRow("first up") << 1 << -1 << QStringList{k1, k2, k3} << 1;
+        QTest::newRow("last down") << 3 << 1 << QStringList{k1, k2, k3} << 1;
+        QTest::newRow("second up") << 2 << -1 << QStringList{k2, k1, k3} << 1;
+        QTest::newRow("second down") << 2 << 1 << QStringList{k1, k3, k2} << 3;
+    }
+
+    void moves()
+    {
+        makeSet({2, 3, 1});
+        QFETCH(int, no);
+        QFETCH(int, offset);
+        const QByteArray data1 = main->CaveData[1];
+        main->MoveCave(no, offset);
+        QFETCH(QStringList, names);
+        verifyConsistent(names);
+        QTEST(int(col->Selected), "selected");
+        const bool moved = names.first() != QStringLiteral("Komnata 1") || names.last() != QStringLiteral("Komnata 3");
+        QCOMPARE(main->Changed, moved);
+        if (offset == -1 && no == 2)
+            QCOMPARE(main->CaveData[2], data1);
+    }
+
+    void moveButtons()
+    {
+        makeSet({1, 2, 3});
+        col->lblCName_Click(2);
+        QTest::mouseClick(col->lblCave[3], Qt::LeftButton, {}, QPoint(40, 5)); // "  Nahoru"
+        verifyConsistent({QStringLiteral("Komnata 2"), QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3")});
+        QCOMPARE(col->Selected, uint8_t(1));
+        QTest::mouseClick(col->imgBCave[4], Qt::LeftButton, {}, QPoint(40, 5)); // "Dolu  "
+        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2"), QStringLiteral("Komnata 3")});
+        QCOMPARE(col->Selected, uint8_t(2));
+    }
+
+    void opening_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("double click") << 0;
+        QTest::newRow("number double click") << 1;
+        QTest::newRow("Editovat") << 2;
+        QTest::newRow("Enter in a box") << 3;
+        QTest::newRow("F4") << 4;
+    }
+
+    void opening()
+    {
+        makeSet({1, 2, 3});
+        QFETCH(int, how);
+        switch (how) {
+        case 0: QTest::mouseDClick(col->lblCName[3], Qt::LeftButton, {}, QPoint(5, 5)); break;
+        case 1: QTest::mouseDClick(col->lblCNo[3], Qt::LeftButton, {}, QPoint(5, 5)); break;
+        case 2:
+            col->lblCName_Click(3);
+            QTest::mouseClick(col->imgBCave[0], Qt::LeftButton, {}, QPoint(20, 10));
+            break;
+        case 3:
+            col->lblCName_Click(3);
+            col->SetFocus();
+            col->txtDesc->setFocus();
+            QApplication::setActiveWindow(main.get());
+            QTest::keyClick(col->txtDesc, Qt::Key_Return);
+            QCOMPARE(col->txtDesc->toPlainText(), QStringLiteral("\n")); // the box got the key as well
+            break;
+        case 4:
+            col->lblCName_Click(3);
+            col->SetFocus();
+            QApplication::setActiveWindow(main.get());
+            QTest::keyClick(col, Qt::Key_F4);
+            break;
+        }
+        QVERIFY(windowOf(3)->Visible());
+        QVERIFY(!windowOf(1)->Visible());
+        QVERIFY(!windowOf(2)->Visible());
+    }
+};
+
+QTEST_MAIN(TestListOps)
+#include "tst_listops.moc"

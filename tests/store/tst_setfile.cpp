@@ -1,0 +1,445 @@
+#include "store/defaultcave.h"
+#include "store/kodovani.h"
+#include "store/modzorbel.h"
+#include "store/setfile.h"
+
+#include <QtTest>
+
+namespace
+{
+
+QByteArray caveString(int k, int w = 19, int h = 11)
+{
+    CaveRecord r = DefaultCave(w, h);
+    r.Name = "Komnata " + QByteArray::number(k);
+    r.GemsNeeded = static_cast<int16_t>(k);
+    return CaveToString(r).value();
+}
+
+SetFileData sampleSet(int caves)
+{
+    SetFileData s;
+    s.Name = "Moje sada \xE8\xED\x73lo"; // "Moje sada číslo" in code page 1250
+    s.Author = "Autor";
+    s.Description = "Popis\r\nna dva \xF8\xE1\x64ky";
+    s.Mail = "autor@example.cz";
+    s.CollFlag = "Q";
+    for (int k = 1; k <= caves; ++k)
+        s.Caves.append(caveString(k, 5 + k % 46, 5 + k % 26));
+    s.Allowed[1] = true;
+    s.Congratulation = "Gratuluji!";
+    return s;
+}
+
+// The plain lines of a file: every stored line deciphered.
+QList<QByteArray> plainLines(const QByteArray &file)
+{
+    QList<QByteArray> out;
+    for (const QByteArray &line : SplitSetFileLines(file))
+        out.append(DecodeLine(line));
+    return out;
+}
+
+// A file from plain lines, each enciphered and ended with CR LF.
+QByteArray fileOf(const QList<QByteArray> &plain, const QByteArray &end = "\r\n")
+{
+    CipherRandom random(3);
+    QByteArray out;
+    for (const QByteArray &line : plain)
+        out += EncodeLine(line, random) + end;
+    return out;
+}
+
+QList<QByteArray> headerLines(const QByteArray &allowed = "A")
+{
+    return {QByteArray("Dabc") + allowed, "BxPopis", "a@b.czF"};
+}
+
+} // namespace
+
+class TestSetFile : public QObject
+{
+    Q_OBJECT
+  private slots:
+    void roundTripsByteForByte_data()
+    {
+        QTest::addColumn<int>("caves");
+        QTest::newRow("1 chamber") << 1;
+        QTest::newRow("3 chambers") << 3;
+        QTest::newRow("100 chambers") << 100;
+    }
+    void roundTripsByteForByte()
+    {
+        QFETCH(int, caves);
+        SetFileData set = sampleSet(caves);
+        for (int k = 1; k <= caves; k += 3)
+            set.Allowed[k] = true;
+
+        CipherRandom random(11);
+        const auto written = WriteSetFile(set, random);
+        QVERIFY2(written.ok(), qPrintable(written.error()));
+        const QByteArray bytes = written.value();
+
+        // N + 4 lines, each CR LF ended, only cipher letters between.
+        QCOMPARE(bytes.count("\r\n"), caves + 4);
+        QVERIFY(bytes.endsWith("\r\n"));
+        const QList<QByteArray> plain = plainLines(bytes);
+        QCOMPARE(plain.size(), caves + 4);
+        QByteArray first = char(65 + set.Name.size()) + set.Name;
+        for (int k = 1; k <= caves; ++k)
+            if (set.Allowed[k])
+                first += char(64 + k);
+        QCOMPARE(plain.at(0), first);
+        QCOMPARE(plain.at(1), char(65 + set.Author.size()) + set.Author + set.Description);
+        QCOMPARE(plain.at(2), set.Mail + set.CollFlag);
+        for (int k = 1; k <= caves; ++k)
+            QCOMPARE(plain.at(2 + k), set.Caves.at(k - 1));
+        QCOMPARE(plain.last(), set.Congratulation);
+
+        const auto read = ReadSetFile(bytes);
+        QVERIFY2(read.ok(), qPrintable(read.error()));
+        QCOMPARE(read.value(), set);
+
+        // Written again with the same draws, the file is the same to the byte.
+        CipherRandom again(11);
+        QCOMPARE(WriteSetFile(read.value(), again).value(), bytes);
+    }
+
+    void allowedChambersOneAndThree()
+    {
+        SetFileData set = sampleSet(3);
+        set.Allowed[3] = true;
+        const QList<QByteArray> plain = plainLines(WriteSetFile(set).value());
+        QVERIFY(plain.at(0).endsWith("AC"));
+        const auto read = ReadSetFile(WriteSetFile(set).value());
+        QCOMPARE(AllowedCavesText(read.value().Allowed, 3), QStringLiteral("01;03;"));
+    }
+
+    void allowedTextAfterLoad_data()
+    {
+        QTest::addColumn<QList<int>>("allowed");
+        QTest::addColumn<int>("numCaves");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("1 5 12") << QList<int>{1, 5, 12} << 20 << "01;05;012;";
+        QTest::newRow("100") << QList<int>{1, 100} << 100 << "01;0100;";
+        QTest::newRow("none") << QList<int>{} << 3 << "";
+        QTest::newRow("above the set") << QList<int>{2, 9} << 3 << "02;";
+    }
+    void allowedTextAfterLoad()
+    {
+        QFETCH(QList<int>, allowed);
+        QFETCH(int, numCaves);
+        QFETCH(QString, text);
+        AllowedFlags flags{};
+        for (int k : allowed)
+            flags[k] = true;
+        QCOMPARE(AllowedCavesText(flags, numCaves), text);
+    }
+
+    void allowedTextBeforeSave_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("numCaves");
+        QTest::addColumn<QList<int>>("allowed");
+        QTest::newRow("empty box still allows 1") << "" << 5 << QList<int>{1};
+        QTest::newRow("01;03;") << "01;03;" << 5 << QList<int>{1, 3};
+        QTest::newRow("last item without ;") << "01;5" << 5 << QList<int>{1, 5};
+        QTest::newRow("only an item") << "4" << 5 << QList<int>{1, 4};
+        QTest::newRow("last item 12") << "02;12" << 20 << QList<int>{1, 2, 12};
+        QTest::newRow("last item 007") << "007" << 20 << QList<int>{1, 7};
+        QTest::newRow("last item 123") << "123" << 30 << QList<int>{1, 23};
+        QTest::newRow("last item 100 is 00") << "100" << 100 << QList<int>{1, 100};
+        QTest::newRow("last item not a number") << "02;x" << 5 << QList<int>{1, 2};
+        QTest::newRow("00; is chamber 100") << "00;" << 100 << QList<int>{1, 100};
+        QTest::newRow("10; is ten, not one") << "10;" << 10 << QList<int>{1, 10};
+        QTest::newRow("11 in 111;") << "111;" << 11 << QList<int>{1, 11};
+        QTest::newRow("above numCaves ignored") << "02;09;" << 5 << QList<int>{1, 2};
+        QTest::newRow("case and exact form") << "5;" << 5 << QList<int>{1};
+    }
+    void allowedTextBeforeSave()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, numCaves);
+        QFETCH(QList<int>, allowed);
+        AllowedFlags flags{};
+        flags[numCaves < 100 ? numCaves + 1 : 0] = true; // above the set: left alone
+        ApplyAllowedCavesText(flags, text, numCaves);
+        for (int k = 1; k <= numCaves; ++k)
+            QVERIFY2(flags[k] == allowed.contains(k), qPrintable(QStringLiteral("chamber %1").arg(k)));
+        if (numCaves < 100)
+            QVERIFY(flags[numCaves + 1]);
+    }
+
+    void emptyCongratulation()
+    {
+        SetFileData set = sampleSet(2);
+        set.Congratulation.clear();
+        const QByteArray bytes = WriteSetFile(set).value();
+        QCOMPARE(SplitSetFileLines(bytes).size(), 6);
+        QVERIFY(bytes.endsWith("\r\n\r\n"));
+        const auto read = ReadSetFile(bytes);
+        QVERIFY(read.ok());
+        QCOMPARE(read.value().Caves.size(), 2);
+        QVERIFY(read.value().Congratulation.isEmpty());
+    }
+
+    void emptyLineEndsTheChambers()
+    {
+        QList<QByteArray> plain = headerLines();
+        plain << caveString(1) << caveString(2) << "" << caveString(3) << "konec";
+        const auto read = ReadSetFile(fileOf(plain));
+        QVERIFY2(read.ok(), qPrintable(read.error()));
+        QCOMPARE(read.value().Caves, (QList<QByteArray>{caveString(1), caveString(2)}));
+        QVERIFY(read.value().Congratulation.isEmpty());
+    }
+
+    void lastLineIsTheCongratulation()
+    {
+        QList<QByteArray> plain = headerLines();
+        plain << caveString(1) << caveString(2);
+        const auto read = ReadSetFile(fileOf(plain));
+        QVERIFY(read.ok());
+        QCOMPARE(read.value().Caves.size(), 1);
+        QCOMPARE(read.value().Congratulation, caveString(2));
+    }
+
+    void singleCharacterThirdLine()
+    {
+        QList<QByteArray> plain = headerLines();
+        plain[2] = "%";
+        plain << caveString(1) << "Gratulace";
+        const auto read = ReadSetFile(fileOf(plain));
+        QVERIFY(read.ok());
+        QVERIFY(read.value().Mail.isEmpty());
+        QCOMPARE(read.value().CollFlag, QByteArray("%"));
+        QCOMPARE(read.value().Name, QByteArray("abc"));
+        QCOMPARE(read.value().Author, QByteArray("x"));
+        QCOMPARE(read.value().Description, QByteArray("Popis"));
+    }
+
+    void lineEnds_data()
+    {
+        QTest::addColumn<QByteArray>("end");
+        QTest::addColumn<bool>("finalEnd");
+        QTest::newRow("CR LF") << QByteArray("\r\n") << true;
+        QTest::newRow("CR LF, last line open") << QByteArray("\r\n") << false;
+        QTest::newRow("lone LF") << QByteArray("\n") << true;
+        QTest::newRow("lone CR") << QByteArray("\r") << true;
+        QTest::newRow("lone LF, last line open") << QByteArray("\n") << false;
+    }
+    void lineEnds()
+    {
+        QFETCH(QByteArray, end);
+        QFETCH(bool, finalEnd);
+        QList<QByteArray> plain = headerLines("AB");
+        plain << caveString(1) << caveString(2) << "Hotovo";
+        QByteArray bytes = fileOf(plain, end);
+        if (!finalEnd)
+            bytes.chop(end.size());
+        const auto read = ReadSetFile(bytes);
+        QVERIFY2(read.ok(), qPrintable(read.error()));
+        QCOMPARE(read.value().Caves.size(), 2);
+        QCOMPARE(read.value().Congratulation, QByteArray("Hotovo"));
+        QVERIFY(read.value().Allowed[2]);
+    }
+
+    void splitCountsLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("empty") << QByteArray() << 0;
+        QTest::newRow("one end") << QByteArray("\r\n") << 1;
+        QTest::newRow("two ends") << QByteArray("\r\n\r\n") << 2;
+        QTest::newRow("no end") << QByteArray("ABC") << 1;
+        QTest::newRow("CR then CR LF") << QByteArray("A\r\rB\r\n") << 3;
+        QTest::newRow("LF CR is two ends") << QByteArray("A\n\rB") << 3;
+    }
+    void splitCountsLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, lines);
+        QCOMPARE(SplitSetFileLines(bytes).size(), lines);
+    }
+
+    void allowedCharactersWithoutChamber()
+    {
+        // "@" (chamber 0) and "D" (chamber 4 of a three-chamber file) name nothing.
+        QList<QByteArray> plain = headerLines("@ACD\xA4");
+        plain << caveString(1) << caveString(2) << caveString(3) << "";
+        const auto read = ReadSetFile(fileOf(plain));
+        QVERIFY2(read.ok(), qPrintable(read.error()));
+        AllowedFlags expected{};
+        expected[1] = expected[3] = true;
+        QCOMPARE(read.value().Allowed, expected);
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("fault");
+        const QByteArray c1 = caveString(1);
+        QTest::newRow("empty file") << QByteArray() << "nejméně pět";
+        QTest::newRow("four lines") << fileOf(headerLines() << c1) << "jen 4 řádků";
+        QTest::newRow("empty name line") << fileOf({"", "BAu", "x@F", c1, ""}) << "První řádek";
+        QTest::newRow("length below A") << fileOf({"@abc", "BAu", "x@F", c1, ""}) << "délku jména";
+        QTest::newRow("name past the line") << fileOf({"Zab", "BAu", "x@F", c1, ""}) << "délku jména";
+        QTest::newRow("empty author line") << fileOf({"DabcA", "", "x@F", c1, ""}) << "Druhý řádek";
+        QTest::newRow("author length below A") << fileOf({"DabcA", "7", "x@F", c1, ""}) << "autora";
+        QTest::newRow("author past the line") << fileOf({"DabcA", "Gab", "x@F", c1, ""}) << "autora";
+        QTest::newRow("empty third line") << fileOf({"DabcA", "BAu", "", c1, ""}) << "Třetí řádek";
+        QTest::newRow("allowed below 64") << fileOf({"Dabc?", "BAu", "x@F", c1, ""}) << "kód 63";
+        QTest::newRow("allowed above 164") << fileOf({"Dabc\xA5", "BAu", "x@F", c1, ""}) << "kód 165";
+        QTest::newRow("empty line 4") << fileOf({"DabcA", "BAu", "x@F", "", c1, ""}) << "řádek 4";
+        QTest::newRow("line 5 not a chamber")
+            << fileOf({"DabcA", "BAu", "x@F", c1, "\x01", c1, ""}) << "řádek 5 není komnata";
+        QList<QByteArray> many = headerLines();
+        for (int k = 0; k < 101; ++k)
+            many << c1;
+        many << "";
+        QTest::newRow("101 chambers") << fileOf(many) << "více než 100";
+        QByteArray notCipher = fileOf(headerLines() << c1 << "");
+        notCipher.replace(0, 1, "a");
+        QTest::newRow("not enciphered") << notCipher << "řádek 1 není zašifrovaný";
+        QByteArray badBase = fileOf(headerLines() << c1 << "");
+        badBase.replace(2, 1, "Z");
+        QTest::newRow("base outside the cipher") << badBase << "řádek 1 není zašifrovaný";
+        QByteArray cut = fileOf(headerLines() << c1 << "");
+        cut.remove(cut.indexOf("\r\n") - 1, 1);
+        QTest::newRow("line not in threes") << cut << "řádek 1 není zašifrovaný";
+    }
+    void refusals()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fault);
+        const auto read = ReadSetFile(bytes);
+        QVERIFY(!read.ok());
+        QVERIFY2(read.error().contains(fault), qPrintable(read.error()));
+    }
+
+    void hundredChambersAreRead()
+    {
+        QList<QByteArray> many = headerLines("A\xA4");
+        for (int k = 1; k <= 100; ++k)
+            many << caveString(k);
+        many << "Gratulace";
+        const auto read = ReadSetFile(fileOf(many));
+        QVERIFY2(read.ok(), qPrintable(read.error()));
+        QCOMPARE(read.value().Caves.size(), 100);
+        QVERIFY(read.value().Allowed[100]);
+    }
+
+    void joinLimits_data()
+    {
+        QTest::addColumn<int>("numCaves");
+        QTest::addColumn<int>("joined");
+        QTest::newRow("1") << 1 << 5;
+        QTest::newRow("94") << 94 << 5;
+        QTest::newRow("97") << 97 << 2;
+        QTest::newRow("98") << 98 << 1;
+        QTest::newRow("99") << 99 << 0;
+        QTest::newRow("100") << 100 << 0;
+    }
+    void joinLimits()
+    {
+        QFETCH(int, numCaves);
+        QFETCH(int, joined);
+        QList<QByteArray> plain = headerLines();
+        for (int k = 1; k <= 5; ++k)
+            plain << caveString(k);
+        plain << "Gratulace";
+        const auto read = ReadJoinedCaves(fileOf(plain), numCaves);
+        QVERIFY2(read.ok(), qPrintable(read.error()));
+        QCOMPARE(read.value().size(), joined);
+        for (int k = 0; k < joined; ++k)
+            QCOMPARE(read.value().at(k), caveString(k + 1));
+    }
+
+    void joinIgnoresTheHeader()
+    {
+        // Not even a name line: joining uses the chamber lines only.
+        QList<QByteArray> plain{"", "", "", caveString(7), caveString(8), "", caveString(9), "x"};
+        QByteArray bytes = fileOf(plain);
+        const auto read = ReadJoinedCaves(bytes, 3);
+        QVERIFY2(read.ok(), qPrintable(read.error()));
+        QCOMPARE(read.value(), (QList<QByteArray>{caveString(7), caveString(8)}));
+    }
+
+    void joinRefusals_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("four lines") << fileOf(headerLines() << caveString(1)) << "jen 4";
+        QTest::newRow("bad chamber") << fileOf(headerLines() << caveString(1) << "AA" << caveString(2) << "")
+                                     << "řádek 5";
+    }
+    void joinRefusals()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fault);
+        const auto read = ReadJoinedCaves(bytes, 10);
+        QVERIFY(!read.ok());
+        QVERIFY2(read.error().contains(fault), qPrintable(read.error()));
+    }
+
+    void writerRefusals_data()
+    {
+        QTest::addColumn<int>("what");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("name of 191") << 0 << "Jméno sady";
+        QTest::newRow("author of 191") << 1 << "autora";
+        QTest::newRow("no chamber") << 2 << "žádnou";
+        QTest::newRow("101 chambers") << 3 << "více než 100";
+        QTest::newRow("empty chamber string") << 4 << "Komnatu 2";
+    }
+    void writerRefusals()
+    {
+        QFETCH(int, what);
+        QFETCH(QString, fault);
+        SetFileData set = sampleSet(3);
+        switch (what) {
+        case 0:
+            set.Name = QByteArray(191, 'n');
+            break;
+        case 1:
+            set.Author = QByteArray(191, 'a');
+            break;
+        case 2:
+            set.Caves.clear();
+            break;
+        case 3:
+            while (set.Caves.size() < 101)
+                set.Caves.append(caveString(1));
+            break;
+        case 4:
+            set.Caves[1].clear();
+            break;
+        }
+        const auto written = WriteSetFile(set);
+        QVERIFY(!written.ok());
+        QVERIFY2(written.error().contains(fault), qPrintable(written.error()));
+    }
+
+    void longestNameAndAuthor()
+    {
+        SetFileData set = sampleSet(1);
+        set.Name = QByteArray(190, 'n');
+        set.Author = QByteArray(190, 'a');
+        const auto written = WriteSetFile(set);
+        QVERIFY(written.ok());
+        const QList<QByteArray> plain = plainLines(written.value());
+        QCOMPARE(static_cast<unsigned char>(plain.at(0).at(0)), 255);
+        QCOMPARE(static_cast<unsigned char>(plain.at(1).at(0)), 255);
+        QCOMPARE(ReadSetFile(written.value()).value(), set);
+    }
+
+    void missingFlagGetsTheDefault()
+    {
+        SetFileData set = sampleSet(1);
+        set.CollFlag.clear();
+        const auto read = ReadSetFile(WriteSetFile(set).value());
+        QCOMPARE(read.value().CollFlag, QByteArray(1, DefaultCollFlag));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSetFile)
+#include "tst_setfile.moc"
