@@ -247,6 +247,19 @@ private slots:
         QVERIFY(!f.m->CaveData[1].isEmpty());
     }
 
+    void minimisedWindowStaysOnView()
+    {
+        Fixture f;
+        frmCave *w = f.show(DefaultCave());
+        w->subWindow()->showMinimized();
+        QCoreApplication::processEvents();
+        QVERIFY(w->Visible());
+        w->subWindow()->showNormal();
+        QCoreApplication::processEvents();
+        QVERIFY(w->Visible());
+        QVERIFY(w->isVisible());
+    }
+
     void showingMarksTheSetChanged()
     {
         Fixture f;
