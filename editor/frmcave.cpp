@@ -45,7 +45,7 @@ ImageBox *buttonObject(int b)
     return m && b >= 0 && b < 4 ? m->picSel[static_cast<size_t>(b)] : nullptr;
 }
 
-const SpinBoxes::Spec PropSpins[7] = {
+const SpinBoxes::Box PropSpins[7] = {
     {QStringLiteral("Potřebný počet drahokamů :"), QStringLiteral("00999"), 3, 227, 0, 223},
     {QStringLiteral("Celkový čas :"), QStringLiteral("05999"), 3, 311, 25, 139},
     {QStringLiteral("Body :"), QStringLiteral("0099"), 2, 58, 25, 87},

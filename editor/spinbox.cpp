@@ -45,18 +45,18 @@ SpinBoxes::SpinBoxes(int count, QObject *parent) : QObject(parent)
     connect(tmrUD, &QTimer::timeout, this, &SpinBoxes::tmrUD_Timer);
 }
 
-void SpinBoxes::create(int i, QWidget *parent, const Spec &spec)
+void SpinBoxes::create(int i, QWidget *parent, const Box &def)
 {
     const auto k = static_cast<size_t>(i);
     static const Picture strip(QStringLiteral("spin"));
-    const int textWidth = spec.maxLength >= 3 ? 49 : spec.maxLength == 2 ? 36 : 23;
+    const int textWidth = def.maxLength >= 3 ? 49 : def.maxLength == 2 ? 36 : 23;
 
     auto *box = new QWidget(parent);
-    box->setGeometry(spec.left, spec.top, spec.width, 23);
+    box->setGeometry(def.left, def.top, def.width, 23);
     picUD[k] = box;
 
-    auto *label = new QLabel(spec.caption, box);
-    const int labelWidth = spec.width - textWidth - 16;
+    auto *label = new QLabel(def.caption, box);
+    const int labelWidth = def.width - textWidth - 16;
     label->setGeometry(0, 4, labelWidth, 17);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label->setStyleSheet(QStringLiteral("color: white; font-size: 11px;"));
@@ -71,13 +71,13 @@ void SpinBoxes::create(int i, QWidget *parent, const Spec &spec)
     txt->setFrame(false);
     txt->setTextMargins(0, 3, 0, 0);
     txt->setStyleSheet(QStringLiteral("QLineEdit { color: white; background: #7a4a1e; }"));
-    SetTypingLimit(txt, spec.maxLength);
+    SetTypingLimit(txt, def.maxLength);
     txtUD[k] = txt;
-    Tag[k] = spec.tag;
+    Tag[k] = def.tag;
 
     auto *img = new ImageBox(box);
     img->setPicture(strip);
-    img->setGeometry(spec.width - 16, SpinRange::RestTop, 16, 69);
+    img->setGeometry(def.width - 16, SpinRange::RestTop, 16, 69);
     imgUD[k] = img;
     connect(img, &ImageBox::mouseDown, this, [this, i](int b, int s, QPointF p) {
         imgUD_MouseDown(i, b, s, static_cast<float>(p.x() * 15), static_cast<float>(p.y() * 15));

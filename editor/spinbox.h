@@ -27,7 +27,7 @@ class SpinBoxes : public QObject
 {
     Q_OBJECT
 public:
-    struct Spec
+    struct Box
     {
         QString caption;
         QString tag;
@@ -37,7 +37,7 @@ public:
 
     SpinBoxes(int count, QObject *parent);
 
-    void create(int i, QWidget *parent, const Spec &spec);
+    void create(int i, QWidget *parent, const Box &def);
 
     std::vector<QWidget *> picUD;
     std::vector<QLabel *> Label2;
