@@ -181,6 +181,8 @@ class TestEndToEnd : public QObject
         QTest::newRow("no-break spaces") << QByteArray("a\xA0\xA0 b\xA0") << QByteArray("m\xA0n \xA0");
         QTest::newRow("tabs and controls") << QByteArray("\t\x01\x1F x\t") << QByteArray("p\tq");
         QTest::newRow("blanks at the ends") << QByteArray("  a  ") << QByteArray("  b  ");
+        QTest::newRow("line breaks in one-line boxes") << QByteArray("x") << QByteArray("a\r\nb\rc\nd");
+        QTest::newRow("zero bytes") << QByteArray("a\0b", 3) << QByteArray("c\0d", 3);
     }
     void openSaveKeepsEveryByte()
     {
