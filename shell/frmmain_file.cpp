@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QSaveFile>
+#include <QTextDocument>
 
 namespace
 {
@@ -88,10 +89,18 @@ QString colName(frmCol *col)
 {
     return col->txtName->text();
 }
+// toPlainText() turns no-break spaces (a code page 1250 character) into blanks;
+// the raw text keeps them and only the block separators need undoing.
+QString boxText(const QPlainTextEdit *box)
+{
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
+}
 ColTexts readColTexts(frmCol *col)
 {
-    return {col->txtName->text(), col->txtAuth->text(), col->txtMail->text(), col->txtDesc->toPlainText(),
-            col->txtCongr->toPlainText()};
+    return {col->txtName->text(), col->txtAuth->text(), col->txtMail->text(), boxText(col->txtDesc),
+            boxText(col->txtCongr)};
 }
 // In this order: name, description, congratulation, e-mail, author.
 void setColTexts(frmCol *col, const QString &name, const QString &desc, const QString &congr,

@@ -176,13 +176,12 @@ Result<QList<QByteArray>> ReadJoinedCaves(const QByteArray &bytes, int numCaves)
     using R = Result<QList<QByteArray>>;
     if (numCaves >= JoinCaveLimit)
         return R::success({});
-    const QList<QByteArray> lines = SplitSetFileLines(bytes);
-    if (lines.size() < 5)
-        return R::failure(tooFewLines(lines.size()));
-    auto run = readCaveRun(lines, JoinCaveLimit - numCaves);
-    if (!run.ok())
-        return R::failure(run.error());
-    return R::success(std::move(run.value().caves));
+    // The whole file is checked first: a faulty file must not leave half a join.
+    // The chambers it takes are the first of those a full read finds.
+    auto set = ReadSetFile(bytes);
+    if (!set.ok())
+        return R::failure(set.error());
+    return R::success(set.value().Caves.mid(0, JoinCaveLimit - numCaves));
 }
 
 Result<QByteArray> WriteSetFile(const SetFileData &set)

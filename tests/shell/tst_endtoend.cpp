@@ -168,6 +168,49 @@ class TestEndToEnd : public QObject
         QCOMPARE(first.Map[3][3], ';');
     }
 
+    // Opening a set and saving it unchanged gives back every text byte for byte.
+    void openSaveKeepsEveryByte_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("line");
+        QByteArray high;
+        for (int c = 0x80; c <= 0xFF; ++c)
+            high += static_cast<char>(c);
+        QTest::newRow("code page 1250 bytes") << high << high.mid(0x20);
+        QTest::newRow("line breaks") << QByteArray("a\r\nb\rc\nd\r\n\r\n") << QByteArray("x");
+        QTest::newRow("no-break spaces") << QByteArray("a\xA0\xA0 b\xA0") << QByteArray("m\xA0n \xA0");
+        QTest::newRow("tabs and controls") << QByteArray("\t\x01\x1F x\t") << QByteArray("p\tq");
+        QTest::newRow("blanks at the ends") << QByteArray("  a  ") << QByteArray("  b  ");
+        QTest::newRow("line breaks in one-line boxes") << QByteArray("x") << QByteArray("a\r\nb\rc\nd");
+        QTest::newRow("zero bytes") << QByteArray("a\0b", 3) << QByteArray("c\0d", 3);
+    }
+    void openSaveKeepsEveryByte()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, line);
+        SetFileData s = ReadSetFile(setFile(2, "K")).value();
+        s.Name = line;
+        s.Author = line;
+        s.Mail = line;
+        s.Description = text;
+        s.Congratulation = text;
+        {
+            QFile f(path("bytes.zb"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(WriteSetFile(s).value());
+        }
+        open("bytes.zb");
+        w->mnuSave_Click();
+        const auto back = ReadSetFile(readFile(path("bytes.zb")));
+        QVERIFY2(back.ok(), qPrintable(back.error()));
+        QCOMPARE(back.value().Name, s.Name);
+        QCOMPARE(back.value().Author, s.Author);
+        QCOMPARE(back.value().Mail, s.Mail);
+        QCOMPARE(back.value().Description, s.Description);
+        QCOMPARE(back.value().Congratulation, s.Congratulation);
+        QCOMPARE(back.value().Caves, s.Caves);
+    }
+
     void savesInChamberOrderAfterMoves()
     {
         writeSet("m.zb", 4, "K");

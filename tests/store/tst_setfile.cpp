@@ -356,10 +356,9 @@ class TestSetFile : public QObject
 
     void joinIgnoresTheHeader()
     {
-        // Not even a name line: joining uses the chamber lines only.
-        QList<QByteArray> plain{"", "", "", caveString(7), caveString(8), "", caveString(9), "x"};
-        QByteArray bytes = fileOf(plain);
-        const auto read = ReadJoinedCaves(bytes, 3);
+        // The header is checked but nothing of it is taken.
+        QList<QByteArray> plain{"Dxyz", "CabPopis", "m@F", caveString(7), caveString(8), "", caveString(9), "x"};
+        const auto read = ReadJoinedCaves(fileOf(plain), 3);
         QVERIFY2(read.ok(), qPrintable(read.error()));
         QCOMPARE(read.value(), (QList<QByteArray>{caveString(7), caveString(8)}));
     }
@@ -368,15 +367,29 @@ class TestSetFile : public QObject
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("fault");
-        QTest::newRow("four lines") << fileOf(headerLines() << caveString(1)) << "jen 4";
+        QTest::addColumn<int>("numCaves");
+        QTest::newRow("four lines") << fileOf(headerLines() << caveString(1)) << "jen 4" << 10;
         QTest::newRow("bad chamber") << fileOf(headerLines() << caveString(1) << "AA" << caveString(2) << "")
-                                     << "řádek 5";
+                                     << "řádek 5" << 10;
+        // The whole file is checked, also what the join would not take.
+        QTest::newRow("empty name line") << fileOf({"", "BAu", "x@F", caveString(1), ""}) << "První řádek" << 10;
+        QTest::newRow("allowed above 164")
+            << fileOf({"Dabc\xA5", "BAu", "x@F", caveString(1), ""}) << "kód 165" << 10;
+        QTest::newRow("bad chamber past the limit")
+            << fileOf(headerLines() << caveString(1) << caveString(2) << "AA" << caveString(3) << "")
+            << "řádek 6" << 97;
+        QList<QByteArray> many = headerLines();
+        for (int k = 0; k < 101; ++k)
+            many << caveString(1);
+        many << "";
+        QTest::newRow("101 chambers") << fileOf(many) << "více než 100" << 10;
     }
     void joinRefusals()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, fault);
-        const auto read = ReadJoinedCaves(bytes, 10);
+        QFETCH(int, numCaves);
+        const auto read = ReadJoinedCaves(bytes, numCaves);
         QVERIFY(!read.ok());
         QVERIFY2(read.error().contains(fault), qPrintable(read.error()));
     }
