@@ -48,18 +48,6 @@ QByteArray setFile(int n, const QByteArray &name = "Sada", const QByteArray &fla
     return WriteSetFile(s).value();
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestCommands : public QObject

@@ -34,12 +34,6 @@ QByteArray setFile(int n, const QByteArray &prefix)
     return WriteSetFile(s).value();
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QPoint centre(int x, int y)
 {
     return {x * 26 + 13, y * 26 + 13};

@@ -1,5 +1,7 @@
 #include "support/testsupport.h"
 
+#include <QFile>
+
 ScriptedUser::ScriptedUser()
 {
     Vb::setMessageAnswerer([this](const Vb::MessageRequest &r) {
@@ -18,4 +20,16 @@ ScriptedUser::~ScriptedUser()
 {
     Vb::setMessageAnswerer({});
     Vb::setFileDialogAnswerer({});
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
