@@ -455,9 +455,16 @@ void frmCave::dispatch(int phase, int X, int Y, int Button, int Shift)
     }
 }
 
+// A chamber string that could not be read leaves a chamber without cells:
+// there is no cell for the tools to work on.
+bool frmCave::hasCells() const
+{
+    return m_cave.Width > 0 && m_cave.Height > 0;
+}
+
 void frmCave::picCave_MouseDown(int Button, int Shift, double X, double Y)
 {
-    if (Button == 1 || Button == 2)
+    if ((Button == 1 || Button == 2) && hasCells())
         dispatch(0, PixelToCellX(X), PixelToCellY(Y), Button, Shift);
 }
 
@@ -468,7 +475,7 @@ void frmCave::picCave_MouseMove(int Button, int Shift, double X, double Y)
         PointerY = picCave->y() + Y;
         ScrollGain = 1;
     }
-    if (Button != 1 && Button != 2)
+    if ((Button != 1 && Button != 2) || !hasCells())
         return;
     const int cx = PixelToCellX(X), cy = PixelToCellY(Y);
     if (cx == LastCellX && cy == LastCellY)
@@ -480,7 +487,7 @@ void frmCave::picCave_MouseMove(int Button, int Shift, double X, double Y)
 
 void frmCave::picCave_MouseUp(int Button, int Shift, double X, double Y)
 {
-    if (Button == 1 || Button == 2)
+    if ((Button == 1 || Button == 2) && hasCells())
         dispatch(2, PixelToCellX(X), PixelToCellY(Y), Button, Shift);
 }
 

@@ -107,6 +107,7 @@ protected:
 private:
     int PixelToCellX(double X) const;
     int PixelToCellY(double Y) const;
+    bool hasCells() const;
     void SetCell(int X, int Y, int Button);
     void PencilTool(int X, int Y, int Button, int Shift);
     void FillTool(int X, int Y, int Button);

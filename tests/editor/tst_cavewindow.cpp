@@ -145,6 +145,35 @@ private slots:
         QCOMPARE(f.m->CaveData[2], QByteArray("A"));
     }
 
+    // A window whose chamber string could not be read has no cells to draw on.
+    void toolsLeaveAnUnreadableChamberAlone_data()
+    {
+        QTest::addColumn<int>("tool");
+        for (int t = 0; t < 5; ++t)
+            QTest::newRow(qPrintable(QStringLiteral("tool %1").arg(t))) << t;
+    }
+    void toolsLeaveAnUnreadableChamberAlone()
+    {
+        QFETCH(int, tool);
+        Fixture f;
+        f.m->OpenCave("A", 1);
+        f.m->NumCaves = 1;
+        f.m->ShowCave(1);
+        frmCave *w = f.m->Caves(1);
+        QVERIFY(w->Visible());
+        f.m->imgTool_Click(tool);
+        f.m->Changed = false;
+        Mouse mouse{w->picCave, {}};
+        mouse.press(Qt::LeftButton, QPoint(0, 0));
+        mouse.move(QPoint(0, 0));
+        mouse.release(Qt::LeftButton, QPoint(0, 0));
+        QVERIFY(!f.m->Changed);
+        QCOMPARE(w->record().Width, uint8_t(0));
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY(!w->Visible());
+        QCOMPARE(f.m->CaveData[1], QByteArray("A"));
+    }
+
     void paintsEveryCellColumnByColumn()
     {
         Fixture f;
