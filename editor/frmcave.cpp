@@ -191,10 +191,11 @@ void frmCave::buildPropsPage()
     txtName = new QLineEdit(picTexts);
     txtName->setGeometry(98, 0, 229, 19);
     txtName->setMaxLength(NameLimit);
-    txtDesc = new QPlainTextEdit(picTexts);
+    txtDesc = new MultiLineBox(picTexts);
     txtDesc->setGeometry(98, 24, 229, 42);
+    txtDesc->setMaxBytes(NameLimit);
     connect(txtName, &QLineEdit::textChanged, this, &frmCave::txtName_Change);
-    connect(txtDesc, &QPlainTextEdit::textChanged, this, &frmCave::txtDesc_Change);
+    connect(txtDesc, &MultiLineBox::textChanged, this, &frmCave::txtDesc_Change);
 
     picAttr = new QWidget(picFProps);
     picAttr->resize(CaveLayout::AttrWidth, CaveLayout::AttrHeight);
@@ -264,7 +265,7 @@ void frmCave::OpenCave(const QByteArray &A)
     // An unchanged text raises no change, yet the row and CaveName must follow this binding.
     if (sameName)
         txtName_Change();
-    txtDesc->setPlainText(Text8::toBoxText(m_cave.Description));
+    txtDesc->SetText(Text8::toBoxText(m_cave.Description));
     const int values[7] = {m_cave.GemsNeeded, m_cave.TotalTime, m_cave.Points, m_cave.BonusPoints,
                            m_cave.MudPermeability, m_cave.MagicWallTime, m_cave.AmoebaTime};
     for (int i = 0; i < 7; ++i) {
@@ -680,17 +681,7 @@ void frmCave::txtName_Change()
 
 void frmCave::txtDesc_Change()
 {
-    QByteArray bytes = Text8::fromBoxText(txtDesc->toPlainText());
-    if (bytes.size() > NameLimit) {
-        // Keep the longest beginning that the chamber string can hold.
-        QString text = txtDesc->toPlainText();
-        while (!text.isEmpty() && Text8::fromBoxText(text).size() > NameLimit)
-            text.chop(1);
-        const QSignalBlocker block(txtDesc);
-        txtDesc->setPlainText(text);
-        txtDesc->moveCursor(QTextCursor::End);
-        bytes = Text8::fromBoxText(text);
-    }
+    const QByteArray bytes = txtDesc->Bytes();
     if (bytes != m_cave.Description)
         setChanged();
     m_cave.Description = bytes;

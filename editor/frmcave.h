@@ -4,6 +4,7 @@
 #include "editor/piccave.h"
 #include "editor/spinbox.h"
 #include "toolkit/imagebox.h"
+#include "toolkit/multilinebox.h"
 #include "toolkit/vbform.h"
 #include "toolkit/vbtimer.h"
 
@@ -11,7 +12,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QString>
 #include <QWidget>
@@ -59,7 +59,7 @@ public:
     QWidget *picFProps = nullptr;
     QWidget *picTexts = nullptr;
     QLineEdit *txtName = nullptr;
-    QPlainTextEdit *txtDesc = nullptr;
+    MultiLineBox *txtDesc = nullptr;
     QWidget *picAttr = nullptr;
     SpinBoxes *spin = nullptr;      // txtUD(0..6), imgUD(0..6), tmrUD, SpinStep
     QLineEdit *txtUD(int i) const { return spin->txtUD[static_cast<size_t>(i)]; }

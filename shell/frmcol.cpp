@@ -5,6 +5,7 @@
 #include "shell/sheetroll.h"
 #include "store/allowedtext.h"
 #include "toolkit/imagebox.h"
+#include "toolkit/multilinebox.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/vbevents.h"
 #include "toolkit/vblabel.h"
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -101,7 +101,7 @@ void frmCol::buildSheet()
         Label2[i] = label;
         QWidget *box;
         if (d.multiLine) {
-            auto *edit = new QPlainTextEdit(Picture1[1]);
+            auto *edit = new MultiLineBox(Picture1[1]);
             edit->setTabChangesFocus(true);
             box = edit;
         } else {
@@ -116,17 +116,17 @@ void frmCol::buildSheet()
     txtName = static_cast<QLineEdit *>(boxes[0]);
     txtAuth = static_cast<QLineEdit *>(boxes[1]);
     txtMail = static_cast<QLineEdit *>(boxes[2]);
-    txtDesc = static_cast<QPlainTextEdit *>(boxes[3]);
+    txtDesc = static_cast<MultiLineBox *>(boxes[3]);
     txtCaves = static_cast<QLineEdit *>(boxes[4]);
-    txtCongr = static_cast<QPlainTextEdit *>(boxes[5]);
+    txtCongr = static_cast<MultiLineBox *>(boxes[5]);
     txtMail->setText(QStringLiteral("@"));
 
-    connect(txtName, &QLineEdit::textChanged, this, [this] { setChanged(); });
-    connect(txtAuth, &QLineEdit::textChanged, this, [this] { setChanged(); });
-    connect(txtMail, &QLineEdit::textChanged, this, [this] { setChanged(); });
-    connect(txtDesc, &QPlainTextEdit::textChanged, this, [this] { setChanged(); });
-    connect(txtCongr, &QPlainTextEdit::textChanged, this, [this] { setChanged(); });
-    connect(txtCaves, &QLineEdit::textChanged, this, [this] { txtCaves_Change(); });
+    connect(txtName, &QLineEdit::textChanged, this, &frmCol::txtName_Change);
+    connect(txtAuth, &QLineEdit::textChanged, this, &frmCol::txtAuth_Change);
+    connect(txtMail, &QLineEdit::textChanged, this, &frmCol::txtMail_Change);
+    connect(txtDesc, &MultiLineBox::textChanged, this, &frmCol::txtDesc_Change);
+    connect(txtCongr, &MultiLineBox::textChanged, this, &frmCol::txtCongr_Change);
+    connect(txtCaves, &QLineEdit::textChanged, this, &frmCol::txtCaves_Change);
 
     Picture1[0] = box(Picture2, SheetBack, {200, 29, 48, 20});
     Image1 = new ImageBox(Picture1[0]);
@@ -222,8 +222,36 @@ void frmCol::setChanged()
         Main()->Changed = true;
 }
 
+void frmCol::txtName_Change()
+{
+    setChanged();
+}
+
+void frmCol::txtAuth_Change()
+{
+    setChanged();
+}
+
+void frmCol::txtMail_Change()
+{
+    setChanged();
+}
+
+void frmCol::txtDesc_Change()
+{
+    setChanged();
+}
+
+void frmCol::txtCongr_Change()
+{
+    setChanged();
+}
+
+// An edit here alone must not be lost without the save question; loading the
+// box clears the flag after it (frmMain::LoadSet).
 void frmCol::txtCaves_Change()
 {
+    setChanged();
     const AllowedEdit e = NormalizeAllowed(txtCaves->text(), txtCaves->cursorPosition());
     if (e.text != txtCaves->text())
         txtCaves->setText(e.text); // runs this handler once more, which finds nothing to change

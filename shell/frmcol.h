@@ -10,11 +10,11 @@
 #include <vector>
 
 class ImageBox;
+class MultiLineBox;
 class PictureBox;
 class QLabel;
 class VbLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QScrollBar;
 
 // The set window "Sada komnat": the set's properties on a roll-down sheet,
@@ -33,9 +33,9 @@ public:
     QLineEdit *txtName = nullptr;
     QLineEdit *txtAuth = nullptr;
     QLineEdit *txtMail = nullptr;
-    QPlainTextEdit *txtDesc = nullptr;
+    MultiLineBox *txtDesc = nullptr;
     QLineEdit *txtCaves = nullptr;
-    QPlainTextEdit *txtCongr = nullptr;
+    MultiLineBox *txtCongr = nullptr;
 
     // Rows: element 0 of each array is the invisible template.
     std::vector<VbLabel *> lblCNo;
@@ -63,6 +63,13 @@ public:
     void Form_Resize();
     void Form_QueryUnload(int &Cancel, int UnloadMode) override;
     void VScroll1_Change();
+
+    void txtName_Change();
+    void txtAuth_Change();
+    void txtMail_Change();
+    void txtDesc_Change();
+    void txtCongr_Change();
+    void txtCaves_Change();
 
     void imgBCave_Click(int Index);
     void imgBCave_MouseDown(int Index);
@@ -98,7 +105,6 @@ private:
     void buildSheet();
     void buildList();
     void buildButtons();
-    void txtCaves_Change();
     void setChanged();
     void setSheetHeight(double h);
     bool minimized() const;

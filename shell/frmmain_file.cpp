@@ -8,14 +8,13 @@
 #include "store/modzorbel.h"
 #include "store/setfile.h"
 #include "toolkit/msgbox.h"
+#include "toolkit/multilinebox.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QPlainTextEdit>
 #include <QSaveFile>
-#include <QTextDocument>
 
 namespace
 {
@@ -89,26 +88,18 @@ QString colName(frmCol *col)
 {
     return col->txtName->text();
 }
-// toPlainText() turns no-break spaces (a code page 1250 character) into blanks;
-// the raw text keeps them and only the block separators need undoing.
-QString boxText(const QPlainTextEdit *box)
-{
-    QString text = box->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    return text;
-}
 ColTexts readColTexts(frmCol *col)
 {
-    return {col->txtName->text(), col->txtAuth->text(), col->txtMail->text(), boxText(col->txtDesc),
-            boxText(col->txtCongr)};
+    return {col->txtName->text(), col->txtAuth->text(), col->txtMail->text(), col->txtDesc->Text(),
+            col->txtCongr->Text()};
 }
 // In this order: name, description, congratulation, e-mail, author.
 void setColTexts(frmCol *col, const QString &name, const QString &desc, const QString &congr,
                  const QString &mail, const QString &auth)
 {
     col->txtName->setText(name);
-    col->txtDesc->setPlainText(desc);
-    col->txtCongr->setPlainText(congr);
+    col->txtDesc->SetText(desc);
+    col->txtCongr->SetText(congr);
     col->txtMail->setText(mail);
     col->txtAuth->setText(auth);
 }
@@ -243,8 +234,8 @@ void frmMain::LoadSet(const SetFileData &set)
     col->Form_Resize();
     showCol(col);
     mnuH_Click(1);
-    Changed = false;
     setColCaves(col, AllowedCavesText(Allowed, NumCaves));
+    Changed = false;
 }
 
 bool frmMain::OpenCollection(const QString &fn)

@@ -618,7 +618,7 @@ private slots:
         w->txtDesc->setFocus();
         QTest::keyClicks(w->txtDesc, QStringLiteral("x"));
         QVERIFY(f.m->Changed);
-        w->txtDesc->setPlainText(QString(300, u'a'));
+        w->txtDesc->SetText(QString(300, u'a'));
         QCOMPARE(w->record().Description.size(), 190);
         w->txtName->setText(QString(300, u'b'));
         QCOMPARE(w->record().Name.size(), 190);

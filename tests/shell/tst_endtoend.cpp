@@ -162,7 +162,8 @@ class TestEndToEnd : public QObject
         QCOMPARE(first.Map[3][3], ';');
     }
 
-    // Opening a set and saving it unchanged gives back every text byte for byte.
+    // Opening a set and saving it unchanged gives back every text byte for byte,
+    // the chamber descriptions too.
     void openSaveKeepsEveryByte_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -188,6 +189,9 @@ class TestEndToEnd : public QObject
         s.Mail = line;
         s.Description = text;
         s.Congratulation = text;
+        CaveRecord cave = StringToCave(s.Caves[0]).value();
+        cave.Description = text;
+        s.Caves[0] = CaveToString(cave).value();
         {
             QFile f(path("bytes.zb"));
             QVERIFY(f.open(QIODevice::WriteOnly));

@@ -1,7 +1,11 @@
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
+#include "store/defaultcave.h"
+#include "store/modzorbel.h"
+#include "store/setfile.h"
 #include "support/testsupport.h"
 #include "toolkit/imagebox.h"
+#include "toolkit/multilinebox.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/vbevents.h"
 #include "toolkit/vblabel.h"
@@ -12,6 +16,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -258,6 +263,17 @@ private slots:
         QTest::keyClicks(col->txtCaves, QStringLiteral("5;"));
         QCOMPARE(col->txtCaves->text(), QStringLiteral("05;"));
         QCOMPARE(col->txtCaves->cursorPosition(), 3);
+        QVERIFY(main->Changed);
+
+        // Loading a set fills the box and still leaves the set unchanged.
+        col->txtCaves->clear();
+        SetFileData set;
+        set.Caves = {CaveToString(DefaultCave()).value(), CaveToString(DefaultCave()).value()};
+        set.Allowed[1] = set.Allowed[2] = true;
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("a.zb"), WriteSetFile(set).value()));
+        QVERIFY(main->OpenCollection(dir.filePath("a.zb")));
+        QCOMPARE(col->txtCaves->text(), QStringLiteral("01;02;"));
         QVERIFY(!main->Changed);
     }
 

@@ -1,0 +1,180 @@
+#include "editorfixture.h"
+#include "common/text8.h"
+#include "shell/frmcol.h"
+#include "toolkit/multilinebox.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+
+// The text boxes of the set window and the chamber window, driven by keys and
+// pastes: what they hold is what reaches the file.
+class TestTextBoxes : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<frmMain> m;
+    frmCave *cave = nullptr;
+
+    QWidget *box(const QString &name) const
+    {
+        frmCol *col = m->Col();
+        const QHash<QString, QWidget *> boxes{
+            {"chamber name", cave->txtName},   {"chamber description", cave->txtDesc},
+            {"set name", col->txtName},        {"set author", col->txtAuth},
+            {"set description", col->txtDesc}, {"set congratulation", col->txtCongr}};
+        return boxes.value(name);
+    }
+    static QString text(QWidget *w)
+    {
+        if (auto *line = qobject_cast<QLineEdit *>(w))
+            return line->text();
+        return static_cast<MultiLineBox *>(w)->Text();
+    }
+    static int caret(QWidget *w)
+    {
+        if (auto *line = qobject_cast<QLineEdit *>(w))
+            return line->cursorPosition();
+        return static_cast<MultiLineBox *>(w)->textCursor().position();
+    }
+    static void setText(QWidget *w, const QString &text, int from, int to)
+    {
+        if (auto *line = qobject_cast<QLineEdit *>(w)) {
+            line->setText(text);
+            line->setSelection(from, to - from);
+            return;
+        }
+        auto *edit = static_cast<MultiLineBox *>(w);
+        edit->SetText(text);
+        QTextCursor c = edit->textCursor();
+        c.setPosition(from);
+        c.setPosition(to, QTextCursor::KeepAnchor);
+        edit->setTextCursor(c);
+    }
+    // "\n" is the Enter key, "\r" Shift+Enter; the rest is typed as it is.
+    static void type(QWidget *w, const QString &keys)
+    {
+        for (const QChar c : keys) {
+            if (c == u'\n')
+                QTest::keyClick(w, Qt::Key_Return);
+            else if (c == u'\r')
+                QTest::keyClick(w, Qt::Key_Return, Qt::ShiftModifier);
+            else
+                QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+
+private slots:
+    void init()
+    {
+        m = makeMain();
+        m->OpenCave(chamberString(DefaultCave()), 1);
+        m->NumCaves = 1;
+        m->ShowCave(1);
+        cave = m->Caves(1);
+        m->Col()->show();
+        m->Changed = false;
+    }
+    void cleanup()
+    {
+        m->Changed = false;
+        m.reset();
+    }
+
+    void maximumLength_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("expected");
+        const QString a100(100, u'a'), z85(85, u'z'), full(190, u'a');
+        for (const char *box : {"chamber name", "chamber description", "set name", "set author"}) {
+            const QByteArray n(box);
+            QTest::newRow(n + ": paste cut at the caret")
+                << box << a100 + z85 << 100 << 100 << "" << "0123456789" << a100 + "01234" + z85;
+            QTest::newRow(n + ": key refused when full") << box << full << 50 << 50 << "x" << "" << full;
+            QTest::newRow(n + ": paste over a selection")
+                << box << full << 10 << 13 << "" << "xyzw" << full.left(10) + "xyz" + full.mid(13);
+        }
+        const QString desc = "chamber description";
+        QTest::newRow("a line break takes two bytes") << desc << full.left(189) << 189 << 189 << "\n\r" << ""
+                                                      << full.left(189);
+        QTest::newRow("pasted line breaks too") << desc << full.left(183) << 183 << 183 << "" << "ab\r\ncd\nef"
+                                                << full.left(183) + "ab\ncd";
+        QTest::newRow("huge paste") << desc << "" << 0 << 0 << "" << QString(100000, u'q') << QString(190, u'q');
+    }
+    // A keystroke or paste that would pass the limit is refused or cut where it
+    // goes in; the caret follows what went in, the text after it stays, and the
+    // edit is undone and redone as one.
+    void maximumLength()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, start);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QFETCH(QString, expected);
+        QWidget *w = box(name);
+        setText(w, start, from, to);
+        w->setFocus();
+        type(w, typed);
+        if (!pasted.isEmpty()) {
+            QGuiApplication::clipboard()->setText(pasted);
+            QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+        }
+        QCOMPARE(text(w), expected);
+        const int inserted = static_cast<int>(expected.size() - start.size()) + (to - from);
+        QCOMPARE(caret(w), from + std::max(0, inserted));
+        QMetaObject::invokeMethod(w, "undo");
+        QCOMPARE(text(w), start);
+        QMetaObject::invokeMethod(w, "redo");
+        QCOMPARE(text(w), expected);
+        if (w == cave->txtDesc || w == cave->txtName) {
+            const CaveRecord r = cave->record();
+            QCOMPARE(Text8::toBoxText(w == cave->txtDesc ? r.Description : r.Name), expected);
+        }
+    }
+
+    void typedBytes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("chamber description") << "chamber description";
+        QTest::newRow("set description") << "set description";
+        QTest::newRow("set congratulation") << "set congratulation";
+    }
+    // Shift+Enter and the no-break space are kept as the file writes them.
+    void typedBytes()
+    {
+        QFETCH(QString, name);
+        auto *w = static_cast<MultiLineBox *>(box(name));
+        w->SetText({});
+        w->setFocus();
+        type(w, QStringLiteral("a\rb\u00A0c\nd"));
+        QCOMPARE(w->Bytes(), QByteArray("a\r\nb\xA0" "c\r\nd"));
+        if (w == cave->txtDesc)
+            QCOMPARE(cave->record().Description, w->Bytes());
+    }
+
+    void sameTextRaisesNoChange_data() { typedBytes_data(); }
+    void sameTextRaisesNoChange()
+    {
+        QFETCH(QString, name);
+        auto *w = static_cast<MultiLineBox *>(box(name));
+        w->SetText(QStringLiteral("a\nb"));
+        m->Changed = false;
+        QSignalSpy changes(w, &QPlainTextEdit::textChanged);
+        w->SetText(QStringLiteral("a\nb"));
+        QCOMPARE(changes.size(), 0);
+        QVERIFY(!m->Changed);
+        w->SetText(QStringLiteral("a\nc"));
+        QCOMPARE(changes.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestTextBoxes)
+#include "tst_textboxes.moc"

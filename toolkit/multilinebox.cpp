@@ -1,0 +1,122 @@
+#include "toolkit/multilinebox.h"
+
+#include "common/text8.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+
+namespace {
+
+bool isBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
+// How many leading characters of text fit into room file bytes, counted as the
+// document will hold them: CR LF, CR, LF and the separators each become one
+// break of two bytes; a surrogate pair is one byte and is never split. One
+// pass, stopping at the limit, so a huge paste costs no more than the room.
+qsizetype fittingPrefix(QStringView text, qsizetype room, qsizetype *used = nullptr)
+{
+    qsizetype i = 0;
+    qsizetype bytes = 0;
+    while (i < text.size()) {
+        const QChar c = text[i];
+        qsizetype step = 1;
+        const int cost = isBreak(c) ? 2 : 1;
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            step = 2;
+        else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            step = 2;
+        if (bytes + cost > room)
+            break;
+        bytes += cost;
+        i += step;
+    }
+    if (used)
+        *used = bytes;
+    return i;
+}
+
+qsizetype storedBytes(QStringView text)
+{
+    qsizetype bytes = 0;
+    fittingPrefix(text, text.size() * 2, &bytes);
+    return bytes;
+}
+
+} // namespace
+
+MultiLineBox::MultiLineBox(QWidget *parent) : QPlainTextEdit(parent) {}
+
+QString MultiLineBox::Text() const
+{
+    QString text = document()->toRawText();
+    for (QChar &c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    return text;
+}
+
+QByteArray MultiLineBox::Bytes() const
+{
+    return Text8::fromBoxText(Text());
+}
+
+void MultiLineBox::SetText(const QString &text)
+{
+    const QString fitted = m_maxBytes > 0 ? text.left(fittingPrefix(text, m_maxBytes)) : text;
+    if (fitted != Text())
+        setPlainText(fitted);
+}
+
+qsizetype MultiLineBox::room() const
+{
+    return m_maxBytes - storedBytes(document()->toRawText()) + storedBytes(textCursor().selectedText());
+}
+
+void MultiLineBox::keyPressEvent(QKeyEvent *e)
+{
+    if (m_maxBytes > 0 && !isReadOnly()) {
+        QString typed;
+        const QString text = e->text();
+        if (e == QKeySequence::InsertParagraphSeparator || e == QKeySequence::InsertLineSeparator)
+            typed = QStringLiteral("\n");
+        else if (!text.isEmpty() && (text.at(0).isPrint() || text.at(0) == u'\t'))
+            typed = text;
+        if (!typed.isEmpty() && storedBytes(typed) > room()) {
+            e->accept(); // refused: the box is full
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+void MultiLineBox::inputMethodEvent(QInputMethodEvent *e)
+{
+    const QString commit = e->commitString();
+    if (m_maxBytes > 0 && !commit.isEmpty()) {
+        const qsizetype keep = fittingPrefix(commit, room());
+        if (keep < commit.size()) {
+            QInputMethodEvent cut(e->preeditString(), e->attributes());
+            cut.setCommitString(commit.left(keep), e->replacementStart(), e->replacementLength());
+            QPlainTextEdit::inputMethodEvent(&cut);
+            e->accept();
+            return;
+        }
+    }
+    QPlainTextEdit::inputMethodEvent(e);
+}
+
+void MultiLineBox::insertFromMimeData(const QMimeData *source)
+{
+    if (m_maxBytes <= 0 || !source || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    const QString text = source->text();
+    QMimeData cut;
+    cut.setText(text.left(fittingPrefix(text, room())));
+    QPlainTextEdit::insertFromMimeData(&cut);
+}

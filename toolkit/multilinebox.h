@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QPlainTextEdit>
+#include <QString>
+
+// A multi-line text box. Its text is read from the document's raw text, since
+// toPlainText() turns no-break spaces into blanks, and it can hold a maximum
+// length counted in file bytes (a line break is CR LF, two bytes).
+class MultiLineBox : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit MultiLineBox(QWidget *parent = nullptr);
+
+    // Every line break as "\n"; what Text8::fromBoxText turns into file bytes.
+    QString Text() const;
+    QByteArray Bytes() const;
+    // Writes only a text that differs, so the same text raises no change. A text
+    // over the maximum length is cut at its end.
+    void SetText(const QString &text);
+
+    // 0 means no limit. Typing, pasting, dropping and input-method text that
+    // would pass it are refused or cut where they go in.
+    void setMaxBytes(int maxBytes) { m_maxBytes = maxBytes; }
+    int maxBytes() const { return m_maxBytes; }
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    // Bytes still free once the selection is replaced.
+    qsizetype room() const;
+
+    int m_maxBytes = 0;
+};
