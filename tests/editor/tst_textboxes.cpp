@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -138,6 +139,15 @@ private slots:
             const CaveRecord r = cave->record();
             QCOMPARE(Text8::toBoxText(w == cave->txtDesc ? r.Description : r.Name), expected);
         }
+    }
+
+    void inputMethodTextIsCut()
+    {
+        setText(cave->txtDesc, QString(187, u'a'), 0, 0);
+        QInputMethodEvent e;
+        e.setCommitString(QStringLiteral("xyzw"));
+        QApplication::sendEvent(cave->txtDesc, &e);
+        QCOMPARE(cave->txtDesc->Text(), "xyz" + QString(187, u'a'));
     }
 
     void typedBytes_data()
