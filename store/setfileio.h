@@ -8,7 +8,7 @@
 // Set files on disk. Every failure comes back as one Czech line that says why,
 // the same for opening, joining, saving and reading the template.
 
-// Far above any real set (100 chambers of 50 by 30 cells are well under a
+// Far above any real set (100 chambers of 50 by 30 cells are about half a
 // megabyte enciphered); a larger file is refused before it is read.
 constexpr qint64 MaxSetFileSize = 64 * 1024 * 1024;
 
