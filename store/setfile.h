@@ -52,8 +52,8 @@ Result<SetFileData> ReadSetFile(const QByteArray &bytes);
 // The chamber strings that joining the file to a set of numCaves chambers
 // adds: chamber lines from line 4 on, until an empty line, the last line, or
 // the set reaching 99 chambers. The whole file is checked as ReadSetFile
-// does, also when nothing is taken; leftBehind gets the number of the file's
-// chambers not taken.
+// does, also when nothing is taken, but its first three lines are not used;
+// leftBehind gets the number of the file's chambers not taken.
 Result<QList<QByteArray>> ReadJoinedCaves(const QByteArray &bytes, int numCaves,
                                           qsizetype *leftBehind = nullptr);
 

@@ -191,8 +191,10 @@ Result<bool> SaveSetFileBytes(const QString &path, const QByteArray &bytes)
     const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == size && file.flush() &&
                          file.size() == size && file.commit();
     if (!written) {
+        // The folder was there a moment ago: a missing entry now says nothing useful.
         const int sysError = errno;
-        return saveFailure(faultOf(sysError), sysError);
+        const Fault cause = faultOf(sysError);
+        return saveFailure(cause == Fault::Missing ? Fault::Other : cause, sysError);
     }
     return Result<bool>::success(true);
 }
