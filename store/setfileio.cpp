@@ -117,8 +117,7 @@ struct FdCloser {
 Result<QByteArray> ReadSetFileBytes(const QString &path)
 {
     const QByteArray native = QFile::encodeName(path);
-    struct stat st {
-    };
+    struct stat st = {};
     Fault fault{};
     // The type is known before anything is opened: opening a FIFO waits for a
     // writer, and a device such as /dev/zero never ends.
@@ -168,8 +167,7 @@ Result<bool> SaveSetFileBytes(const QString &path, const QByteArray &bytes)
     // The checks name the cause; the save file itself reports only the system's
     // error, in English.
     const QByteArray native = QFile::encodeName(path);
-    struct stat st {
-    };
+    struct stat st = {};
     Fault fault{};
     if (::stat(native.constData(), &st) == 0) {
         if (typeFault(st, fault))
