@@ -2,13 +2,21 @@
 
 #include "toolkit/filedialogseam.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QStandardPaths>
 
 namespace CommonDialogy
 {
 QString InitDir;
 } // namespace CommonDialogy
+
+QString DocumentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
 
 QString ShowFileDialog(QWidget *owner, bool save, const QString &title, const QString &filter,
                        const QString &initialPath, uint32_t extraFlags, const QString &defaultExtension)
@@ -27,7 +35,8 @@ QString ShowFileDialog(QWidget *owner, bool save, const QString &title, const QS
     request.title = title;
     request.filterName = parts.value(0);
     request.filterPattern = parts.value(1);
-    request.initialDir = InitDir;
+    // The process's working folder means nothing to a user who started the program from a menu.
+    request.initialDir = InitDir.isEmpty() ? DocumentsFolder() + u'/' : InitDir;
     request.initialName = filePart;
     request.defaultExtension = defaultExtension;
     request.showHidden = (extraFlags & CommonDialogy::OFN_FORCESHOWHIDDEN) != 0;
@@ -85,6 +94,9 @@ QString RemoveRegChars(const QString &txt)
 {
     QString stem;
     for (const QChar ch : txt) {
+        // A line break or tab in a set name must not reach the proposed path.
+        if (ch.unicode() < 32)
+            continue;
         const QChar lower = ch.toLower();
         QString piece = substitutions().value(lower, QString(lower));
         // Code page 1250 is ASCII up to 127, so "above z" is the same test in Unicode.

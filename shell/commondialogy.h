@@ -19,16 +19,22 @@ extern QString InitDir;
 
 } // namespace CommonDialogy
 
+// The user's documents folder, or the home folder where there is none: where
+// a dialog starts before any folder is remembered.
+QString DocumentsFolder();
+
 // Shows the open (save false) or save dialog. The filter is "name;pattern"
 // pairs, the first pair in force. An initial path with a separator sets
 // InitDir to its folder and gives the initial name; one without keeps InitDir
-// and starts with no name. A save dialog asks before replacing a file and
-// appends the default extension to a name chosen without one; an open dialog
-// takes only an existing file. Returns the chosen path, or "" on cancel.
+// and starts with no name (in DocumentsFolder() while InitDir is empty). A
+// save dialog asks before replacing a file and appends the default extension
+// to a name chosen without one; an open dialog takes only an existing file.
+// Returns the chosen path, or "" on cancel.
 QString ShowFileDialog(QWidget *owner, bool save, const QString &title, const QString &filter,
                        const QString &initialPath, uint32_t extraFlags, const QString &defaultExtension);
 
 // A plain file-name stem of a set name: lower case, accented letters without
 // their accents, punctuation replaced, blanks dropped, anything else above
-// "z" in code page 1250 as "~" ("Čáry & Máry" gives "caryandmary").
+// "z" in code page 1250 as "~", control characters dropped ("Čáry & Máry"
+// gives "caryandmary").
 QString RemoveRegChars(const QString &txt);

@@ -1,5 +1,6 @@
 #include "shell/frmmain.h"
 
+#include "common/czechcount.h"
 #include "common/text8.h"
 #include "editor/frmcave.h"
 #include "shell/commondialogy.h"
@@ -7,14 +8,13 @@
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
 #include "store/setfile.h"
+#include "store/setfileio.h"
 #include "toolkit/msgbox.h"
 #include "toolkit/multilinebox.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QSaveFile>
 
 namespace
 {
@@ -27,29 +27,9 @@ const QString FreeTag = QStringLiteral("free");
 constexpr int MaxDialogPath = 254;
 constexpr int RowHeight = 16;
 
-// The platform's file-exists test: a plain file, not a folder, not hidden.
-bool plainFileExists(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.isFile() && !info.isHidden();
-}
-
-Result<QByteArray> readWholeFile(const QString &fn)
-{
-    QFile file(fn);
-    if (!file.open(QIODevice::ReadOnly))
-        return Result<QByteArray>::failure(
-            QStringLiteral("Soubor nelze otevřít: %1").arg(file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return Result<QByteArray>::failure(
-            QStringLiteral("Soubor nelze přečíst: %1").arg(file.errorString()));
-    return Result<QByteArray>::success(std::move(bytes));
-}
-
 Result<SetFileData> readSetFile(const QString &fn)
 {
-    const auto bytes = readWholeFile(fn);
+    const auto bytes = ReadSetFileBytes(fn);
     if (!bytes.ok())
         return Result<SetFileData>::failure(bytes.error());
     return ReadSetFile(bytes.value());
@@ -58,6 +38,19 @@ Result<SetFileData> readSetFile(const QString &fn)
 void showFault(const QString &text)
 {
     Vb::MsgBox(text, Vb::MsgOkOnly, Vb::MsgNoIcon, QString(), frmMain::instance());
+}
+
+QString caveCount(qsizetype n)
+{
+    return CzechCount(n, QStringLiteral("komnata"), QStringLiteral("komnaty"), QStringLiteral("komnat"));
+}
+
+// A join that stops at the chamber limit says what it took and what it left.
+void showJoinLimit(const QString &fn, qsizetype taken, qsizetype left)
+{
+    showFault(QStringLiteral("Sada smí mít nejvýše %1 komnat.\r\nZe sady '%2' připojeno: %3, vynecháno: %4.")
+                  .arg(JoinCaveLimit)
+                  .arg(fn, caveCount(taken), caveCount(left)));
 }
 
 // The set a missing template leaves: one default chamber, untitled.
@@ -183,21 +176,10 @@ bool frmMain::SaveCollection(const QString &fn)
     set.Allowed = Allowed;
 
     const auto bytes = WriteSetFile(set);
-    bool written = bytes.ok();
-    QString fault = written ? QString() : bytes.error();
-    if (written) {
-        // The old file stays whole until the new one is complete beside it. A
-        // short write (a full disk) shows only in the flush and the file's size;
-        // left uncommitted, the temporary file goes and the old one stays.
-        QSaveFile file(fn);
-        const qsizetype size = bytes.value().size();
-        written = file.open(QIODevice::WriteOnly) && file.write(bytes.value()) == size && file.flush() &&
-                  file.size() == size && file.commit();
-        if (!written)
-            fault = file.errorString();
-    }
-    if (!written) {
-        showFault(QStringLiteral("Sadu nelze uložit do souboru '%1'.\r\n%2").arg(fn, fault));
+    const auto written =
+        bytes.ok() ? SaveSetFileBytes(fn, bytes.value()) : Result<bool>::failure(bytes.error());
+    if (!written.ok()) {
+        showFault(QStringLiteral("Sadu nelze uložit do souboru '%1'.\r\n%2").arg(fn, written.error()));
         return false;
     }
     Changed = false;
@@ -251,13 +233,17 @@ bool frmMain::OpenCollection(const QString &fn)
 
 bool frmMain::JoinCollection(const QString &fn)
 {
-    if (NumCaves >= JoinCaveLimit)
-        return false;
-    const auto bytes = readWholeFile(fn);
-    auto caves = bytes.ok() ? ReadJoinedCaves(bytes.value(), NumCaves)
+    // A full set still reads the file, to say how many chambers stay out.
+    const auto bytes = ReadSetFileBytes(fn);
+    qsizetype left = 0;
+    auto caves = bytes.ok() ? ReadJoinedCaves(bytes.value(), NumCaves, &left)
                             : Result<QList<QByteArray>>::failure(bytes.error());
     if (!caves.ok()) {
         showFault(QStringLiteral("Sadu komnat '%1' nelze připojit.\r\n%2").arg(fn, caves.error()));
+        return false;
+    }
+    if (caves.value().isEmpty()) {
+        showJoinLimit(fn, 0, left);
         return false;
     }
 
@@ -274,6 +260,8 @@ bool frmMain::JoinCollection(const QString &fn)
     col->Form_Resize();
     showCol(col);
     Changed = true;
+    if (left > 0)
+        showJoinLimit(fn, caves.value().size(), left);
     return true;
 }
 
@@ -329,8 +317,9 @@ void frmMain::mnuOpen_Click()
         return;
     const QString path = ShowFileDialog(this, false, QStringLiteral("Otevřít sadu"), SetFilter, QString(),
                                         CommonDialogy::OFN_FORCESHOWHIDDEN, SetExtension);
-    // The old set is closed: without a readable file the user goes on with a new one.
-    if (!path.isEmpty() && plainFileExists(path) && OpenCollection(path))
+    // The old set is closed: without a readable file the user goes on with a new
+    // one. Any regular file is a candidate; the reader says why it is not a set.
+    if (!path.isEmpty() && OpenCollection(path))
         FileName = path;
     else
         NewCollection();
@@ -351,7 +340,9 @@ void frmMain::mnuSave_Click()
 QString frmMain::DefaultSavePath()
 {
     QString stem = RemoveRegChars(colName(Col()));
-    const QString folder = AppPath + u'/';
+    // The program's folder, unless this user cannot write there.
+    const QFileInfo app(AppPath);
+    const QString folder = (app.isDir() && app.isWritable() ? AppPath : DocumentsFolder()) + u'/';
     const qsizetype room = MaxDialogPath - folder.size() - 1 - SetExtension.size();
     if (stem.size() > room)
         stem.truncate(std::max<qsizetype>(0, room));
@@ -382,7 +373,7 @@ void frmMain::mnuJoin_Click()
 {
     const QString path = ShowFileDialog(this, false, QStringLiteral("Připojit sadu"), SetFilter, QString(),
                                         CommonDialogy::OFN_FORCESHOWHIDDEN, SetExtension);
-    if (!path.isEmpty() && plainFileExists(path))
+    if (!path.isEmpty())
         JoinCollection(path);
 }
 

@@ -1,7 +1,10 @@
 #include "store/setfile.h"
 
+#include "common/czechcount.h"
 #include "store/kodovani.h"
 #include "store/modzorbel.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -11,19 +14,55 @@ int code(const QByteArray &s, qsizetype i)
     return static_cast<unsigned char>(s.at(i));
 }
 
-QString lineRef(qsizetype index)
+// The file's lines one at a time: splitting it whole would cost a list entry
+// for every line, twenty times the file for one of line ends alone.
+class LineCursor
 {
-    return QStringLiteral("řádek %1").arg(index + 1);
+  public:
+    explicit LineCursor(const QByteArray &bytes) : m_bytes(bytes) {}
+
+    bool atEnd() const { return m_pos >= m_bytes.size(); }
+    // The number of lines taken so far.
+    qsizetype taken() const { return m_taken; }
+
+    // The next line without its end, a view into the file; only while !atEnd().
+    QByteArrayView next()
+    {
+        const qsizetype n = m_bytes.size();
+        qsizetype end = m_pos;
+        while (end < n && m_bytes.at(end) != '\r' && m_bytes.at(end) != '\n')
+            ++end;
+        const QByteArrayView line(m_bytes.constData() + m_pos, end - m_pos);
+        m_pos = end + 1;
+        if (end + 1 < n && m_bytes.at(end) == '\r' && m_bytes.at(end + 1) == '\n')
+            ++m_pos;
+        ++m_taken;
+        return line;
+    }
+
+  private:
+    const QByteArray &m_bytes;
+    qsizetype m_pos = 0;
+    qsizetype m_taken = 0;
+};
+
+QString lineRef(qsizetype number)
+{
+    return QStringLiteral("řádek %1").arg(number);
 }
 
-// Deciphers stored line `index`, or says why it is not an enciphered line.
-Result<QByteArray> plainLine(const QList<QByteArray> &lines, qsizetype index)
+// Deciphers the next line, or says why it is not a line of the cipher: the
+// decoder reads any letters, but other bytes mean the file is no set at all.
+Result<QByteArray> plainLine(LineCursor &lines)
 {
     using R = Result<QByteArray>;
-    if (!IsEncipheredLine(lines.at(index)))
-        return R::failure(
-            QStringLiteral("Soubor není sada komnat: %1 není zašifrovaný řádek sady.").arg(lineRef(index)));
-    return R::success(DecodeLine(lines.at(index)));
+    const QByteArrayView line = lines.next();
+    for (const char c : line)
+        if (c < 'A' || c > 'Z')
+            return R::failure(
+                QStringLiteral("Soubor není sada komnat: %1 obsahuje jiné znaky než písmena A až Z.")
+                    .arg(lineRef(lines.taken())));
+    return R::success(DecodeLine(QByteArray::fromRawData(line.data(), line.size())));
 }
 
 // Chamber lines from line 4: line 4 always, then each further line until an
@@ -34,26 +73,25 @@ struct CaveRun {
     QByteArray closing;
 };
 
-Result<CaveRun> readCaveRun(const QList<QByteArray> &lines, int limit)
+Result<CaveRun> readCaveRun(LineCursor &lines, int limit)
 {
     using R = Result<CaveRun>;
     CaveRun run;
-    qsizetype index = 3;
-    auto line = plainLine(lines, index);
+    auto line = plainLine(lines);
     for (;;) {
         if (!line.ok())
             return R::failure(line.error());
         const auto cave = StringToCave(line.value());
         if (!cave.ok())
-            return R::failure(QStringLiteral("%1 není komnata: %2").arg(lineRef(index), cave.error()));
+            return R::failure(
+                QStringLiteral("Řádek %1 není komnata: %2").arg(lines.taken()).arg(cave.error()));
         run.caves.append(line.value());
         if (run.caves.size() > MaxSetCaves)
             return R::failure(QStringLiteral("Soubor má více než %1 komnat.").arg(MaxSetCaves));
-        ++index;
-        line = plainLine(lines, index);
+        line = plainLine(lines);
         if (!line.ok())
             return R::failure(line.error());
-        if (line.value().isEmpty() || index == lines.size() - 1 || run.caves.size() >= limit)
+        if (line.value().isEmpty() || lines.atEnd() || run.caves.size() >= limit)
             break;
     }
     run.closing = line.value();
@@ -62,7 +100,8 @@ Result<CaveRun> readCaveRun(const QList<QByteArray> &lines, int limit)
 
 QString tooFewLines(qsizetype n)
 {
-    return QStringLiteral("Soubor má jen %1 řádků, sada komnat jich má nejméně pět.").arg(n);
+    return QStringLiteral("Soubor má jen %1, sada komnat jich má nejméně pět.")
+        .arg(CzechCount(n, QStringLiteral("řádek"), QStringLiteral("řádky"), QStringLiteral("řádků")));
 }
 
 // The last two characters of "0" and the item's number without leading zeros,
@@ -79,65 +118,42 @@ QString twoDigits(QString digits)
 QList<QByteArray> SplitSetFileLines(const QByteArray &bytes)
 {
     QList<QByteArray> lines;
-    qsizetype start = 0;
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = bytes.at(i);
-        if (c != '\r' && c != '\n')
-            continue;
-        lines.append(bytes.mid(start, i - start));
-        if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.append(bytes.mid(start));
+    for (LineCursor cursor(bytes); !cursor.atEnd();)
+        lines.append(cursor.next().toByteArray());
     return lines;
-}
-
-bool IsEncipheredLine(const QByteArray &line)
-{
-    if (line.size() % 3 != 0)
-        return false;
-    for (qsizetype i = 0; i < line.size(); i += 3) {
-        const int q = code(line, i) - 65;
-        const int r = code(line, i + 1) - 65;
-        const int k = code(line, i + 2) - 65;
-        if (q < 0 || q > 25 || r < 0 || k < 0 || k > 19)
-            return false;
-        const int base = k / 4 + 10;
-        if (r >= base || base * q + r > 255)
-            return false;
-    }
-    return true;
 }
 
 Result<SetFileData> ReadSetFile(const QByteArray &bytes)
 {
     using R = Result<SetFileData>;
-    const QList<QByteArray> lines = SplitSetFileLines(bytes);
-    if (lines.size() < 5)
-        return R::failure(tooFewLines(lines.size()));
+    LineCursor counter(bytes);
+    while (!counter.atEnd() && counter.taken() < 5)
+        counter.next();
+    if (counter.taken() < 5)
+        return R::failure(tooFewLines(counter.taken()));
 
+    LineCursor lines(bytes);
     QByteArray header[3];
-    for (int i = 0; i < 3; ++i) {
-        auto line = plainLine(lines, i);
+    for (QByteArray &plain : header) {
+        auto line = plainLine(lines);
         if (!line.ok())
             return R::failure(line.error());
-        header[i] = line.value();
+        plain = line.value();
     }
     const QByteArray &first = header[0];
     const QByteArray &second = header[1];
     const QByteArray &third = header[2];
+    // A length past the end of its line gives a shorter name or author, as
+    // taking that many characters does; a negative one has no reading.
     if (first.isEmpty())
         return R::failure(QStringLiteral("První řádek sady (její jméno) je prázdný."));
     const int nameLength = code(first, 0) - 65;
-    if (nameLength < 0 || 1 + nameLength > first.size())
+    if (nameLength < 0)
         return R::failure(QStringLiteral("První řádek sady nemá platnou délku jména."));
     if (second.isEmpty())
         return R::failure(QStringLiteral("Druhý řádek sady (autor a popis) je prázdný."));
     const int authorLength = code(second, 0) - 65;
-    if (authorLength < 0 || 1 + authorLength > second.size())
+    if (authorLength < 0)
         return R::failure(QStringLiteral("Druhý řádek sady nemá platnou délku jména autora."));
     if (third.isEmpty())
         return R::failure(QStringLiteral("Třetí řádek sady (e-mail) je prázdný."));
@@ -171,17 +187,19 @@ Result<SetFileData> ReadSetFile(const QByteArray &bytes)
     return R::success(std::move(set));
 }
 
-Result<QList<QByteArray>> ReadJoinedCaves(const QByteArray &bytes, int numCaves)
+Result<QList<QByteArray>> ReadJoinedCaves(const QByteArray &bytes, int numCaves, qsizetype *leftBehind)
 {
     using R = Result<QList<QByteArray>>;
-    if (numCaves >= JoinCaveLimit)
-        return R::success({});
     // The whole file is checked first: a faulty file must not leave half a join.
     // The chambers it takes are the first of those a full read finds.
     auto set = ReadSetFile(bytes);
     if (!set.ok())
         return R::failure(set.error());
-    return R::success(set.value().Caves.mid(0, JoinCaveLimit - numCaves));
+    const QList<QByteArray> &caves = set.value().Caves;
+    const qsizetype taken = std::clamp<qsizetype>(JoinCaveLimit - numCaves, 0, caves.size());
+    if (leftBehind)
+        *leftBehind = caves.size() - taken;
+    return R::success(caves.mid(0, taken));
 }
 
 Result<QByteArray> WriteSetFile(const SetFileData &set)

@@ -40,20 +40,22 @@ struct SetFileData {
 // last line without an end is still a line; an end at the very end adds none.
 QList<QByteArray> SplitSetFileLines(const QByteArray &bytes);
 
-// Whether a stored line is exactly what the line cipher writes: letters in
-// threes, each three naming a base from 10 to 14 and a code from 0 to 255.
-bool IsEncipheredLine(const QByteArray &line);
-
-// The whole file, checked before anything is used: at least five lines, both
-// length characters in place, line 3 not empty, allowed characters of codes
-// 64 to 164 (those naming no chamber of the file are dropped), 1 to 100
-// chamber lines, each a chamber string.
+// The whole file, checked before anything is used: at least five lines, the
+// lines it uses of letters A to Z only (each deciphered as the line cipher's
+// decoder reads it, exact triples or not), lines 1 to 3 not empty, length
+// characters of at least "A" (a name or author the line cuts short is read
+// shorter), allowed characters of codes 64 to 164 (those naming no chamber of
+// the file are dropped), 1 to 100 chamber lines, each a chamber string. It
+// holds the file and the lines it keeps, never a list of every line.
 Result<SetFileData> ReadSetFile(const QByteArray &bytes);
 
 // The chamber strings that joining the file to a set of numCaves chambers
 // adds: chamber lines from line 4 on, until an empty line, the last line, or
-// the set reaching 99 chambers. The first three lines are not used.
-Result<QList<QByteArray>> ReadJoinedCaves(const QByteArray &bytes, int numCaves);
+// the set reaching 99 chambers. The whole file is checked as ReadSetFile
+// does, also when nothing is taken, but its first three lines are not used;
+// leftBehind gets the number of the file's chambers not taken.
+Result<QList<QByteArray>> ReadJoinedCaves(const QByteArray &bytes, int numCaves,
+                                          qsizetype *leftBehind = nullptr);
 
 // The bytes of the file, or why the set cannot be written (a name or author
 // over 190 characters, no chambers or more than 100, a chamber that is not a

@@ -6,6 +6,7 @@
 #include "store/kodovani.h"
 #include "store/modzorbel.h"
 #include "store/setfile.h"
+#include "store/setfileio.h"
 #include "support/testsupport.h"
 #include "tools/stationery.h"
 
@@ -19,6 +20,7 @@
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace
 {
@@ -181,24 +183,31 @@ class TestCommands : public QObject
     void defaultSavePath_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("programFolderWritable");
         QTest::addColumn<QString>("initialName");
-        QTest::newRow("empty name") << ""
-                                    << ".zb";
-        QTest::newRow("accents") << "Čáry & Máry"
-                                 << "caryandmary.zb";
+        QTest::newRow("empty name") << "" << true << ".zb";
+        QTest::newRow("accents") << "Čáry & Máry" << true << "caryandmary.zb";
+        QTest::newRow("line break and slash") << "a\r\nb\t/c" << true << "ab-c.zb";
+        QTest::newRow("program folder not writable") << "Sada" << false << "sada.zb";
     }
     void defaultSavePath()
     {
         QFETCH(QString, name);
+        QFETCH(bool, programFolderWritable);
         QFETCH(QString, initialName);
+        if (!programFolderWritable)
+            w->AppPath = path(QStringLiteral("nic"));
         setText("txtName", name);
         w->mnuSaveAs_Click();
         QCOMPARE(user->dialogs.last().initialName, initialName);
+        QCOMPARE(user->dialogs.last().initialDir,
+                 (programFolderWritable ? w->AppPath : DocumentsFolder()) + u'/');
     }
 
     void longStemIsShortened()
     {
-        w->AppPath = QLatin1Char('/') + QString(100, u'a');
+        w->AppPath = path(QString(60, u'a'));
+        QVERIFY(QDir().mkpath(w->AppPath));
         setText("txtName", QString(190, u'x'));
         w->mnuSaveAs_Click();
         const Vb::FileDialogRequest &r = user->dialogs.last();
@@ -287,9 +296,10 @@ class TestCommands : public QObject
         QByteArray bad = setFile(3);
         const qsizetype fourth = bad.indexOf("\r\n", bad.indexOf("\r\n", bad.indexOf("\r\n") + 2) + 2) + 2;
         bad.insert(fourth, EncodeLine("x") + "\r\n");
-        QTest::newRow("not a chamber") << bad << "řádek 4 není komnata";
+        QTest::newRow("not a chamber") << bad << "Řádek 4 není komnata";
         QTest::newRow("too few lines") << setFile(1).left(setFile(1).indexOf("\r\n") + 2) << "jen 1";
-        QTest::newRow("not a set file") << QByteArray("hello\r\nworld\r\n\r\n\r\n\r\n") << "zašifrovaný";
+        QTest::newRow("not a set file")
+            << QByteArray("hello\r\nworld\r\n\r\n\r\n\r\n") << "Soubor není sada komnat";
     }
     void openRefusals()
     {
@@ -308,33 +318,103 @@ class TestCommands : public QObject
         QVERIFY(!w->Changed);
     }
 
-    void openOfAMissingOrHiddenPath_data()
+    // A name beginning with "." or "," is only a naming habit here.
+    void anyRegularFileOpens_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("missing") << "nic.zb";
         QTest::newRow("hidden") << ".skryta.zb";
-        QTest::newRow("folder") << "slozka.zb";
+        QTest::newRow("saved without a name") << ".zb";
+        QTest::newRow("comma") << ",sada.zb";
     }
-    void openOfAMissingOrHiddenPath()
+    void anyRegularFileOpens()
     {
         QFETCH(QString, name);
-        QVERIFY(writeFile(path(".skryta.zb"), setFile(5)));
+        QVERIFY(writeFile(path(name), setFile(5)));
+        open(path(name));
+        QVERIFY(user->messages.isEmpty());
+        QCOMPARE(int(w->NumCaves), 5);
+    }
+
+    // What is no regular file is refused with a reason, at once, whatever it is;
+    // Open then goes on with a new set, Join leaves the set, New uses one chamber.
+    void notARegularFile_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("open, missing") << "open"
+                                       << "nic.zb"
+                                       << "Soubor neexistuje.";
+        QTest::newRow("open, folder") << "open"
+                                      << "slozka.zb"
+                                      << "Je to složka, ne soubor.";
+        QTest::newRow("open, FIFO") << "open"
+                                    << "fifo.zb"
+                                    << "Není to obyčejný soubor";
+        QTest::newRow("open, device") << "open"
+                                      << "zero.zb"
+                                      << "Není to obyčejný soubor";
+        QTest::newRow("open, dangling link") << "open"
+                                             << "odkaz.zb"
+                                             << "Soubor neexistuje.";
+        QTest::newRow("open, above the bound") << "open"
+                                               << "velky.zb"
+                                               << "větší než 64 MiB";
+        QTest::newRow("join, missing") << "join"
+                                       << "nic.zb"
+                                       << "Soubor neexistuje.";
+        QTest::newRow("join, FIFO") << "join"
+                                    << "fifo.zb"
+                                    << "Není to obyčejný soubor";
+        QTest::newRow("template FIFO") << "new"
+                                       << "fifo.zb"
+                                       << "Není to obyčejný soubor";
+        QTest::newRow("template device") << "new"
+                                         << "zero.zb"
+                                         << "Není to obyčejný soubor";
+    }
+    void notARegularFile()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, name);
+        QFETCH(QString, fault);
         QVERIFY(QDir(tmp->path()).mkpath(QStringLiteral("slozka.zb")));
+        QCOMPARE(mkfifo(QFile::encodeName(path("fifo.zb")).constData(), 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path("zero.zb")));
+        QVERIFY(QFile::link(path("nic.zb"), path("odkaz.zb")));
+        QFile big(path("velky.zb"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(MaxSetFileSize + 1)); // sparse: costs no disk
+        big.close();
         QVERIFY(writeFile(path("c.zb"), setFile(4)));
         open(path("c.zb"));
-        user->dialogAnswers << path(name);
-        w->mnuOpen_Click();
-        QVERIFY(user->messages.isEmpty());
-        QCOMPARE(w->FileName, QStringLiteral("*"));
-        QCOMPARE(int(w->NumCaves), 2);
+        if (command == QLatin1String("new")) {
+            // The template is looked for in the program's folder.
+            QVERIFY(QFile::rename(path(name), path("stationery.zb~")));
+            w->AppPath = tmp->path();
+            name = QStringLiteral("stationery.zb~");
+            w->mnuNew_Click();
+        } else {
+            user->dialogAnswers << path(name);
+            command == QLatin1String("open") ? w->mnuOpen_Click() : w->mnuJoin_Click();
+        }
+        QCOMPARE(user->messages.size(), 1);
+        const QString text = user->messages.first().text;
+        QVERIFY2(text.contains(path(name) + QStringLiteral("' nelze")) && text.contains(fault),
+                 qPrintable(text));
+        if (command == QLatin1String("join")) {
+            QCOMPARE(w->FileName, path("c.zb"));
+            QCOMPARE(int(w->NumCaves), 4);
+        } else {
+            QCOMPARE(w->FileName, QStringLiteral("*"));
+            QCOMPARE(int(w->NumCaves), command == QLatin1String("new") ? 1 : 2);
+        }
+        QVERIFY(!w->Changed);
     }
 
     void missingTemplateGivesOneDefaultChamber()
     {
-        const QString beside = w->AppPath + QStringLiteral("/stationery.zb~");
-        QVERIFY(QFile::rename(beside, beside + QStringLiteral(".off")));
+        w->AppPath = tmp->path();
         w->mnuNew_Click();
-        QVERIFY(QFile::rename(beside + QStringLiteral(".off"), beside));
         QCOMPARE(user->messages.size(), 1);
         QVERIFY(user->messages.first().text.contains(QStringLiteral("stationery.zb~")));
         QCOMPARE(int(w->NumCaves), 1);
@@ -387,18 +467,22 @@ class TestCommands : public QObject
         QVERIFY(!w->Col()->RowExists(4));
     }
 
+    // Chambers the limit leaves in the file are counted to the user.
     void joinLimits_data()
     {
         QTest::addColumn<int>("before");
         QTest::addColumn<int>("after");
-        QTest::newRow("97 joins two") << 97 << 99;
-        QTest::newRow("98 joins one") << 98 << 99;
-        QTest::newRow("99 joins none") << 99 << 99;
+        QTest::addColumn<QString>("counts");
+        QTest::newRow("94 joins all") << 94 << 99 << "";
+        QTest::newRow("97 joins two") << 97 << 99 << "připojeno: 2 komnaty, vynecháno: 3 komnaty.";
+        QTest::newRow("98 joins one") << 98 << 99 << "připojeno: 1 komnata, vynecháno: 4 komnaty.";
+        QTest::newRow("99 joins none") << 99 << 99 << "připojeno: 0 komnat, vynecháno: 5 komnat.";
     }
     void joinLimits()
     {
         QFETCH(int, before);
         QFETCH(int, after);
+        QFETCH(QString, counts);
         QVERIFY(writeFile(path("many.zb"), setFile(before)));
         QVERIFY(writeFile(path("five.zb"), setFile(5)));
         open(path("many.zb"));
@@ -411,6 +495,14 @@ class TestCommands : public QObject
         for (int k = before + 1; k <= after; ++k)
             QCOMPARE(caveName(k), QStringLiteral("K%1").arg(k - before));
         QCOMPARE(w->FileName, path("many.zb"));
+        if (counts.isEmpty()) {
+            QVERIFY(user->messages.isEmpty());
+        } else {
+            QCOMPARE(user->messages.size(), 1);
+            QCOMPARE(user->messages.first().text,
+                     QStringLiteral("Sada smí mít nejvýše 99 komnat.\r\nZe sady '%1' ").arg(path("five.zb")) +
+                         counts);
+        }
     }
 
     void joinRefusalLeavesTheSet()
@@ -432,25 +524,20 @@ class TestCommands : public QObject
         QVERIFY(!w->Changed);
     }
 
-    void joinOfAMissingPathDoesNothing()
-    {
-        user->dialogAnswers << path("nic.zb");
-        w->mnuJoin_Click();
-        QVERIFY(user->messages.isEmpty());
-        QCOMPARE(int(w->NumCaves), 2);
-        QVERIFY(!w->Changed);
-    }
-
     void saveFailureKeepsTheOldFile_data()
     {
         QTest::addColumn<int>("how");
-        QTest::newRow("no such folder") << 0;
-        QTest::newRow("a folder in the way") << 1;
-        QTest::newRow("disk full") << 2;
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("no such folder") << 0 << "Složka, do které se má soubor uložit, neexistuje.";
+        QTest::newRow("a folder in the way") << 1 << "Je to složka, ne soubor.";
+        QTest::newRow("disk full") << 2 << "Soubor je na tento disk příliš velký.";
+        QTest::newRow("a FIFO in the way")
+            << 3 << "Není to obyčejný soubor, ale zařízení, roura nebo jiný zvláštní soubor.";
     }
     void saveFailureKeepsTheOldFile()
     {
         QFETCH(int, how);
+        QFETCH(QString, fault);
         QVERIFY(writeFile(path("old.zb"), setFile(30)));
         open(path("old.zb"));
         const QByteArray old = readFile(path("old.zb"));
@@ -461,6 +548,10 @@ class TestCommands : public QObject
         if (how == 1) {
             QVERIFY(QDir(tmp->path()).mkpath(QStringLiteral("slozka.zb")));
             target = path("slozka.zb");
+        }
+        if (how == 3) {
+            target = path("fifo.zb");
+            QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
         }
         rlimit saved{};
         if (how == 2) {
@@ -476,7 +567,8 @@ class TestCommands : public QObject
             setrlimit(RLIMIT_FSIZE, &saved);
         QVERIFY(!saved_);
         QCOMPARE(user->messages.size(), 1);
-        QVERIFY(user->messages.first().text.contains(target));
+        QCOMPARE(user->messages.first().text,
+                 QStringLiteral("Sadu nelze uložit do souboru '%1'.\r\n").arg(target) + fault);
         QVERIFY(w->Changed);
         QCOMPARE(readFile(path("old.zb")), old);
         QCOMPARE(QDir(tmp->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);

@@ -43,6 +43,8 @@ class TestDialogs : public QObject
                                  << "~~~~~~~~";
         QTest::newRow("kept") << "az09.()-"
                               << "az09.()-";
+        QTest::newRow("control characters") << "a\r\nb\tc\x01"
+                                            << "abc";
     }
     void stem()
     {
@@ -68,8 +70,34 @@ class TestDialogs : public QObject
         QCOMPARE(r.filterPattern, QStringLiteral("*.zb"));
         QCOMPARE(r.defaultExtension, QStringLiteral("zb"));
         QVERIFY(r.showHidden);
-        QVERIFY(r.initialDir.isEmpty()); // the platform's default folder in a first dialog
         QVERIFY(r.initialName.isEmpty());
+    }
+
+    // Before any folder is remembered: the documents folder, or home without one.
+    void firstDialogStartsInDocuments_data()
+    {
+        QTest::addColumn<bool>("documents");
+        QTest::newRow("documents folder") << true;
+        QTest::newRow("home only") << false;
+    }
+    void firstDialogStartsInDocuments()
+    {
+        QFETCH(bool, documents);
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qunsetenv("XDG_CONFIG_HOME");
+        if (documents)
+            QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+        ScriptedUser user;
+        ShowFileDialog(nullptr, false, "t", "a;*.zb", QString(), 0, "zb");
+        qputenv("HOME", oldHome);
+        if (!oldConfig.isEmpty())
+            qputenv("XDG_CONFIG_HOME", oldConfig);
+        QCOMPARE(user.dialogs.first().initialDir,
+                 home.path() + (documents ? QStringLiteral("/Documents/") : QStringLiteral("/")));
+        QVERIFY(CommonDialogy::InitDir.isEmpty());
     }
 
     void initialFolderIsRemembered_data()

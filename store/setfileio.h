@@ -1,0 +1,23 @@
+#pragma once
+
+#include "common/result.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Set files on disk. Every failure comes back as one Czech line that says why,
+// the same for opening, joining, saving and reading the template.
+
+// Far above any real set (100 chambers of 50 by 30 cells are about half a
+// megabyte enciphered); a larger file is refused before it is read.
+constexpr qint64 MaxSetFileSize = 64 * 1024 * 1024;
+
+// The bytes of the file at path. Missing paths, folders, FIFOs, devices and
+// files above MaxSetFileSize are refused by their type and size before any
+// byte is read, and no open waits for a writer.
+Result<QByteArray> ReadSetFileBytes(const QString &path);
+
+// Replaces the file at path with bytes; the old file stays whole until the new
+// one is complete beside it. A folder, FIFO or device in the way is refused,
+// not replaced.
+Result<bool> SaveSetFileBytes(const QString &path, const QByteArray &bytes);
