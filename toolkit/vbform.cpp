@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
 
 namespace {
 bool g_frameClosing = false;
@@ -43,6 +45,7 @@ VbForm::VbForm(QMdiArea *frame)
     m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
     QWidget::setVisible(false);
     m_sub->hide();
+    m_sub->installEventFilter(this);
     static KeyPreviewFilter *filter = nullptr;
     if (!filter) {
         filter = new KeyPreviewFilter;
@@ -81,6 +84,27 @@ void VbForm::Unload()
     m_unloading = true;
     m_sub->close();
     m_unloading = false;
+}
+
+bool VbForm::minimizedOrRestoring() const
+{
+    return m_restoring || m_sub->isMinimized();
+}
+
+bool VbForm::eventFilter(QObject *watched, QEvent *e)
+{
+    // Seen before the subwindow restores itself, so the passing sizes are ignored.
+    if (watched == m_sub && e->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent *>(e)->oldState() & Qt::WindowMinimized) &&
+        !m_sub->isMinimized() && !m_restoring) {
+        m_restoring = true;
+        QTimer::singleShot(0, this, [this] {
+            m_restoring = false;
+            QResizeEvent resize(size(), size());
+            QCoreApplication::sendEvent(this, &resize);
+        });
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 void VbForm::Form_QueryUnload(int &, int) {}
