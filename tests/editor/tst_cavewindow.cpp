@@ -570,6 +570,11 @@ private slots:
         QTest::keyClicks(w->txtUD(2), QStringLiteral("a23"));
         QCOMPARE(w->txtUD(2)->text(), QStringLiteral("12"));
         QCOMPARE(w->record().Points, uint8_t(12));
+        // bold Arial 18 points, or a font with its widths: three digits fill the box
+        const QFont font = w->txtUD(2)->font();
+        QVERIFY(QFontInfo(font).bold());
+        QCOMPARE(QFontInfo(font).pointSize(), 18);
+        QCOMPARE(QFontMetrics(font).horizontalAdvance(QStringLiteral("000")), 40);
     }
 
     void spinRepeatsAndDivider()
