@@ -498,20 +498,7 @@ void frmMain::imgList_MouseUp(int, int, float, float)
 void frmMain::imgList_Click()
 {
     Col()->show();
-    bringIntoView(Col()->subWindow());
     Col()->setFocus();
-}
-
-void frmMain::bringIntoView(QMdiSubWindow *w)
-{
-    if (w->isMinimized() || w->isMaximized())
-        return;
-    // Where it is larger than the area, its title bar's left end stays in view.
-    const QRect area = m_mdi->viewport()->rect();
-    const QRect g = w->geometry();
-    const int x = std::max(0, std::min(g.x(), area.width() - g.width()));
-    const int y = std::max(0, std::min(g.y(), area.height() - g.height()));
-    w->move(x, y);
 }
 
 void frmMain::Label2_MouseDown(int Button, int Shift, float X, float Y)

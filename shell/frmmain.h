@@ -17,7 +17,6 @@
 
 class QAction;
 class QMdiArea;
-class QMdiSubWindow;
 class QMenu;
 class frmCave;
 class frmCol;
@@ -129,8 +128,6 @@ private:
     void layoutClient();
     void fillWindowsMenu();
     void imgList_Click();
-    // Moves a child window, when it stands partly outside the client area, fully into it.
-    void bringIntoView(QMdiSubWindow *w);
     void imgList_MouseDown(int Button, int Shift, float X, float Y);
     void imgList_MouseUp(int Button, int Shift, float X, float Y);
     void Label2_Click();

@@ -21,10 +21,6 @@ frmCol *frmMain::Col()
         sub->setWindowIcon(windowIcon());
         // The subwindow's frame around the window's inner 448 x 409.
         sub->resize(sub->sizeHint());
-        // Placed now: left to the area, it would be placed when the frame is
-        // first mapped, at its small size before the window manager maximises
-        // it, and pushed out of view left of the area.
-        sub->move(0, 0);
     }
     return m_col;
 }

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
+#include <algorithm>
+
 namespace {
 bool g_frameClosing = false;
 }
@@ -59,6 +61,23 @@ void VbForm::setVisible(bool visible)
     QWidget::setVisible(visible);
     if (m_sub && m_sub->isVisible() != visible)
         m_sub->setVisible(visible);
+    if (visible && m_sub)
+        keepInArea();
+}
+
+void VbForm::keepInArea()
+{
+    // The area places a child made before the frame's first showing at the
+    // frame's first size, which a window manager maximises only afterwards:
+    // far left of the area. Dragged out, a child is out of reach as well.
+    const QMdiArea *area = m_sub->mdiArea();
+    if (!area || m_sub->isMinimized() || m_sub->isMaximized())
+        return;
+    const QSize room = area->viewport()->size();
+    const QRect g = m_sub->geometry();
+    // Larger than the area, it keeps its top left corner, and so its title, in view.
+    m_sub->move(std::max(0, std::min(g.x(), room.width() - g.width())),
+                std::max(0, std::min(g.y(), room.height() - g.height())));
 }
 
 QString VbForm::Caption() const

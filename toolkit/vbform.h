@@ -39,6 +39,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
+    // Shown, a child window stands wholly in the frame's area where it fits.
+    void keepInArea();
+
+private:
     friend class KeyPreviewFilter;
 
     QMdiSubWindow *m_sub = nullptr;
