@@ -18,7 +18,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 constexpr int Patience = 10000; // ms for the window manager and the X server to answer
 
@@ -27,15 +28,18 @@ QRect globalRect(const QWidget *w)
     return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
 }
 
-// A real click through the X server, as a user's pointer gives it.
+// A real click through the X server, as a user's pointer gives it; the server
+// takes the move and the click in order.
 bool click(const QWidget *w, QPoint at, int times = 1)
 {
     const QPoint p = w->mapToGlobal(at);
-    const int rc = QProcess::execute(QStringLiteral("xdotool"),
-                                     {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(p.x()),
-                                      QString::number(p.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
-                                      QString::number(times), QStringLiteral("1")});
-    return rc == 0;
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"),
+                  {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
+                   QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(times),
+                   QStringLiteral("1")});
+    return xdotool.waitForFinished(Patience) && xdotool.exitStatus() == QProcess::NormalExit &&
+           xdotool.exitCode() == 0;
 }
 
 // The centre of a button on a subwindow's title bar, in the subwindow.
@@ -61,10 +65,17 @@ class TestDesktop : public QObject
     std::unique_ptr<frmMain> main;
     QString shots;
 
+    // The whole screen once the frame shows painted: its area's far corner,
+    // which no window covers here, in the area's colour.
     void shot(const QString &name)
     {
-        QCoreApplication::processEvents();
-        QVERIFY(main->screen()->grabWindow(0).save(shots + QLatin1Char('/') + name + QStringLiteral(".png")));
+        const QWidget *area = main->mdiArea()->viewport();
+        const QPoint corner = area->mapToGlobal(QPoint(area->width() - 5, area->height() - 5));
+        const QColor well = main->mdiArea()->background().color();
+        QImage screen;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (screen = main->screen()->grabWindow(0).toImage()).pixelColor(corner) == well, Patience);
+        QVERIFY(screen.save(shots + QLatin1Char('/') + name + QStringLiteral(".png")));
     }
 
     frmCave *shownCave() const
@@ -76,7 +87,7 @@ class TestDesktop : public QObject
         return nullptr;
     }
 
-private slots:
+  private slots:
     void initTestCase()
     {
         QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"), "needs a real X server");
@@ -138,7 +149,8 @@ private slots:
         QMdiSubWindow *set = col->subWindow();
         col->SetFocus();
         QVERIFY(click(col->Image1, QPoint(10, 10))); // the roll button
-        QTRY_VERIFY_WITH_TIMEOUT(!main->tmrRoll->Enabled() && col->Picture2->height() == col->height(), Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(!main->tmrRoll->Enabled() && col->Picture2->height() == col->height(),
+                                 Patience);
         shot(QStringLiteral("3-sheet-expanded"));
 
         QVERIFY(click(set, titleButton(set, QStyle::SC_TitleBarMinButton)));
