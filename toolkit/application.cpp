@@ -5,7 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
-namespace Vb {
+namespace Vb
+{
 
 void prepareApplication()
 {
