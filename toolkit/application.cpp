@@ -5,8 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-namespace Vb
-{
+namespace Vb {
 
 void prepareApplication()
 {

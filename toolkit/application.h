@@ -1,7 +1,6 @@
 #pragma once
 
-namespace Vb
-{
+namespace Vb {
 
 // Readies the application as the editor starts: its name, and Qt's own
 // dialogs, warnings and standard buttons in Czech whatever the machine's locale.

@@ -18,8 +18,7 @@
 
 #include <memory>
 
-namespace
-{
+namespace {
 
 constexpr int Patience = 10000; // ms for the window manager and the X server to answer
 
