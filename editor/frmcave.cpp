@@ -26,6 +26,27 @@ namespace {
 
 const QString BusyMark = QStringLiteral(" - Pracuje se...");
 const QString OutOfMemory = QStringLiteral("Out of memory");
+
+// The bars run from 0 at their start to a negative end, shown inverted; Qt
+// steps the arrows and the track by the range, so the steps are turned round.
+void stepTowardTheEnd(QScrollBar *bar, int action)
+{
+    const int step = action == QAbstractSlider::SliderSingleStepAdd || action == QAbstractSlider::SliderSingleStepSub
+                         ? bar->singleStep()
+                         : bar->pageStep();
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+    case QAbstractSlider::SliderPageStepAdd:
+        bar->setSliderPosition(bar->value() - step);
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+    case QAbstractSlider::SliderPageStepSub:
+        bar->setSliderPosition(bar->value() + step);
+        break;
+    default:
+        break;
+    }
+}
 constexpr int NameLimit = 190; // a chamber string holds at most 190 characters of each text
 
 frmMain *mainWindow()
@@ -164,6 +185,7 @@ void frmCave::buildMapPage()
         bar->setTracking(false);
         bar->setRange(0, 0);
         bar->hide();
+        connect(bar, &QAbstractSlider::actionTriggered, this, [bar](int action) { stepTowardTheEnd(bar, action); });
     }
     connect(HScroll1, &QScrollBar::valueChanged, this, &frmCave::HScroll1_Change);
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmCave::VScroll1_Change);
@@ -844,7 +866,10 @@ void frmCave::Check1_Click()
 
 void frmCave::Timer1_Timer()
 {
-    double L = picCave->x(), T = picCave->y();
+    // The position keeps its fraction between steps, so a slow scroll adds up;
+    // a surface moved elsewhere since starts from where it stands.
+    double L = std::lround(m_autoL) == picCave->x() ? m_autoL : picCave->x();
+    double T = std::lround(m_autoT) == picCave->y() ? m_autoT : picCave->y();
     int value = 0;
     if (!HScroll1->isHidden()) {
         L = CaveLayout::AutoScrollStep(ScrollGain, PointerX, ViewWidth, picCave->width(), picCave->width(), L,
@@ -856,5 +881,7 @@ void frmCave::Timer1_Timer()
                                        &value);
         VScroll1->setValue(value);
     }
+    m_autoL = L;
+    m_autoT = T;
     picCave->move(static_cast<int>(std::lround(L)), static_cast<int>(std::lround(T)));
 }

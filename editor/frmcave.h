@@ -70,6 +70,7 @@ public:
     // ---- state ----
     uint8_t TileSize = 0;
     double PointerX = 0, PointerY = 0, ScrollGain = 0;
+    double m_autoL = 0, m_autoT = 0; // the surface's exact place after the last auto-scroll step
     double ViewWidth = 0, ViewHeight = 0;
     double DragX1 = 0, DragY1 = 0, DragX2 = 0, DragY2 = 0;
     bool Dragging = false;

@@ -65,7 +65,7 @@ void SpinBoxes::create(int i, QWidget *parent, const Box &def)
     auto *txt = new QLineEdit(box);
     txt->setGeometry(labelWidth, -3, textWidth, 29);
     QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(22);
+    f.setPointSize(18);
     f.setBold(true);
     txt->setFont(f);
     txt->setFrame(false);

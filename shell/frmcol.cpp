@@ -467,7 +467,7 @@ void frmCol::SheetRollStep(int code)
 
 bool frmCol::minimized() const
 {
-    return subWindow() && subWindow()->isMinimized();
+    return subWindow() && minimizedOrRestoring();
 }
 
 void frmCol::resizeEvent(QResizeEvent *)

@@ -7,6 +7,10 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
+
+#include <algorithm>
 
 namespace {
 bool g_frameClosing = false;
@@ -43,6 +47,7 @@ VbForm::VbForm(QMdiArea *frame)
     m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
     QWidget::setVisible(false);
     m_sub->hide();
+    m_sub->installEventFilter(this);
     static KeyPreviewFilter *filter = nullptr;
     if (!filter) {
         filter = new KeyPreviewFilter;
@@ -56,6 +61,23 @@ void VbForm::setVisible(bool visible)
     QWidget::setVisible(visible);
     if (m_sub && m_sub->isVisible() != visible)
         m_sub->setVisible(visible);
+    if (visible && m_sub)
+        keepInArea();
+}
+
+void VbForm::keepInArea()
+{
+    // The area places a child made before the frame's first showing at the
+    // frame's first size, which a window manager maximises only afterwards:
+    // far left of the area. Dragged out, a child is out of reach as well.
+    const QMdiArea *area = m_sub->mdiArea();
+    if (!area || m_sub->isMinimized() || m_sub->isMaximized())
+        return;
+    const QSize room = area->viewport()->size();
+    const QRect g = m_sub->geometry();
+    // Larger than the area, it keeps its top left corner, and so its title, in view.
+    m_sub->move(std::max(0, std::min(g.x(), room.width() - g.width())),
+                std::max(0, std::min(g.y(), room.height() - g.height())));
 }
 
 QString VbForm::Caption() const
@@ -81,6 +103,27 @@ void VbForm::Unload()
     m_unloading = true;
     m_sub->close();
     m_unloading = false;
+}
+
+bool VbForm::minimizedOrRestoring() const
+{
+    return m_restoring || m_sub->isMinimized();
+}
+
+bool VbForm::eventFilter(QObject *watched, QEvent *e)
+{
+    // Seen before the subwindow restores itself, so the passing sizes are ignored.
+    if (watched == m_sub && e->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent *>(e)->oldState() & Qt::WindowMinimized) &&
+        !m_sub->isMinimized() && !m_restoring) {
+        m_restoring = true;
+        QTimer::singleShot(0, this, [this] {
+            m_restoring = false;
+            QResizeEvent resize(size(), size());
+            QCoreApplication::sendEvent(this, &resize);
+        });
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 void VbForm::Form_QueryUnload(int &, int) {}

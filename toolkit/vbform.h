@@ -27,18 +27,27 @@ public:
     void SetFocus();
     // A close request from the program itself.
     void Unload();
+    // Minimised, or on the way back: a restore first passes the window through
+    // its minimised size; once it stands at its own size it gets a resize event.
+    bool minimizedOrRestoring() const;
 
 protected:
     virtual void Form_QueryUnload(int &Cancel, int UnloadMode);
     virtual void Form_KeyDown(int KeyCode, int Shift);
 
     void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
+
+private:
+    // Shown, a child window stands wholly in the frame's area where it fits.
+    void keepInArea();
 
 private:
     friend class KeyPreviewFilter;
 
     QMdiSubWindow *m_sub = nullptr;
     bool m_unloading = false;
+    bool m_restoring = false;
 };
 
 namespace Vb {

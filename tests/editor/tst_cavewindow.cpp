@@ -570,6 +570,11 @@ private slots:
         QTest::keyClicks(w->txtUD(2), QStringLiteral("a23"));
         QCOMPARE(w->txtUD(2)->text(), QStringLiteral("12"));
         QCOMPARE(w->record().Points, uint8_t(12));
+        // bold Arial 18 points, or a font with its widths: three digits fill the box
+        const QFont font = w->txtUD(2)->font();
+        QVERIFY(QFontInfo(font).bold());
+        QCOMPARE(QFontInfo(font).pointSize(), 18);
+        QCOMPARE(QFontMetrics(font).horizontalAdvance(QStringLiteral("000")), 40);
     }
 
     void spinRepeatsAndDivider()
@@ -720,18 +725,39 @@ private slots:
         QCOMPARE(w->imgAtm[1]->geometry(), QRect(75, 0, 75, 75));
     }
 
+    void scrollBarsMoveTheSurface_data()
+    {
+        QTest::addColumn<bool>("horizontal");
+        QTest::addColumn<double>("at"); // where the click lands along the bar
+        QTest::addColumn<int>("moved"); // the surface's Left or Top after it
+        QTest::newRow("right arrow") << true << 0.995 << -26;
+        QTest::newRow("track right of the thumb") << true << 0.75 << -591;
+        QTest::newRow("down arrow") << false << 0.995 << -26;
+        QTest::newRow("track below the thumb") << false << 0.75 << -371;
+    }
+
     void scrollBarsMoveTheSurface()
     {
+        QFETCH(bool, horizontal);
+        QFETCH(double, at);
+        QFETCH(int, moved);
         Fixture f;
         frmCave *w = f.show(DefaultCave(50, 30));
         w->resize(600, 400);
         w->Arrange();
-        QVERIFY(!w->HScroll1->isHidden());
-        QVERIFY(!w->VScroll1->isHidden());
         QCOMPARE(w->HScroll1->minimum(), 600 - 9 - 1300);
-        w->HScroll1->setValue(-200);
-        QCOMPARE(w->picCave->x(), -200);
         QVERIFY(!w->Check1->isHidden());
+        QScrollBar *bar = horizontal ? w->HScroll1 : w->VScroll1;
+        auto point = [&](double a) {
+            return horizontal ? QPoint(int(bar->width() * a), bar->height() / 2)
+                              : QPoint(bar->width() / 2, int(bar->height() * a));
+        };
+        auto surface = [&] { return horizontal ? w->picCave->x() : w->picCave->y(); };
+        QCOMPARE(surface(), 0);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, point(at));
+        QCOMPARE(surface(), moved);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, point(0.005)); // the arrow at the start
+        QCOMPARE(surface(), std::min(0, moved + 26));
     }
 
     void autoScrollOnlyInTheActiveWindow()
@@ -749,8 +775,15 @@ private slots:
         a->Arrange();
         QVERIFY(!a->Timer1->Enabled());
 
-        // the pointer at the right edge: 1/32 of the surface per step, up to its end
+        // 20 % right of the centre: 0.416 pixels a step, adding up over the steps
         Mouse mouse{b->picCave, {}};
+        mouse.move(QPoint(static_cast<int>(b->ViewWidth * 0.7) - b->picCave->x(), static_cast<int>(b->ViewHeight / 2) - b->picCave->y()));
+        b->picCave->move(0, b->picCave->y());
+        for (int i = 0; i < 20; ++i)
+            b->Timer1_Timer();
+        QCOMPARE(b->picCave->x(), -8);
+
+        // the pointer at the right edge: 1/32 of the surface per step, up to its end
         mouse.move(QPoint(static_cast<int>(b->ViewWidth) - b->picCave->x(), static_cast<int>(b->ViewHeight / 2) - b->picCave->y()));
         QCOMPARE(b->ScrollGain, 1.0);
         b->picCave->move(0, b->picCave->y());

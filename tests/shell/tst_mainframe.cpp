@@ -37,6 +37,7 @@ private slots:
     void aboutBox();
     void setButtonLooks_data();
     void setButtonLooks();
+    void setWindowStandsInView();
     void tileSideBySide();
     void windowsMenuListsShownWindows();
     void frameClosesItsChildren();
@@ -124,6 +125,24 @@ void TestMainFrame::setButtonLooks()
         QTest::mouseClick(c, Qt::LeftButton, {}, at);
         QVERIFY(f.w->Col()->isVisible());
     }
+}
+
+void TestMainFrame::setWindowStandsInView()
+{
+    ScriptedUser user;
+    frmMain m;
+    // As under a window manager: mapped small first, maximised after.
+    m.resize(200, 100);
+    m.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    m.resize(1280, 800);
+    QMdiSubWindow *set = m.Col()->subWindow();
+    const QRect area = m.mdiArea()->viewport()->rect();
+    QVERIFY(area.contains(set->geometry()));
+    // Dragged mostly out of the area, "Sada komnat" brings it back whole.
+    set->move(-300, area.height() - 40);
+    QTest::mouseClick(m.findChild<QWidget *>(QStringLiteral("Label2")), Qt::LeftButton, {}, QPoint(30, 8));
+    QVERIFY(area.contains(set->geometry()));
 }
 
 void TestMainFrame::tileSideBySide()

@@ -1,14 +1,18 @@
+#include "toolkit/application.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/vbevents.h"
 #include "toolkit/vbform.h"
 #include "toolkit/vblabel.h"
 
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -74,6 +78,7 @@ private slots:
     void fractionalGeometry();
     void controlArray();
     void popupHandlerRunsBeforeReturn();
+    void qtTextsInCzech();
 };
 
 void TestToolkit::childAppearsOnlyWhenShown()
@@ -283,4 +288,14 @@ void TestToolkit::popupHandlerRunsBeforeReturn()
 }
 
 QTEST_MAIN(TestToolkit)
+void TestToolkit::qtTextsInCzech()
+{
+    Vb::prepareApplication();
+    QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Zrušit"));
+    QVERIFY(QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+                .endsWith(QStringLiteral("nahradit?")));
+    delete qApp->findChild<QTranslator *>();
+}
+
 #include "tst_mainframe_toolkit.moc"

@@ -373,6 +373,19 @@ private slots:
         QCOMPARE(col->Picture1[1]->x(), (600 - 340) / 2);
     }
 
+    void restoreKeepsExpandedSheet()
+    {
+        col->Image1_Click();
+        while (main->tmrRoll->Enabled())
+            main->tmrRoll_Timer();
+        col->subWindow()->showMinimized();
+        col->subWindow()->showNormal();
+        QTest::qWait(0);
+        QVERIFY(!main->tmrRoll->Enabled());
+        QCOMPARE(col->Picture2->height(), 409);
+        QCOMPARE(col->Picture1[0]->y(), 409 - 20 - 4);
+    }
+
     // Not a check: the pictures of the set window for the documentation.
     void grab()
     {

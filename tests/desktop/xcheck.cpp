@@ -1,0 +1,168 @@
+// The editor on a real X server with a window manager (scripts/xcheck.sh runs
+// it there): what only a window manager and real pointer events show. Each
+// step leaves a screenshot in tests/xcheck/ of the build folder.
+#include "editor/frmcave.h"
+#include "editor/piccave.h"
+#include "shell/frmcol.h"
+#include "shell/frmmain.h"
+#include "support/testsupport.h"
+#include "toolkit/application.h"
+
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProcess>
+#include <QScreen>
+#include <QStyleOptionTitleBar>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int Patience = 10000; // ms for the window manager and the X server to answer
+
+QRect globalRect(const QWidget *w)
+{
+    return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+}
+
+// A real click through the X server, as a user's pointer gives it; the server
+// takes the move and the click in order.
+bool click(const QWidget *w, QPoint at, int times = 1)
+{
+    const QPoint p = w->mapToGlobal(at);
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"),
+                  {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
+                   QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(times),
+                   QStringLiteral("1")});
+    return xdotool.waitForFinished(Patience) && xdotool.exitStatus() == QProcess::NormalExit &&
+           xdotool.exitCode() == 0;
+}
+
+// The centre of a button on a subwindow's title bar, in the subwindow.
+QPoint titleButton(QMdiSubWindow *sub, QStyle::SubControl button)
+{
+    QStyleOptionTitleBar opt;
+    opt.initFrom(sub);
+    opt.subControls = QStyle::SC_All;
+    opt.titleBarFlags = sub->windowFlags();
+    opt.titleBarState = sub->windowState();
+    opt.text = sub->windowTitle();
+    opt.rect = QRect(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub));
+    return sub->style()->subControlRect(QStyle::CC_TitleBar, &opt, button, sub).center();
+}
+
+} // namespace
+
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+
+    ScriptedUser user;
+    std::unique_ptr<frmMain> main;
+    QString shots;
+
+    // The whole screen once the frame shows painted: its area's far corner,
+    // which no window covers here, in the area's colour.
+    void shot(const QString &name)
+    {
+        const QWidget *area = main->mdiArea()->viewport();
+        const QPoint corner = area->mapToGlobal(QPoint(area->width() - 5, area->height() - 5));
+        const QColor well = main->mdiArea()->background().color();
+        QImage screen;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (screen = main->screen()->grabWindow(0).toImage()).pixelColor(corner) == well, Patience);
+        QVERIFY(screen.save(shots + QLatin1Char('/') + name + QStringLiteral(".png")));
+    }
+
+    frmCave *shownCave() const
+    {
+        const auto caves = main->findChildren<frmCave *>();
+        for (frmCave *c : caves)
+            if (c->Visible())
+                return c;
+        return nullptr;
+    }
+
+  private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"), "needs a real X server");
+        shots = QCoreApplication::applicationDirPath() + QStringLiteral("/xcheck");
+        QVERIFY(QDir().mkpath(shots));
+        // Started as the program starts.
+        Vb::prepareApplication();
+        main = std::make_unique<frmMain>();
+        main->showMaximized();
+    }
+
+    void cleanupTestCase() { main.reset(); }
+
+    void frameOpensMaximised()
+    {
+        const QRect screen = main->screen()->availableGeometry();
+        QTRY_COMPARE_WITH_TIMEOUT(main->frameGeometry(), screen, Patience);
+        QVERIFY(main->isMaximized());
+        shot(QStringLiteral("1-start"));
+    }
+
+    void setWindowStandsInView()
+    {
+        QMdiSubWindow *set = main->Col()->subWindow();
+        QVERIFY(set->isVisible());
+        const QRect area = globalRect(main->mdiArea()->viewport());
+        QCOMPARE(area.left(), globalRect(main->findChild<QWidget *>(QStringLiteral("Picture1"))).right() + 1);
+        QCOMPARE(area.top(), globalRect(main->findChild<QWidget *>(QStringLiteral("picTools"))).bottom() + 1);
+        QVERIFY2(area.contains(globalRect(set)), "the set window is not wholly in the client area");
+    }
+
+    void chamberBarsScrollTheRightWay()
+    {
+        frmCol *col = main->Col();
+        QVERIFY(click(col->lblCName[1], QPoint(20, 7), 2));
+        QTRY_VERIFY_WITH_TIMEOUT(shownCave(), Patience);
+        frmCave *cave = shownCave();
+        cave->subWindow()->resize(360, 300);
+        QTRY_VERIFY_WITH_TIMEOUT(!cave->HScroll1->isHidden() && !cave->VScroll1->isHidden(), Patience);
+        const QPoint start = cave->picCave->pos();
+        QCOMPARE(start, QPoint(0, 0));
+        QScrollBar *h = cave->HScroll1, *v = cave->VScroll1;
+
+        QVERIFY(click(h, QPoint(h->width() - 3, h->height() / 2))); // right arrow
+        QTRY_COMPARE_WITH_TIMEOUT(cave->picCave->x(), -h->singleStep(), Patience);
+        QVERIFY(click(h, QPoint(h->width() * 3 / 4, h->height() / 2))); // track right of the thumb
+        QTRY_VERIFY_WITH_TIMEOUT(cave->picCave->x() < -h->singleStep(), Patience);
+        QVERIFY(click(v, QPoint(v->width() / 2, v->height() - 3))); // down arrow
+        QTRY_COMPARE_WITH_TIMEOUT(cave->picCave->y(), -v->singleStep(), Patience);
+        shot(QStringLiteral("2-chamber-scrolled"));
+        QVERIFY(click(v, QPoint(v->width() / 2, 2))); // up arrow
+        QTRY_COMPARE_WITH_TIMEOUT(cave->picCave->y(), 0, Patience);
+        cave->hide();
+    }
+
+    void restoredSetWindowKeepsItsSheet()
+    {
+        frmCol *col = main->Col();
+        QMdiSubWindow *set = col->subWindow();
+        col->SetFocus();
+        QVERIFY(click(col->Image1, QPoint(10, 10))); // the roll button
+        QTRY_VERIFY_WITH_TIMEOUT(!main->tmrRoll->Enabled() && col->Picture2->height() == col->height(),
+                                 Patience);
+        shot(QStringLiteral("3-sheet-expanded"));
+
+        QVERIFY(click(set, titleButton(set, QStyle::SC_TitleBarMinButton)));
+        QTRY_VERIFY_WITH_TIMEOUT(set->isMinimized(), Patience);
+        shot(QStringLiteral("4-set-minimised"));
+        QVERIFY(click(set, titleButton(set, QStyle::SC_TitleBarNormalButton)));
+        QTRY_VERIFY_WITH_TIMEOUT(!set->isMinimized() && col->height() > 300, Patience);
+        QTest::qWait(200); // a roll-up would have started by now
+        QVERIFY(!main->tmrRoll->Enabled());
+        QCOMPARE(col->Picture2->height(), col->height());
+        shot(QStringLiteral("5-set-restored"));
+    }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "xcheck.moc"
