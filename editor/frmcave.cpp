@@ -67,13 +67,13 @@ ImageBox *buttonObject(int b)
 }
 
 const SpinBoxes::Box PropSpins[7] = {
-    {QStringLiteral("Potřebný počet drahokamů :"), QStringLiteral("00999"), 3, 227, 0, 223},
-    {QStringLiteral("Celkový čas :"), QStringLiteral("05999"), 3, 311, 25, 139},
-    {QStringLiteral("Body :"), QStringLiteral("0099"), 2, 58, 25, 87},
-    {QStringLiteral("Prémiové body :"), QStringLiteral("0099"), 2, 2, 50, 143},
-    {QStringLiteral("Propustnost bláta :"), QStringLiteral("008"), 1, 0, 75, 145},
-    {QStringLiteral("Čas kouzelné zdi :"), QStringLiteral("01150"), 3, 283, 50, 167},
-    {QStringLiteral("Čas améby :"), QStringLiteral("01150"), 3, 316, 75, 134},
+    {QStringLiteral("Potřebný počet drahokamů :"), QString::fromLatin1(CaveSpins::Tags[0]), 3, 227, 0, 223},
+    {QStringLiteral("Celkový čas :"), QString::fromLatin1(CaveSpins::Tags[1]), 3, 311, 25, 139},
+    {QStringLiteral("Body :"), QString::fromLatin1(CaveSpins::Tags[2]), 2, 58, 25, 87},
+    {QStringLiteral("Prémiové body :"), QString::fromLatin1(CaveSpins::Tags[3]), 2, 2, 50, 143},
+    {QStringLiteral("Propustnost bláta :"), QString::fromLatin1(CaveSpins::Tags[4]), 1, 0, 75, 145},
+    {QStringLiteral("Čas kouzelné zdi :"), QString::fromLatin1(CaveSpins::Tags[5]), 3, 283, 50, 167},
+    {QStringLiteral("Čas améby :"), QString::fromLatin1(CaveSpins::Tags[6]), 3, 316, 75, 134},
 };
 
 } // namespace
@@ -274,7 +274,7 @@ void frmCave::OpenCave(const QByteArray &A)
 
     auto parsed = StringToCave(A);
     m_unreadable = !parsed.ok();
-    m_cave = parsed.ok() ? parsed.value() : CaveRecord{};
+    m_cave = parsed.ok() ? CaveSpins::Loaded(parsed.value()) : CaveRecord{};
 
     const int atm = Atmosphere::ButtonForValue(m_cave.Atmosphere);
     if (atm >= 0)

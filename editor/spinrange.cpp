@@ -61,3 +61,23 @@ int FirstValue(int button)
 }
 
 } // namespace Atmosphere
+
+namespace CaveSpins {
+
+CaveRecord Loaded(CaveRecord r)
+{
+    const auto box = [](int v, int i) {
+        return SpinRange::Clamp(SpinRange::LeadingNumber(QString::number(v)),
+                                SpinRange::Parse(QString::fromLatin1(Tags[i])));
+    };
+    r.GemsNeeded = static_cast<int16_t>(box(r.GemsNeeded, 0));
+    r.TotalTime = static_cast<int16_t>(box(r.TotalTime, 1));
+    r.Points = static_cast<uint8_t>(box(r.Points, 2));
+    r.BonusPoints = static_cast<uint8_t>(box(r.BonusPoints, 3));
+    r.MudPermeability = static_cast<uint8_t>(box(r.MudPermeability, 4));
+    r.MagicWallTime = static_cast<uint8_t>(box(r.MagicWallTime, 5));
+    r.AmoebaTime = static_cast<uint8_t>(box(r.AmoebaTime, 6));
+    return r;
+}
+
+} // namespace CaveSpins

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/caverecord.h"
+
 #include <QString>
 
 // What a spin box does with numbers, free of widgets.
@@ -43,3 +45,15 @@ int ButtonForValue(int value);
 int FirstValue(int button);
 
 } // namespace Atmosphere
+
+// The property page's seven spin boxes, in box order: gems needed, total time,
+// points, bonus points, mud permeability, magic-wall time, amoeba time.
+namespace CaveSpins {
+
+inline constexpr const char *Tags[7] = {"00999", "05999", "0099", "0099", "008", "01150", "01150"};
+
+// The record as a chamber window holds it once loaded: each box shows its
+// number as decimal text, brings it into range and stores it back.
+CaveRecord Loaded(CaveRecord r);
+
+} // namespace CaveSpins
