@@ -88,9 +88,36 @@ protected:
     }
 };
 
-frmCave::frmCave() : VbForm(frmMain::instance()->mdiArea())
+frmCave::frmCave() : VbForm(frmMain::instance()->mdiArea(), true)
 {
     KeyPreview = true;
+    Timer1 = new VbTimer(this);
+    Timer1->setInterval(50);
+    connect(Timer1, &QTimer::timeout, this, &frmCave::Timer1_Timer);
+}
+
+void frmCave::frameMade(QMdiSubWindow *sub)
+{
+    sub->resize(700, 480);
+    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
+        const bool was = before & Qt::WindowActive, is = now & Qt::WindowActive;
+        if (is && !was)
+            Form_Activate();
+        else if (was && !is)
+            Form_Deactivate();
+    });
+}
+
+void frmCave::setVisible(bool visible)
+{
+    if (visible)
+        ensureControls();
+    VbForm::setVisible(visible);
+}
+
+void frmCave::buildControls()
+{
+    m_built = true;
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0x4a, 0x2a, 0x10));
@@ -106,10 +133,12 @@ frmCave::frmCave() : VbForm(frmMain::instance()->mdiArea())
     buildMapPage();
     buildPropsPage();
 
+    QPalette white;
+    white.setColor(QPalette::WindowText, Qt::white);
     for (int i : {0, 1, 3}) {
         const auto k = static_cast<size_t>(i);
         const int h = i == 3 ? 23 : 20;
-        picArrow[k] = new QWidget(i == 3 ? picAttr : picButtons);
+        picArrow[k] = new QWidget(i == 3 ? picAttr.get() : picButtons.get());
         picArrow[k]->setGeometry(i == 3 ? 49 : i * 104, 0, 96, h);
         imgBCave[k] = new ImageBox(picArrow[k]);
         imgBCave[k]->setGeometry(0, 0, 96, 2 * h);
@@ -120,7 +149,7 @@ frmCave::frmCave() : VbForm(frmMain::instance()->mdiArea())
         f.setBold(true);
         f.setPixelSize(12);
         lblCave[k]->setFont(f);
-        lblCave[k]->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        lblCave[k]->setPalette(white);
         lblCave[k]->setGeometry(0, i == 3 ? 3 : 2, 96, 13);
         lblCave[k]->installEventFilter(this);
         connect(imgBCave[k], &ImageBox::mouseDown, this, [this, i](int, int, QPointF) { imgBCave_Click(i); });
@@ -128,20 +157,28 @@ frmCave::frmCave() : VbForm(frmMain::instance()->mdiArea())
         if (i != 3)
             connect(imgBCave[k], &ImageBox::clicked, this, [this, i] { imgBCave_Click(i); });
     }
+    for (int i = 0; i < 7; ++i)
+        SetNumOnly(txtUD(i), true);
+    fillControls();
+    // Made for a window already sized: lay out as its resize would.
+    if (hasSubWindow())
+        Arrange();
+}
 
-    Timer1 = new VbTimer(this);
-    Timer1->setInterval(50);
-    connect(Timer1, &QTimer::timeout, this, &frmCave::Timer1_Timer);
-
-    subWindow()->resize(700, 480);
-    connect(subWindow(), &QMdiSubWindow::windowStateChanged, this,
-            [this](Qt::WindowStates before, Qt::WindowStates now) {
-                const bool was = before & Qt::WindowActive, is = now & Qt::WindowActive;
-                if (is && !was)
-                    Form_Activate();
-                else if (was && !is)
-                    Form_Deactivate();
-            });
+// The boxes show the record, without running their change handlers: the
+// record already holds what those would have stored.
+void frmCave::fillControls()
+{
+    const QSignalBlocker name(txtName.get()), desc(txtDesc.get());
+    txtName->setText(Text8::toUnicode(m_cave.Name));
+    txtDesc->setPlainText(Text8::toBoxText(m_cave.Description));
+    const int values[7] = {m_cave.GemsNeeded, m_cave.TotalTime, m_cave.Points, m_cave.BonusPoints,
+                           m_cave.MudPermeability, m_cave.MagicWallTime, m_cave.AmoebaTime};
+    for (int i = 0; i < 7; ++i) {
+        const QSignalBlocker box(txtUD(i));
+        txtUD(i)->setText(QString::number(values[i]));
+    }
+    imgAtm_Click(AtmIndex);
 }
 
 void frmCave::buildMapPage()
@@ -186,8 +223,14 @@ void frmCave::buildPropsPage()
     l0->setGeometry(0, 2, 96, 17);
     auto *l1 = new QLabel(QStringLiteral("Popis komnaty :"), picTexts);
     l1->setGeometry(0, 26, 96, 17);
-    for (QLabel *l : {l0, l1})
-        l->setStyleSheet(QStringLiteral("color: white; font-size: 11px;"));
+    QPalette white = l0->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    QFont small = l0->font();
+    small.setPixelSize(11);
+    for (QLabel *l : {l0, l1}) {
+        l->setPalette(white);
+        l->setFont(small);
+    }
     txtName = new QLineEdit(picTexts);
     txtName->setGeometry(98, 0, 229, 19);
     txtName->setMaxLength(NameLimit);
@@ -219,7 +262,7 @@ void frmCave::buildPropsPage()
 
 bool frmCave::Visible() const
 {
-    return !subWindow()->isHidden();
+    return hasSubWindow() && !subWindow()->isHidden();
 }
 
 void frmCave::setChanged()
@@ -243,12 +286,6 @@ void frmCave::SaveToColl()
 
 void frmCave::OpenCave(const QByteArray &A)
 {
-    for (int i = 0; i < 7; ++i) {
-        SetNumOnly(txtUD(i), true);
-        spin->imgUD[static_cast<size_t>(i)]->setPicture(spin->imgUD[0]->picture());
-    }
-    imgBCave[1]->setPicture(imgBCave[0]->picture());
-
     auto parsed = StringToCave(A);
     m_unreadable = !parsed.ok();
     m_cave = parsed.ok() ? parsed.value() : CaveRecord{};
@@ -256,27 +293,43 @@ void frmCave::OpenCave(const QByteArray &A)
     const int atm = Atmosphere::ButtonForValue(m_cave.Atmosphere);
     if (atm >= 0)
         AtmIndex = static_cast<int16_t>(atm);
-    imgAtm_Click(AtmIndex);
 
-    const QString name = Text8::toUnicode(m_cave.Name);
-    const bool sameName = txtName->text() == name;
-    txtName->setText(name);
-    // An unchanged text raises no change, yet the row and CaveName must follow this binding.
-    if (sameName)
-        txtName_Change();
-    txtDesc->setPlainText(Text8::toBoxText(m_cave.Description));
-    const int values[7] = {m_cave.GemsNeeded, m_cave.TotalTime, m_cave.Points, m_cave.BonusPoints,
-                           m_cave.MudPermeability, m_cave.MagicWallTime, m_cave.AmoebaTime};
-    for (int i = 0; i < 7; ++i) {
-        const QString text = QString::number(values[i]);
-        if (txtUD(i)->text() == text)
-            txtUD_Change(i);
-        else
-            txtUD(i)->setText(text);
+    if (m_built) {
+        imgAtm_Click(AtmIndex);
+        const QString name = Text8::toUnicode(m_cave.Name);
+        const bool sameName = txtName->text() == name;
+        txtName->setText(name);
+        // An unchanged text raises no change, yet the row and CaveName must follow this binding.
+        if (sameName)
+            txtName_Change();
+        txtDesc->setPlainText(Text8::toBoxText(m_cave.Description));
+        const int values[7] = {m_cave.GemsNeeded, m_cave.TotalTime, m_cave.Points, m_cave.BonusPoints,
+                               m_cave.MudPermeability, m_cave.MagicWallTime, m_cave.AmoebaTime};
+        for (int i = 0; i < 7; ++i) {
+            const QString text = QString::number(values[i]);
+            if (txtUD(i)->text() == text)
+                txtUD_Change(i);
+            else
+                txtUD(i)->setText(text);
+        }
+        picCave->setSurfaceSize(1, 1);
+        picCave->Cls();
+    } else {
+        // No boxes yet: the record takes what their change handlers would store.
+        setChanged();
+        auto clamp = [](int i, int v) {
+            return SpinRange::Clamp(SpinRange::LeadingNumber(QString::number(v)), SpinRange::Parse(PropSpins[i].tag));
+        };
+        m_cave.GemsNeeded = static_cast<int16_t>(clamp(0, m_cave.GemsNeeded));
+        m_cave.TotalTime = static_cast<int16_t>(clamp(1, m_cave.TotalTime));
+        m_cave.Points = static_cast<uint8_t>(clamp(2, m_cave.Points));
+        m_cave.BonusPoints = static_cast<uint8_t>(clamp(3, m_cave.BonusPoints));
+        m_cave.MudPermeability = static_cast<uint8_t>(clamp(4, m_cave.MudPermeability));
+        m_cave.MagicWallTime = static_cast<uint8_t>(clamp(5, m_cave.MagicWallTime));
+        m_cave.AmoebaTime = static_cast<uint8_t>(clamp(6, m_cave.AmoebaTime));
+        showName(Text8::toUnicode(m_cave.Name));
     }
 
-    picCave->setSurfaceSize(1, 1);
-    picCave->Cls();
     if (m_unreadable) {
         if (auto *m = mainWindow())
             m->SaveCave(A, CaveNo);
@@ -374,8 +427,10 @@ void frmCave::Form_QueryUnload(int &Cancel, int UnloadMode)
     if (UnloadMode != Vb::CloseFromFrame)
         Cancel = 1;
     hide();
-    picCave->Cls();
-    picCave->setSurfaceSize(1, 1);
+    if (m_built) {
+        picCave->Cls();
+        picCave->setSurfaceSize(1, 1);
+    }
     SaveToColl();
 }
 
@@ -672,6 +727,12 @@ void frmCave::txtName_Change()
     setChanged();
     const QString name = txtName->text();
     m_cave.Name = Text8::fromUnicode(name);
+    showName(name);
+}
+
+// The name reaches the caption, CaveName and the chamber's row of the set window.
+void frmCave::showName(const QString &name)
+{
     if (auto *m = mainWindow())
         m->Col()->SetRowName(CaveNo, name);
     setCaption(QStringLiteral("Komnata - ") + name);
