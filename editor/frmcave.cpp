@@ -385,7 +385,7 @@ void frmCave::PREKR(double XX, double YY, double Conakr)
     const ImageBox *entry = paletteEntry(k);
     const Picture &pic = entry ? entry->picture() : unknown;
     const QRect r(static_cast<int>(XX * TileSize), static_cast<int>(YY * TileSize), TileSize, TileSize);
-    if (!picCave->drawPicture(r, pic.pixmap(TileSize, TileSize))) {
+    if (!picCave->drawPicture(r, pic)) {
         Vb::MsgBox(QStringLiteral("K otevření další komnaty není dostatek paměti.\r\n"
                                   "Zavři nějakou otevřenou komnatu a zkus znovu."),
                    Vb::MsgOkOnly);
@@ -555,7 +555,7 @@ void frmCave::SetCell(int X, int Y, int Button)
     m_cave.Map[static_cast<size_t>(X)][static_cast<size_t>(Y)] = c;
     if (obj) {
         const QRect r(X * TileSize, Y * TileSize, TileSize, TileSize);
-        picCave->drawPicture(r, obj->picture().pixmap(TileSize, TileSize));
+        picCave->drawPicture(r, obj->picture());
     }
 }
 
@@ -581,23 +581,29 @@ void frmCave::FillTool(int X, int Y, int Button)
 }
 
 // The caption is what changed: repainting the title bar alone shows it at
-// once without redrawing the whole map around a fill.
-void frmCave::repaintCaption()
+// once without redrawing the whole map around a fill. Taking the mark away
+// can wait for the repaint that shows the filled cells.
+void frmCave::repaintCaption(bool now)
 {
     QMdiSubWindow *sub = subWindow();
+    QWidget *target = sub;
+    int h = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
     if (sub->isMaximized()) {
-        if (QWidget *top = sub->window())
-            top->repaint(0, 0, top->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
-        return;
+        target = sub->window();
+        h = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
     }
-    const int h = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
-    sub->repaint(0, 0, sub->width(), h);
+    if (!target)
+        return;
+    if (now)
+        target->repaint(0, 0, target->width(), h);
+    else
+        target->update(0, 0, target->width(), h);
 }
 
 void frmCave::ShowBusy()
 {
     setCaption(Caption() + BusyMark);
-    repaintCaption();
+    repaintCaption(true);
 }
 
 void frmCave::HideBusy()
@@ -607,7 +613,7 @@ void frmCave::HideBusy()
         c.chop(BusyMark.size());
         setCaption(c);
     }
-    repaintCaption();
+    repaintCaption(false);
 }
 
 static QColor previewColour(int Button)
@@ -883,6 +889,7 @@ void frmCave::Arrange()
         Timer1->setEnabled(false);
     }
     picCave->move(static_cast<int>(std::lround(o.L)), static_cast<int>(std::lround(o.T)));
+    picCave->setView(QRect(0, 0, static_cast<int>(o.ViewWidth), static_cast<int>(o.ViewHeight)));
     picFCave->setGeometry(0, 20, std::max(0, W0), std::max(0, H0));
 
     const auto p = CaveLayout::ArrangeProps(W0, H0);

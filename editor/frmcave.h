@@ -147,7 +147,7 @@ private:
     void FillTool(int X, int Y, int Button);
     void ShowBusy();
     void HideBusy();
-    void repaintCaption();
+    void repaintCaption(bool now);
     void LineStart(int X, int Y, int Button);
     void LinePreview(int X, int Y, int Button);
     void LineCommit(int X, int Y, int Button);

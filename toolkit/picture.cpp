@@ -9,20 +9,33 @@ namespace {
 struct Key
 {
     QString path;
-    int w;
+    int w; // device pixels
     int h;
-    bool operator==(const Key &o) const { return w == o.w && h == o.h && path == o.path; }
+    int ratio; // device pixel ratio in hundredths: the same pixels at another ratio are another picture
+    bool operator==(const Key &o) const { return w == o.w && h == o.h && ratio == o.ratio && path == o.path; }
 };
 
 size_t qHash(const Key &k, size_t seed = 0)
 {
-    return ::qHash(k.path, seed) ^ (static_cast<size_t>(k.w) * 31 + static_cast<size_t>(k.h));
+    return ::qHash(k.path, seed) ^ (static_cast<size_t>(k.w) * 31 + static_cast<size_t>(k.h) * 7 +
+                                    static_cast<size_t>(k.ratio));
 }
 
 QHash<Key, QPixmap> &renderings()
 {
     static QHash<Key, QPixmap> cache;
     return cache;
+}
+
+QHash<Key, QImage> &tiles()
+{
+    static QHash<Key, QImage> cache;
+    return cache;
+}
+
+QSize devicePixels(QSize size, qreal dpr)
+{
+    return QSize(qRound(size.width() * dpr), qRound(size.height() * dpr));
 }
 
 QHash<QString, QSize> &naturalSizes()
@@ -66,16 +79,37 @@ QImage Picture::image(QSize size) const
     return img;
 }
 
-const QPixmap &Picture::pixmap(QSize size) const
+const QPixmap &Picture::pixmap(QSize size, qreal dpr) const
 {
     static const QPixmap none;
     if (isNull() || size.isEmpty())
         return none;
     auto &cache = renderings();
-    const Key key{m_path, size.width(), size.height()};
+    const QSize device = devicePixels(size, dpr);
+    const Key key{m_path, device.width(), device.height(), qRound(dpr * 100)};
     auto it = cache.find(key);
-    if (it == cache.end())
-        it = cache.insert(key, QPixmap::fromImage(image(size)));
+    if (it == cache.end()) {
+        QPixmap pm = QPixmap::fromImage(image(device));
+        pm.setDevicePixelRatio(dpr);
+        it = cache.insert(key, pm);
+    }
+    return *it;
+}
+
+const QImage &Picture::tile(QSize size, qreal dpr) const
+{
+    static const QImage none;
+    if (isNull() || size.isEmpty())
+        return none;
+    auto &cache = tiles();
+    const QSize device = devicePixels(size, dpr);
+    const Key key{m_path, device.width(), device.height(), qRound(dpr * 100)};
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        QImage img = image(device);
+        img.setDevicePixelRatio(dpr);
+        it = cache.insert(key, img);
+    }
     return *it;
 }
 
