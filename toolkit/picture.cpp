@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <memory>
+
 namespace {
 
 struct Key
@@ -38,10 +40,17 @@ QSize devicePixels(QSize size, qreal dpr)
     return QSize(qRound(size.width() * dpr), qRound(size.height() * dpr));
 }
 
-QHash<QString, QSize> &naturalSizes()
+// One parsed document per picture, however many sizes it is rendered at.
+QSvgRenderer &renderer(const QString &path)
 {
-    static QHash<QString, QSize> sizes;
-    return sizes;
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
+    auto it = renderers.find(path);
+    if (it == renderers.end()) {
+        auto r = std::make_shared<QSvgRenderer>(path);
+        r->setAspectRatioMode(Qt::IgnoreAspectRatio);
+        it = renderers.insert(path, r);
+    }
+    return **it;
 }
 
 } // namespace
@@ -57,13 +66,7 @@ QSize Picture::naturalSize() const
 {
     if (isNull())
         return {};
-    auto &sizes = naturalSizes();
-    auto it = sizes.find(m_path);
-    if (it == sizes.end()) {
-        QSvgRenderer renderer(m_path);
-        it = sizes.insert(m_path, renderer.defaultSize());
-    }
-    return *it;
+    return renderer(m_path).defaultSize();
 }
 
 QImage Picture::image(QSize size) const
@@ -71,10 +74,8 @@ QImage Picture::image(QSize size) const
     QImage img(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     if (!isNull()) {
-        QSvgRenderer renderer(m_path);
-        renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
         QPainter p(&img);
-        renderer.render(&p, QRectF(0, 0, size.width(), size.height()));
+        renderer(m_path).render(&p, QRectF(0, 0, size.width(), size.height()));
     }
     return img;
 }
