@@ -109,9 +109,36 @@ protected:
     }
 };
 
-frmCave::frmCave() : VbForm(frmMain::instance()->mdiArea())
+frmCave::frmCave() : VbForm(frmMain::instance()->mdiArea(), true)
 {
     KeyPreview = true;
+    Timer1 = new VbTimer(this);
+    Timer1->setInterval(50);
+    connect(Timer1, &QTimer::timeout, this, &frmCave::Timer1_Timer);
+}
+
+void frmCave::frameMade(QMdiSubWindow *sub)
+{
+    sub->resize(700, 480);
+    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
+        const bool was = before & Qt::WindowActive, is = now & Qt::WindowActive;
+        if (is && !was)
+            Form_Activate();
+        else if (was && !is)
+            Form_Deactivate();
+    });
+}
+
+void frmCave::setVisible(bool visible)
+{
+    if (visible)
+        ensureControls();
+    VbForm::setVisible(visible);
+}
+
+void frmCave::buildControls()
+{
+    m_built = true;
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0x4a, 0x2a, 0x10));
@@ -127,10 +154,12 @@ frmCave::frmCave() : VbForm(frmMain::instance()->mdiArea())
     buildMapPage();
     buildPropsPage();
 
+    QPalette white;
+    white.setColor(QPalette::WindowText, Qt::white);
     for (int i : {0, 1, 3}) {
         const auto k = static_cast<size_t>(i);
         const int h = i == 3 ? 23 : 20;
-        picArrow[k] = new QWidget(i == 3 ? picAttr : picButtons);
+        picArrow[k] = new QWidget(i == 3 ? picAttr.get() : picButtons.get());
         picArrow[k]->setGeometry(i == 3 ? 49 : i * 104, 0, 96, h);
         imgBCave[k] = new ImageBox(picArrow[k]);
         imgBCave[k]->setGeometry(0, 0, 96, 2 * h);
@@ -141,7 +170,7 @@ frmCave::frmCave() : VbForm(frmMain::instance()->mdiArea())
         f.setBold(true);
         f.setPixelSize(12);
         lblCave[k]->setFont(f);
-        lblCave[k]->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        lblCave[k]->setPalette(white);
         lblCave[k]->setGeometry(0, i == 3 ? 3 : 2, 96, 13);
         lblCave[k]->installEventFilter(this);
         connect(imgBCave[k], &ImageBox::mouseDown, this, [this, i](int, int, QPointF) { imgBCave_Click(i); });
@@ -149,20 +178,28 @@ frmCave::frmCave() : VbForm(frmMain::instance()->mdiArea())
         if (i != 3)
             connect(imgBCave[k], &ImageBox::clicked, this, [this, i] { imgBCave_Click(i); });
     }
+    for (int i = 0; i < 7; ++i)
+        SetNumOnly(txtUD(i), true);
+    fillControls();
+    // Made for a window already sized: lay out as its resize would.
+    if (hasSubWindow())
+        Arrange();
+}
 
-    Timer1 = new VbTimer(this);
-    Timer1->setInterval(50);
-    connect(Timer1, &QTimer::timeout, this, &frmCave::Timer1_Timer);
-
-    subWindow()->resize(700, 480);
-    connect(subWindow(), &QMdiSubWindow::windowStateChanged, this,
-            [this](Qt::WindowStates before, Qt::WindowStates now) {
-                const bool was = before & Qt::WindowActive, is = now & Qt::WindowActive;
-                if (is && !was)
-                    Form_Activate();
-                else if (was && !is)
-                    Form_Deactivate();
-            });
+// The boxes show the record, without running their change handlers: the
+// record already holds what those would have stored.
+void frmCave::fillControls()
+{
+    const QSignalBlocker name(txtName.get()), desc(txtDesc.get());
+    txtName->setText(Text8::toUnicode(m_cave.Name));
+    txtDesc->setPlainText(Text8::toBoxText(m_cave.Description));
+    const int values[7] = {m_cave.GemsNeeded, m_cave.TotalTime, m_cave.Points, m_cave.BonusPoints,
+                           m_cave.MudPermeability, m_cave.MagicWallTime, m_cave.AmoebaTime};
+    for (int i = 0; i < 7; ++i) {
+        const QSignalBlocker box(txtUD(i));
+        txtUD(i)->setText(QString::number(values[i]));
+    }
+    imgAtm_Click(AtmIndex);
 }
 
 void frmCave::buildMapPage()
@@ -208,8 +245,14 @@ void frmCave::buildPropsPage()
     l0->setGeometry(0, 2, 96, 17);
     auto *l1 = new QLabel(QStringLiteral("Popis komnaty :"), picTexts);
     l1->setGeometry(0, 26, 96, 17);
-    for (QLabel *l : {l0, l1})
-        l->setStyleSheet(QStringLiteral("color: white; font-size: 11px;"));
+    QPalette white = l0->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    QFont small = l0->font();
+    small.setPixelSize(11);
+    for (QLabel *l : {l0, l1}) {
+        l->setPalette(white);
+        l->setFont(small);
+    }
     txtName = new QLineEdit(picTexts);
     txtName->setGeometry(98, 0, 229, 19);
     txtName->setMaxLength(NameLimit);
@@ -242,7 +285,7 @@ void frmCave::buildPropsPage()
 
 bool frmCave::Visible() const
 {
-    return !subWindow()->isHidden();
+    return hasSubWindow() && !subWindow()->isHidden();
 }
 
 void frmCave::setChanged()
@@ -266,12 +309,6 @@ void frmCave::SaveToColl()
 
 void frmCave::OpenCave(const QByteArray &A)
 {
-    for (int i = 0; i < 7; ++i) {
-        SetNumOnly(txtUD(i), true);
-        spin->imgUD[static_cast<size_t>(i)]->setPicture(spin->imgUD[0]->picture());
-    }
-    imgBCave[1]->setPicture(imgBCave[0]->picture());
-
     auto parsed = StringToCave(A);
     m_unreadable = !parsed.ok();
     m_cave = parsed.ok() ? CaveSpins::Loaded(parsed.value()) : CaveRecord{};
@@ -279,27 +316,33 @@ void frmCave::OpenCave(const QByteArray &A)
     const int atm = Atmosphere::ButtonForValue(m_cave.Atmosphere);
     if (atm >= 0)
         AtmIndex = static_cast<int16_t>(atm);
-    imgAtm_Click(AtmIndex);
 
-    const QString name = Text8::toUnicode(m_cave.Name);
-    const bool sameName = txtName->text() == name;
-    txtName->setText(name);
-    // An unchanged text raises no change, yet the row and CaveName must follow this binding.
-    if (sameName)
-        txtName_Change();
-    txtDesc->SetText(Text8::toBoxText(m_cave.Description));
-    const int values[7] = {m_cave.GemsNeeded, m_cave.TotalTime, m_cave.Points, m_cave.BonusPoints,
-                           m_cave.MudPermeability, m_cave.MagicWallTime, m_cave.AmoebaTime};
-    for (int i = 0; i < 7; ++i) {
-        const QString text = QString::number(values[i]);
-        if (txtUD(i)->text() == text)
-            txtUD_Change(i);
-        else
-            txtUD(i)->setText(text);
+    if (m_built) {
+        imgAtm_Click(AtmIndex);
+        const QString name = Text8::toUnicode(m_cave.Name);
+        const bool sameName = txtName->text() == name;
+        txtName->setText(name);
+        // An unchanged text raises no change, yet the row and CaveName must follow this binding.
+        if (sameName)
+            txtName_Change();
+        txtDesc->SetText(Text8::toBoxText(m_cave.Description));
+        const int values[7] = {m_cave.GemsNeeded, m_cave.TotalTime, m_cave.Points, m_cave.BonusPoints,
+                               m_cave.MudPermeability, m_cave.MagicWallTime, m_cave.AmoebaTime};
+        for (int i = 0; i < 7; ++i) {
+            const QString text = QString::number(values[i]);
+            if (txtUD(i)->text() == text)
+                txtUD_Change(i);
+            else
+                txtUD(i)->setText(text);
+        }
+        picCave->setSurfaceSize(1, 1);
+        picCave->Cls();
+    } else {
+        // No boxes yet: the record already holds what their change handlers would store.
+        setChanged();
+        showName(Text8::toUnicode(m_cave.Name));
     }
 
-    picCave->setSurfaceSize(1, 1);
-    picCave->Cls();
     if (m_unreadable) {
         if (auto *m = mainWindow())
             m->SaveCave(A, CaveNo);
@@ -355,7 +398,7 @@ void frmCave::PREKR(double XX, double YY, double Conakr)
     const ImageBox *entry = paletteEntry(k);
     const Picture &pic = entry ? entry->picture() : unknown;
     const QRect r(static_cast<int>(XX * TileSize), static_cast<int>(YY * TileSize), TileSize, TileSize);
-    if (!picCave->drawPicture(r, pic.pixmap(TileSize, TileSize))) {
+    if (!picCave->drawPicture(r, pic)) {
         Vb::MsgBox(QStringLiteral("K otevření další komnaty není dostatek paměti.\r\n"
                                   "Zavři nějakou otevřenou komnatu a zkus znovu."),
                    Vb::MsgOkOnly);
@@ -397,8 +440,10 @@ void frmCave::Form_QueryUnload(int &Cancel, int UnloadMode)
     if (UnloadMode != Vb::CloseFromFrame)
         Cancel = 1;
     hide();
-    picCave->Cls();
-    picCave->setSurfaceSize(1, 1);
+    if (m_built) {
+        picCave->Cls();
+        picCave->setSurfaceSize(1, 1);
+    }
     SaveToColl();
 }
 
@@ -523,7 +568,7 @@ void frmCave::SetCell(int X, int Y, int Button)
     m_cave.Map[static_cast<size_t>(X)][static_cast<size_t>(Y)] = c;
     if (obj) {
         const QRect r(X * TileSize, Y * TileSize, TileSize, TileSize);
-        picCave->drawPicture(r, obj->picture().pixmap(TileSize, TileSize));
+        picCave->drawPicture(r, obj->picture());
     }
 }
 
@@ -549,23 +594,29 @@ void frmCave::FillTool(int X, int Y, int Button)
 }
 
 // The caption is what changed: repainting the title bar alone shows it at
-// once without redrawing the whole map around a fill.
-void frmCave::repaintCaption()
+// once without redrawing the whole map around a fill. Taking the mark away
+// can wait for the repaint that shows the filled cells.
+void frmCave::repaintCaption(bool now)
 {
     QMdiSubWindow *sub = subWindow();
+    QWidget *target = sub;
+    int h = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
     if (sub->isMaximized()) {
-        if (QWidget *top = sub->window())
-            top->repaint(0, 0, top->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
-        return;
+        target = sub->window();
+        h = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
     }
-    const int h = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
-    sub->repaint(0, 0, sub->width(), h);
+    if (!target)
+        return;
+    if (now)
+        target->repaint(0, 0, target->width(), h);
+    else
+        target->update(0, 0, target->width(), h);
 }
 
 void frmCave::ShowBusy()
 {
     setCaption(Caption() + BusyMark);
-    repaintCaption();
+    repaintCaption(true);
 }
 
 void frmCave::HideBusy()
@@ -575,7 +626,7 @@ void frmCave::HideBusy()
         c.chop(BusyMark.size());
         setCaption(c);
     }
-    repaintCaption();
+    repaintCaption(false);
 }
 
 static QColor previewColour(int Button)
@@ -695,6 +746,12 @@ void frmCave::txtName_Change()
     setChanged();
     const QString name = txtName->text();
     m_cave.Name = Text8::fromUnicode(name);
+    showName(name);
+}
+
+// The name reaches the caption, CaveName and the chamber's row of the set window.
+void frmCave::showName(const QString &name)
+{
     if (auto *m = mainWindow())
         m->Col()->SetRowName(CaveNo, name);
     setCaption(QStringLiteral("Komnata - ") + name);
@@ -835,6 +892,7 @@ void frmCave::Arrange()
         Timer1->setEnabled(false);
     }
     picCave->move(static_cast<int>(std::lround(o.L)), static_cast<int>(std::lround(o.T)));
+    picCave->setView(QRect(0, 0, static_cast<int>(o.ViewWidth), static_cast<int>(o.ViewHeight)));
     picFCave->setGeometry(0, 20, std::max(0, W0), std::max(0, H0));
 
     const auto p = CaveLayout::ArrangeProps(W0, H0);

@@ -21,6 +21,29 @@
 
 class QMdiSubWindow;
 class AtmRing;
+class frmCave;
+
+// A control of a chamber window. The controls are made when the window is
+// first shown (or a control is first reached), so that the up to 100 bound
+// windows that are never shown hold only their chamber.
+template <class T>
+class CaveControl
+{
+public:
+    CaveControl(frmCave *owner) : m_owner(owner) {}
+    CaveControl &operator=(T *p)
+    {
+        m_p = p;
+        return *this;
+    }
+    T *get() const;
+    T *operator->() const { return get(); }
+    operator T *() const { return get(); }
+
+private:
+    frmCave *m_owner;
+    T *m_p = nullptr;
+};
 
 // A chamber window: an MDI child of the main window that edits one chamber of
 // the open set. It is hidden, never destroyed, when the user closes it.
@@ -43,28 +66,38 @@ public:
 
     // The window as a whole, its MDI frame included (show() and hide() act on both).
     bool Visible() const;
+    void setVisible(bool visible) override;
     const CaveRecord &record() const { return m_cave; }
 
     // ---- controls ----
-    QWidget *picButtons = nullptr;
-    std::array<QWidget *, 4> picArrow{};   // 0, 1 the tabs, 3 "Rozměry"
-    std::array<ImageBox *, 4> imgBCave{};
-    std::array<QLabel *, 4> lblCave{};
-    QWidget *picFCave = nullptr;
-    QScrollBar *HScroll1 = nullptr;
-    QScrollBar *VScroll1 = nullptr;
-    QCheckBox *Check1 = nullptr;
-    PicCave *picCave = nullptr;
+    template <class T, size_t N>
+    using Controls = std::array<CaveControl<T>, N>;
+    CaveControl<QWidget> picButtons{this};
+    Controls<QWidget, 4> picArrow{{this, this, this, this}}; // 0, 1 the tabs, 3 "Rozměry"
+    Controls<ImageBox, 4> imgBCave{{this, this, this, this}};
+    Controls<QLabel, 4> lblCave{{this, this, this, this}};
+    CaveControl<QWidget> picFCave{this};
+    CaveControl<QScrollBar> HScroll1{this};
+    CaveControl<QScrollBar> VScroll1{this};
+    CaveControl<QCheckBox> Check1{this};
+    CaveControl<PicCave> picCave{this};
     VbTimer *Timer1 = nullptr;
-    QWidget *picFProps = nullptr;
-    QWidget *picTexts = nullptr;
-    QLineEdit *txtName = nullptr;
-    MultiLineBox *txtDesc = nullptr;
-    QWidget *picAttr = nullptr;
-    SpinBoxes *spin = nullptr;      // txtUD(0..6), imgUD(0..6), tmrUD, SpinStep
+    CaveControl<QWidget> picFProps{this};
+    CaveControl<QWidget> picTexts{this};
+    CaveControl<QLineEdit> txtName{this};
+    CaveControl<MultiLineBox> txtDesc{this};
+    CaveControl<QWidget> picAttr{this};
+    CaveControl<SpinBoxes> spin{this}; // txtUD(0..6), imgUD(0..6), tmrUD, SpinStep
     QLineEdit *txtUD(int i) const { return spin->txtUD[static_cast<size_t>(i)]; }
-    QWidget *picAtm = nullptr;
-    std::array<QWidget *, 5> imgAtm{}; // each clips its 80 x 80 texture
+    CaveControl<QWidget> picAtm{this};
+    Controls<QWidget, 5> imgAtm{{this, this, this, this, this}}; // each clips its 80 x 80 texture
+    // Makes the controls if they are not made yet.
+    void ensureControls()
+    {
+        if (!m_built)
+            buildControls();
+    }
+    bool controlsMade() const { return m_built; }
     QRectF shpAtm;                     // the selection ring's four circles, one place
 
     // ---- state ----
@@ -103,6 +136,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *e) override;
+    void frameMade(QMdiSubWindow *sub) override;
     bool eventFilter(QObject *obj, QEvent *e) override;
 
 private:
@@ -114,7 +148,7 @@ private:
     void FillTool(int X, int Y, int Button);
     void ShowBusy();
     void HideBusy();
-    void repaintCaption();
+    void repaintCaption(bool now);
     void LineStart(int X, int Y, int Button);
     void LinePreview(int X, int Y, int Button);
     void LineCommit(int X, int Y, int Button);
@@ -125,13 +159,24 @@ private:
     void dispatch(int phase, int X, int Y, int Button, int Shift);
     void setTabLook(int i, bool pressed);
     void setChanged();
+    void buildControls();
     void buildMapPage();
     void buildPropsPage();
+    void fillControls();
+    void showName(const QString &name);
 
     CaveRecord m_cave;
     AtmRing *m_ring = nullptr;
     bool m_active = false;
+    bool m_built = false;
     // The chamber string could not be read: the open set keeps it as it was
     // until the user gives the window a chamber of its own.
     bool m_unreadable = false;
 };
+
+template <class T>
+T *CaveControl<T>::get() const
+{
+    m_owner->ensureControls();
+    return m_p;
+}

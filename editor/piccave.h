@@ -9,6 +9,8 @@
 #include <QRectF>
 #include <QWidget>
 
+#include "toolkit/picture.h"
+
 #include <cstdint>
 
 class PicCave;
@@ -36,6 +38,7 @@ public:
     void setLine(const QLineF &l);
 
     void paint(class QPainter &p) const;
+    QRect area() const;
 
 private:
     PicCave *m_owner;
@@ -61,8 +64,15 @@ public:
     void setSurfaceSize(int w, int h);
     // Blanks the image (black).
     void Cls();
-    // Draws a picture into a rectangle; false when the image cannot be made.
-    bool drawPicture(const QRect &r, const QPixmap &pm);
+    // Draws a picture stretched into a rectangle, rendered for the screen's
+    // device pixel ratio; false when the image cannot be made.
+    bool drawPicture(const QRect &r, const Picture &pic);
+    // The part of the parent where the surface can be seen (empty: all of
+    // it). Repaints after drawing stay inside it, so the scroll bars over
+    // the surface's edges are not repainted with every cell.
+    void setView(const QRect &inParent) { m_view = inParent; }
+    // Schedules a repaint of that part of the surface that can be seen.
+    void updateSurface(const QRect &r);
     bool hasImage() const { return !m_image.isNull(); }
     const QImage &image() const { return m_image; }
 
@@ -87,10 +97,13 @@ protected:
 
 private:
     bool ensureImage();
-    const QImage *opaqueImage(const QPixmap &pm);
-    static QImage allocate(int w, int h);
+    bool opaque(const QImage &tile);
+    QImage allocate(int w, int h) const;
 
-    QImage m_image;
-    QHash<qint64, QImage> m_opaque;
+    QImage m_image; // in device pixels
+    QHash<qint64, bool> m_opaque;
+    Picture m_lastPicture;
+    QImage m_lastTile;
     QRect m_pending;
+    QRect m_view;
 };

@@ -64,7 +64,8 @@ void frmMain::ShowCave(int no)
 
 void frmMain::ShowCloneMarkers(bool visible)
 {
-    if (frmCave *w = Caves(m_cloneCave)) {
+    // A window never shown has no markers: no clone point was ever set in it.
+    if (frmCave *w = Caves(m_cloneCave); w && w->controlsMade()) {
         w->picCave->shpClone.setVisible(visible);
         w->picCave->shpClone2.setVisible(w->picCave->shpClone.Visible());
     }

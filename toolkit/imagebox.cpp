@@ -20,5 +20,5 @@ void ImageBox::paintEvent(QPaintEvent *)
     if (m_picture.isNull())
         return;
     QPainter p(this);
-    p.drawPixmap(0, 0, m_picture.pixmap(size()));
+    p.drawPixmap(0, 0, m_picture.pixmap(size(), devicePixelRatioF()));
 }

@@ -4,19 +4,23 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <memory>
+
 namespace {
 
 struct Key
 {
     QString path;
-    int w;
+    int w; // device pixels
     int h;
-    bool operator==(const Key &o) const { return w == o.w && h == o.h && path == o.path; }
+    int ratio; // device pixel ratio in hundredths: the same pixels at another ratio are another picture
+    bool operator==(const Key &o) const { return w == o.w && h == o.h && ratio == o.ratio && path == o.path; }
 };
 
 size_t qHash(const Key &k, size_t seed = 0)
 {
-    return ::qHash(k.path, seed) ^ (static_cast<size_t>(k.w) * 31 + static_cast<size_t>(k.h));
+    return ::qHash(k.path, seed) ^ (static_cast<size_t>(k.w) * 31 + static_cast<size_t>(k.h) * 7 +
+                                    static_cast<size_t>(k.ratio));
 }
 
 QHash<Key, QPixmap> &renderings()
@@ -25,10 +29,28 @@ QHash<Key, QPixmap> &renderings()
     return cache;
 }
 
-QHash<QString, QSize> &naturalSizes()
+QHash<Key, QImage> &tiles()
 {
-    static QHash<QString, QSize> sizes;
-    return sizes;
+    static QHash<Key, QImage> cache;
+    return cache;
+}
+
+QSize devicePixels(QSize size, qreal dpr)
+{
+    return QSize(qRound(size.width() * dpr), qRound(size.height() * dpr));
+}
+
+// One parsed document per picture, however many sizes it is rendered at.
+QSvgRenderer &renderer(const QString &path)
+{
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
+    auto it = renderers.find(path);
+    if (it == renderers.end()) {
+        auto r = std::make_shared<QSvgRenderer>(path);
+        r->setAspectRatioMode(Qt::IgnoreAspectRatio);
+        it = renderers.insert(path, r);
+    }
+    return **it;
 }
 
 } // namespace
@@ -44,13 +66,7 @@ QSize Picture::naturalSize() const
 {
     if (isNull())
         return {};
-    auto &sizes = naturalSizes();
-    auto it = sizes.find(m_path);
-    if (it == sizes.end()) {
-        QSvgRenderer renderer(m_path);
-        it = sizes.insert(m_path, renderer.defaultSize());
-    }
-    return *it;
+    return renderer(m_path).defaultSize();
 }
 
 QImage Picture::image(QSize size) const
@@ -58,24 +74,43 @@ QImage Picture::image(QSize size) const
     QImage img(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     if (!isNull()) {
-        QSvgRenderer renderer(m_path);
-        renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
         QPainter p(&img);
-        renderer.render(&p, QRectF(0, 0, size.width(), size.height()));
+        renderer(m_path).render(&p, QRectF(0, 0, size.width(), size.height()));
     }
     return img;
 }
 
-const QPixmap &Picture::pixmap(QSize size) const
+const QPixmap &Picture::pixmap(QSize size, qreal dpr) const
 {
     static const QPixmap none;
     if (isNull() || size.isEmpty())
         return none;
     auto &cache = renderings();
-    const Key key{m_path, size.width(), size.height()};
+    const QSize device = devicePixels(size, dpr);
+    const Key key{m_path, device.width(), device.height(), qRound(dpr * 100)};
     auto it = cache.find(key);
-    if (it == cache.end())
-        it = cache.insert(key, QPixmap::fromImage(image(size)));
+    if (it == cache.end()) {
+        QPixmap pm = QPixmap::fromImage(image(device));
+        pm.setDevicePixelRatio(dpr);
+        it = cache.insert(key, pm);
+    }
+    return *it;
+}
+
+const QImage &Picture::tile(QSize size, qreal dpr) const
+{
+    static const QImage none;
+    if (isNull() || size.isEmpty())
+        return none;
+    auto &cache = tiles();
+    const QSize device = devicePixels(size, dpr);
+    const Key key{m_path, device.width(), device.height(), qRound(dpr * 100)};
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        QImage img = image(device);
+        img.setDevicePixelRatio(dpr);
+        it = cache.insert(key, img);
+    }
     return *it;
 }
 

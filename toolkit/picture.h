@@ -17,9 +17,13 @@ public:
     bool isNull() const { return m_path.isEmpty(); }
     const QString &path() const { return m_path; }
     QSize naturalSize() const;
-    // The picture stretched to size, rendered once per size.
-    const QPixmap &pixmap(QSize size) const;
-    const QPixmap &pixmap(int w, int h) const { return pixmap(QSize(w, h)); }
+    // The picture stretched to size (logical pixels), rendered once per size
+    // and device pixel ratio with that many device pixels, so that it stays
+    // sharp on a high-density screen.
+    const QPixmap &pixmap(QSize size, qreal dpr = 1) const;
+    const QPixmap &pixmap(int w, int h, qreal dpr = 1) const { return pixmap(QSize(w, h), dpr); }
+    // The same as an image in ARGB32 premultiplied, ready to copy.
+    const QImage &tile(QSize size, qreal dpr = 1) const;
     QImage image(QSize size) const;
 
     bool operator==(const Picture &other) const { return m_path == other.m_path; }

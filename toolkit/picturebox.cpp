@@ -24,5 +24,5 @@ void PictureBox::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.fillRect(rect(), m_back);
     if (!m_picture.isNull())
-        p.drawPixmap(0, 0, m_picture.pixmap(size()));
+        p.drawPixmap(0, 0, m_picture.pixmap(size(), devicePixelRatioF()));
 }

@@ -40,14 +40,13 @@ public:
     }
 };
 
-VbForm::VbForm(QMdiArea *frame)
+// Until its frame is made, a window waits hidden in the frame's area, which owns it.
+VbForm::VbForm(QMdiArea *frame, bool frameOnFirstUse) : QWidget(frameOnFirstUse ? frame : nullptr), m_frame(frame)
 {
-    m_sub = frame->addSubWindow(this);
-    // Windows are hidden and shown again, never destroyed by closing.
-    m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
-    QWidget::setVisible(false);
-    m_sub->hide();
-    m_sub->installEventFilter(this);
+    if (frameOnFirstUse)
+        QWidget::setVisible(false);
+    else
+        makeFrame();
     static KeyPreviewFilter *filter = nullptr;
     if (!filter) {
         filter = new KeyPreviewFilter;
@@ -56,8 +55,29 @@ VbForm::VbForm(QMdiArea *frame)
     }
 }
 
+void VbForm::makeFrame()
+{
+    m_sub = m_frame->addSubWindow(this);
+    // Windows are hidden and shown again, never destroyed by closing.
+    m_sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_sub->setWindowTitle(windowTitle());
+    QWidget::setVisible(false);
+    m_sub->hide();
+    m_sub->installEventFilter(this);
+    frameMade(m_sub);
+}
+
+QMdiSubWindow *VbForm::subWindow() const
+{
+    if (!m_sub)
+        const_cast<VbForm *>(this)->makeFrame();
+    return m_sub;
+}
+
 void VbForm::setVisible(bool visible)
 {
+    if (visible && !m_sub)
+        makeFrame();
     QWidget::setVisible(visible);
     if (m_sub && m_sub->isVisible() != visible)
         m_sub->setVisible(visible);
@@ -82,18 +102,19 @@ void VbForm::keepInArea()
 
 QString VbForm::Caption() const
 {
-    return m_sub->windowTitle();
+    return m_sub ? m_sub->windowTitle() : windowTitle();
 }
 
 void VbForm::setCaption(const QString &caption)
 {
     setWindowTitle(caption);
-    m_sub->setWindowTitle(caption);
+    if (m_sub)
+        m_sub->setWindowTitle(caption);
 }
 
 void VbForm::SetFocus()
 {
-    if (QMdiArea *area = m_sub->mdiArea())
+    if (QMdiArea *area = subWindow()->mdiArea())
         area->setActiveSubWindow(m_sub);
     setFocus();
 }
@@ -101,13 +122,13 @@ void VbForm::SetFocus()
 void VbForm::Unload()
 {
     m_unloading = true;
-    m_sub->close();
+    subWindow()->close();
     m_unloading = false;
 }
 
 bool VbForm::minimizedOrRestoring() const
 {
-    return m_restoring || m_sub->isMinimized();
+    return m_restoring || (m_sub && m_sub->isMinimized());
 }
 
 bool VbForm::eventFilter(QObject *watched, QEvent *e)
@@ -153,6 +174,16 @@ bool CloseChildren(QMdiArea *frame)
     for (QMdiSubWindow *w : windows)
         if (!w->close())
             all = false;
+    // Windows never shown have no frame to close: they get the same request.
+    const auto unframed = frame->findChildren<VbForm *>(Qt::FindDirectChildrenOnly);
+    for (VbForm *f : unframed) {
+        if (f->m_sub)
+            continue;
+        int cancel = 0;
+        f->Form_QueryUnload(cancel, CloseFromFrame);
+        if (cancel)
+            all = false;
+    }
     g_frameClosing = false;
     return all;
 }

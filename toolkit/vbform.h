@@ -6,6 +6,12 @@
 class QMdiArea;
 class QMdiSubWindow;
 
+namespace Vb {
+// Closes the frame's child windows as the frame closes (origin 4); false
+// when one of them refuses.
+bool CloseChildren(QMdiArea *frame);
+} // namespace Vb
+
 // A child window of the frame. It is created hidden and appears only when
 // shown; its close requests reach Form_QueryUnload with their origin
 // (Vb::CloseOrigin) and a cancel flag, so a window can hide instead of
@@ -14,9 +20,13 @@ class VbForm : public QWidget
 {
     Q_OBJECT
 public:
-    explicit VbForm(QMdiArea *frame);
+    // With frameOnFirstUse the MDI frame is made when the window is first
+    // shown or its frame first asked for: a window that may never be shown
+    // then costs little to make and to keep.
+    explicit VbForm(QMdiArea *frame, bool frameOnFirstUse = false);
 
-    QMdiSubWindow *subWindow() const { return m_sub; }
+    QMdiSubWindow *subWindow() const;
+    bool hasSubWindow() const { return m_sub != nullptr; }
 
     bool KeyPreview = false;
 
@@ -37,21 +47,19 @@ protected:
 
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *e) override;
-
-private:
-    // Shown, a child window stands wholly in the frame's area where it fits.
-    void keepInArea();
+    // Called once the MDI frame exists.
+    virtual void frameMade(QMdiSubWindow *) {}
 
 private:
     friend class KeyPreviewFilter;
+    friend bool Vb::CloseChildren(QMdiArea *frame);
 
+    void makeFrame();
+    // Shown, a child window stands wholly in the frame's area where it fits.
+    void keepInArea();
+
+    QMdiArea *m_frame = nullptr;
     QMdiSubWindow *m_sub = nullptr;
     bool m_unloading = false;
     bool m_restoring = false;
 };
-
-namespace Vb {
-// Closes the frame's child windows as the frame closes (origin 4); false
-// when one of them refuses.
-bool CloseChildren(QMdiArea *frame);
-} // namespace Vb

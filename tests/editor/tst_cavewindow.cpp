@@ -125,6 +125,24 @@ private slots:
         QCOMPARE(w->AtmIndex, int16_t(0));
     }
 
+    // A bound window that is never shown holds its chamber without controls,
+    // stores it unchanged, and stores it again when the frame closes.
+    void neverShownWindowStoresItsChamber()
+    {
+        Fixture f;
+        CaveRecord r = DefaultCave();
+        r.Name = "Jeskyn\xec";
+        r.Description = "a\r\nb\rc";
+        const QByteArray s = chamberString(r);
+        frmCave *w = f.open(r);
+        QVERIFY(!w->controlsMade());
+        QCOMPARE(f.m->CaveData[1], s);
+        QCOMPARE(w->Caption(), QString::fromUtf8("Komnata - Jeskyně"));
+        f.m->CaveData[1].clear();
+        QVERIFY(Vb::CloseChildren(f.m->mdiArea()));
+        QCOMPARE(f.m->CaveData[1], s);
+    }
+
     void reusedWindowNamesItsRowAgain()
     {
         Fixture f;

@@ -1,0 +1,39 @@
+#include "editorfixture.h"
+#include "editor/piccave.h"
+
+#include <QPainter>
+
+// On a screen of two device pixels to the logical pixel the surface holds
+// its pictures at that density, not 26-pixel pictures scaled up.
+class TestHiDpi : public QObject
+{
+    Q_OBJECT
+private slots:
+    void surfaceTilesAtTheDevicePixelRatio()
+    {
+        auto m = makeMain();
+        m->OpenCave(chamberString(filled(5, 5, ';')), 1);
+        m->NumCaves = 1;
+        m->ShowCave(1);
+        const QImage &img = m->Caves(1)->picCave->image();
+        QCOMPARE(img.devicePixelRatio(), 2.0);
+        QCOMPARE(img.size(), QSize(5 * 52, 5 * 52));
+
+        QImage expected(52, 52, QImage::Format_RGB32);
+        expected.fill(Qt::black);
+        QPainter(&expected).drawImage(0, 0, m->imgS[1]->picture().image(QSize(52, 52)));
+        QImage cell = img.copy(52, 52, 52, 52).convertToFormat(QImage::Format_RGB32);
+        cell.setDevicePixelRatio(1);
+        QCOMPARE(cell, expected);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TestHiDpi t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_hidpi.moc"
