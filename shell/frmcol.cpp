@@ -175,7 +175,7 @@ void frmCol::buildList()
     lblCName.push_back(name);
 
     connect(picCaves, &PictureBox::mouseDown, this,
-            [this](int b, int s, QPointF p) { picCaves_MouseMove(b, s, float(p.x()), float(p.y())); });
+            [this](int b, int s, QPointF p) { picCaves_MouseDown(b, s, float(p.x()), float(p.y())); });
     connect(picCaves, &PictureBox::mouseMove, this,
             [this](int b, int s, QPointF p) { picCaves_MouseMove(b, s, float(p.x()), float(p.y())); });
     connect(picCavesIn, &PictureBox::mouseMove, this,
@@ -198,12 +198,16 @@ void frmCol::buildButtons()
         lblCave[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         lblCave[i]->setFont(arialBold(8.25));
         lblCave[i]->setForeColor(Qt::white);
-        // A press on the caption looks and acts like a press on the face.
-        for (VbControl *part : {static_cast<VbControl *>(imgBCave[i]), static_cast<VbControl *>(lblCave[i])}) {
-            connect(part, &VbControl::mouseDown, this, [this, i] { imgBCave_MouseDown(i); });
-            connect(part, &VbControl::mouseUp, this, [this, i] { imgBCave_MouseUp(i); });
-            connect(part, &VbControl::clicked, this, [this, i] { imgBCave_Click(i); });
-        }
+        connect(imgBCave[i], &VbControl::mouseDown, this,
+                [this, i](int b, int s, QPointF p) { imgBCave_MouseDown(i, b, s, float(p.x()), float(p.y())); });
+        connect(imgBCave[i], &VbControl::mouseUp, this,
+                [this, i](int b, int s, QPointF p) { imgBCave_MouseUp(i, b, s, float(p.x()), float(p.y())); });
+        connect(imgBCave[i], &VbControl::clicked, this, [this, i] { imgBCave_Click(i); });
+        connect(lblCave[i], &VbControl::mouseDown, this,
+                [this, i](int b, int s, QPointF p) { lblCave_MouseDown(i, b, s, float(p.x()), float(p.y())); });
+        connect(lblCave[i], &VbControl::mouseUp, this,
+                [this, i](int b, int s, QPointF p) { lblCave_MouseUp(i, b, s, float(p.x()), float(p.y())); });
+        connect(lblCave[i], &VbControl::clicked, this, [this, i] { lblCave_Click(i); });
     }
     imgBCave[0]->setPicture(Picture(QStringLiteral("btnface")));
     imgBCave[3]->setPicture(Picture(QStringLiteral("btnup")));
@@ -281,15 +285,13 @@ void frmCol::CreateRow(int k)
     lblCNo[k] = no;
     lblCName[k] = name;
     // Handlers look the row up by label, so a row keeps working whatever is renumbered.
-    connect(no, &VbLabel::mouseDown, this, [this, k](int b, int s, QPointF p) {
-        lblCName_MouseMove(k, b, s, float(p.x()), float(p.y()));
-    });
-    connect(no, &VbLabel::mouseMove, this, [this, k](int b, int s, QPointF p) {
-        lblCName_MouseMove(k, b, s, float(p.x()), float(p.y()));
-    });
+    connect(no, &VbLabel::mouseDown, this,
+            [this, k](int b, int s, QPointF p) { lblCNo_MouseDown(k, b, s, float(p.x()), float(p.y())); });
+    connect(no, &VbLabel::mouseMove, this,
+            [this, k](int b, int s, QPointF p) { lblCNo_MouseMove(k, b, s, float(p.x()), float(p.y())); });
     connect(no, &VbLabel::doubleClicked, this, [this, k] { lblCNo_DblClick(k); });
     connect(name, &VbLabel::mouseDown, this,
-            [this, k](int b, int s, QPointF p) { lblCName_MouseMove(k, b, s, float(p.x()), float(p.y())); });
+            [this, k](int b, int s, QPointF p) { lblCName_MouseDown(k, b, s, float(p.x()), float(p.y())); });
     connect(name, &VbLabel::mouseMove, this,
             [this, k](int b, int s, QPointF p) { lblCName_MouseMove(k, b, s, float(p.x()), float(p.y())); });
     connect(name, &VbLabel::clicked, this, [this, k] { lblCName_Click(k); });
@@ -361,11 +363,29 @@ void frmCol::lblCName_DblClick(int Index)
 
 void frmCol::lblCNo_DblClick(int Index) { lblCName_DblClick(Index); }
 
+// A press on either label of a row, and a move over its number, drag the selection as a move over its name does.
+void frmCol::lblCNo_MouseDown(int Index, int Button, int Shift, float X, float Y)
+{
+    lblCName_MouseMove(Index, Button, Shift, X, Y);
+}
+
+void frmCol::lblCNo_MouseMove(int Index, int Button, int Shift, float X, float Y)
+{
+    lblCName_MouseMove(Index, Button, Shift, X, Y);
+}
+
+void frmCol::lblCName_MouseDown(int Index, int Button, int Shift, float X, float Y)
+{
+    lblCName_MouseMove(Index, Button, Shift, X, Y);
+}
+
 void frmCol::lblCName_MouseMove(int Index, int Button, int, float, float Y)
 {
     if (Button == 1)
         lblCName_Click(Index + int(std::floor(Y / ColLayout::RowHeight)));
 }
+
+void frmCol::picCaves_MouseDown(int Button, int Shift, float X, float Y) { picCaves_MouseMove(Button, Shift, X, Y); }
 
 void frmCol::picCaves_MouseMove(int Button, int, float, float Y)
 {
@@ -409,7 +429,7 @@ void frmCol::imgBCave_Click(int Index)
     }
 }
 
-void frmCol::imgBCave_MouseDown(int Index)
+void frmCol::imgBCave_MouseDown(int Index, int, int, float, float)
 {
     if (Index < 0 || Index > 4)
         return;
@@ -417,12 +437,24 @@ void frmCol::imgBCave_MouseDown(int Index)
     lblCave[Index]->Move(1, 3);
 }
 
-void frmCol::imgBCave_MouseUp(int Index)
+void frmCol::imgBCave_MouseUp(int Index, int, int, float, float)
 {
     if (Index < 0 || Index > 4)
         return;
     imgBCave[Index]->setTop(0);
     lblCave[Index]->Move(0, 2);
+}
+
+void frmCol::lblCave_Click(int Index) { imgBCave_Click(Index); }
+
+void frmCol::lblCave_MouseDown(int Index, int Button, int Shift, float X, float Y)
+{
+    imgBCave_MouseDown(Index, Button, Shift, X, Y);
+}
+
+void frmCol::lblCave_MouseUp(int Index, int Button, int Shift, float X, float Y)
+{
+    imgBCave_MouseUp(Index, Button, Shift, X, Y);
 }
 
 // ---- the roll-down sheet ----

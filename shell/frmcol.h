@@ -56,7 +56,11 @@ public:
     void lblCName_Click(int Index);
     void lblCName_DblClick(int Index);
     void lblCNo_DblClick(int Index);
+    void lblCNo_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void lblCNo_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void lblCName_MouseDown(int Index, int Button, int Shift, float X, float Y);
     void lblCName_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void picCaves_MouseDown(int Button, int Shift, float X, float Y);
     void picCaves_MouseMove(int Button, int Shift, float X, float Y);
     void picCavesIn_MouseMove(int Button, int Shift, float X, float Y);
     void Form_KeyDown(int KeyCode, int Shift) override;
@@ -72,8 +76,12 @@ public:
     void txtCaves_Change();
 
     void imgBCave_Click(int Index);
-    void imgBCave_MouseDown(int Index);
-    void imgBCave_MouseUp(int Index);
+    void imgBCave_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void imgBCave_MouseUp(int Index, int Button, int Shift, float X, float Y);
+    // A press on a caption looks and acts like a press on its face.
+    void lblCave_Click(int Index);
+    void lblCave_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void lblCave_MouseUp(int Index, int Button, int Shift, float X, float Y);
 
     void Image1_MouseDown();
     void Image1_MouseUp();

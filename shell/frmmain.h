@@ -181,11 +181,13 @@ private:
     QString mnuInsectTag;
     std::array<uint8_t, 2> InsectDir{};
 
-    // open set and chamber windows: the cloning source (a slot of Caves, a cell, the stroke origin)
-    int m_cloneCave = 0;
-    float m_cloneX = 0, m_cloneY = 0;
-    float m_strokeStartX = 0, m_strokeStartY = 0;
-    bool m_strokeStarted = false;
+    // ---- tool bar and cloning source (frmmain_caves.cpp) ----
+    // The slot of Caves whose window holds the clone point, whatever chamber it holds now.
+    int CloneCave = 0;
+    float CloneX = 0, CloneY = 0; // the clone point, a cell
+    // The target cell of the first fetch after the clone point was set.
+    float StrokeStartX = 0, StrokeStartY = 0;
+    bool StrokeStarted = false;
 
     // ---- set file, set lifecycle and commands (frmmain_file.cpp) ----
     void LoadSet(const SetFileData &set);

@@ -65,7 +65,7 @@ void frmMain::ShowCave(int no)
 void frmMain::ShowCloneMarkers(bool visible)
 {
     // A window never shown has no markers: no clone point was ever set in it.
-    if (frmCave *w = Caves(m_cloneCave); w && w->controlsMade()) {
+    if (frmCave *w = Caves(CloneCave); w && w->controlsMade()) {
         w->picCave->shpClone.setVisible(visible);
         w->picCave->shpClone2.setVisible(w->picCave->shpClone.Visible());
     }
@@ -73,14 +73,14 @@ void frmMain::ShowCloneMarkers(bool visible)
 
 void frmMain::SetClonePoint(float XX, float YY, uint8_t f)
 {
-    m_cloneX = XX;
-    m_cloneY = YY;
-    if (frmCave *old = Caves(m_cloneCave)) {
+    CloneX = XX;
+    CloneY = YY;
+    if (frmCave *old = Caves(CloneCave)) {
         old->picCave->shpClone.setVisible(false);
         old->picCave->shpClone2.setVisible(old->picCave->shpClone.Visible());
     }
-    m_cloneCave = f;
-    if (frmCave *w = Caves(m_cloneCave)) {
+    CloneCave = f;
+    if (frmCave *w = Caves(CloneCave)) {
         auto &one = w->picCave->shpClone;
         auto &two = w->picCave->shpClone2;
         one.move(float(Dil) * XX, float(Dil) * YY);
@@ -88,19 +88,19 @@ void frmMain::SetClonePoint(float XX, float YY, uint8_t f)
         one.setVisible(true);
         two.setVisible(one.Visible());
     }
-    m_strokeStarted = false;
+    StrokeStarted = false;
 }
 
 void frmMain::GetCD(float XX, float YY)
 {
-    if (!m_strokeStarted) {
-        m_strokeStartX = XX;
-        m_strokeStartY = YY;
-        m_strokeStarted = true;
+    if (!StrokeStarted) {
+        StrokeStartX = XX;
+        StrokeStartY = YY;
+        StrokeStarted = true;
     }
-    const float SX = (XX - m_strokeStartX) + m_cloneX;
-    const float SY = (YY - m_strokeStartY) + m_cloneY;
-    frmCave *w = Caves(m_cloneCave);
+    const float SX = (XX - StrokeStartX) + CloneX;
+    const float SY = (YY - StrokeStartY) + CloneY;
+    frmCave *w = Caves(CloneCave);
     if (!w)
         return;
     auto &one = w->picCave->shpClone;
