@@ -41,11 +41,7 @@ QString ShowFileDialog(QWidget *owner, bool save, const QString &title, const QS
     request.defaultExtension = defaultExtension;
     request.showHidden = (extraFlags & CommonDialogy::OFN_FORCESHOWHIDDEN) != 0;
 
-    QString chosen = Vb::RunFileDialog(owner, request);
-    if (save && !chosen.isEmpty() && !defaultExtension.isEmpty() && QFileInfo(chosen).suffix().isEmpty() &&
-        !chosen.endsWith(u'.'))
-        chosen += u'.' + defaultExtension;
-    return chosen;
+    return Vb::RunFileDialog(owner, request);
 }
 
 namespace

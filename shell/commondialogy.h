@@ -27,8 +27,8 @@ QString DocumentsFolder();
 // pairs, the first pair in force. An initial path with a separator sets
 // InitDir to its folder and gives the initial name; one without keeps InitDir
 // and starts with no name (in DocumentsFolder() while InitDir is empty). A
-// save dialog asks before replacing a file and appends the default extension
-// to a name chosen without one; an open dialog takes only an existing file.
+// save dialog appends the default extension to a name typed without one and
+// asks before replacing that file; an open dialog takes only an existing file.
 // Returns the chosen path, or "" on cancel.
 QString ShowFileDialog(QWidget *owner, bool save, const QString &title, const QString &filter,
                        const QString &initialPath, uint32_t extraFlags, const QString &defaultExtension);

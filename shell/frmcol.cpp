@@ -466,30 +466,31 @@ void frmCol::Image1_MouseUp() { Image1->setTop(0); }
 void frmCol::Image1_Click()
 {
     Image1->setTop(-20);
-    if (frmMain *m = Main()) {
-        m->tmrRoll->Tag = Image1->Left() != 0 ? QStringLiteral("12") : QStringLiteral("11");
-        m->tmrRoll->setEnabled(true);
-    }
+    startSheetRoll(Image1->Left() != 0 ? Roll::SheetUp : Roll::SheetDown);
     Picture2->raise();
 }
 
 void frmCol::setSheetHeight(double h) { Picture2->Move(0, 0, float(width()), float(h)); }
 
+// The main window's one roll timer runs the sheet, as it runs its own animations.
+void frmCol::startSheetRoll(int code)
+{
+    if (Main())
+        Main()->startRoll(code);
+}
+
 void frmCol::SheetRollStep(int code)
 {
-    if (code != SheetRoll::RollDown && code != SheetRoll::RollUp)
+    if (code != Roll::SheetDown && code != Roll::SheetUp)
         return;
     const SheetRoll::Step s = SheetRoll::step(code, Picture2->Height(), height());
     setSheetHeight(s.height);
     if (s.stop) {
-        VbTimer *t = Main() ? Main()->tmrRoll : nullptr;
-        if (t)
-            t->setEnabled(false);
+        if (Main())
+            Main()->tmrRoll->setEnabled(false);
         Image1->Move(s.faceLeft, 0);
-        if (s.chainRollUp && t) {
-            t->Tag = QStringLiteral("12");
-            t->setEnabled(true);
-        }
+        if (s.chainRollUp)
+            startSheetRoll(Roll::SheetUp);
     }
     Picture1[0]->setTop(float(s.rollPanelTop));
     Picture1[1]->setTop(float(s.propPanelTop));
@@ -550,10 +551,8 @@ void frmCol::Form_Resize()
     if (r.sheetFitted) {
         setSheetHeight(r.sheetHeight);
         Picture1[0]->setTop(float(r.rollPanelTop));
-        if (r.startRollUp && Main()) {
-            Main()->tmrRoll->Tag = QStringLiteral("12");
-            Main()->tmrRoll->setEnabled(true);
-        }
+        if (r.startRollUp)
+            startSheetRoll(Roll::SheetUp);
         Picture1[1]->setTop(float(r.propPanelTop));
     }
     Picture1[0]->setLeft(float(r.rollPanelLeft));

@@ -86,7 +86,7 @@ public:
     void Image1_MouseDown();
     void Image1_MouseUp();
     void Image1_Click();
-    // One step of the roll-down sheet (roll codes 11 and 12), run by the main window's roll timer.
+    // One step of the roll-down sheet (Roll::SheetDown, Roll::SheetUp), run by the main window's roll timer.
     void SheetRollStep(int code);
 
     // Controls, for the store and for tests.
@@ -115,5 +115,6 @@ private:
     void buildButtons();
     void setChanged();
     void setSheetHeight(double h);
+    void startSheetRoll(int code);
     bool minimized() const;
 };

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QAction;
 class QMdiArea;
@@ -49,6 +50,13 @@ public:
     uint8_t MaxCaveWindow = 0;
     // Slot i of the window table; the first access creates a free, hidden window.
     frmCave *Caves(int i);
+    // The tag of a chamber window that holds no chamber: it is reused, never destroyed.
+    static inline const QString FreeTag = QStringLiteral("free");
+    // The windows of slots 1 to MaxCaveWindow that hold a chamber, in slot order.
+    std::vector<frmCave *> BoundCaves();
+    // The first of them that holds chamber no, or null; a free window keeps its
+    // last number and is never found.
+    frmCave *BoundCave(int no);
     void SaveCave(const QByteArray &cave, int no);
     void OpenCave(const QByteArray &cave, int no);
     void ShowCave(int no);
@@ -82,6 +90,8 @@ public:
     // ---- roll animations ----
     VbTimer *tmrRoll = nullptr;
     void tmrRoll_Timer();
+    // Writes the roll code into the timer's tag and starts it.
+    void startRoll(int code);
     void ShowObjBar();
     void HideObjBar();
 
@@ -141,7 +151,6 @@ private:
     void Image3_Click();
     void Image2_Click();
     void Image4_Click();
-    void startRoll(int code);
     void groupRollStep(int code);
     void barRollStep(int code);
 

@@ -16,6 +16,23 @@ frmCave *frmMain::Caves(int i)
     return m_caves[static_cast<size_t>(i)];
 }
 
+std::vector<frmCave *> frmMain::BoundCaves()
+{
+    std::vector<frmCave *> bound;
+    for (int i = 1; i <= MaxCaveWindow; ++i)
+        if (Caves(i)->Tag != FreeTag)
+            bound.push_back(Caves(i));
+    return bound;
+}
+
+frmCave *frmMain::BoundCave(int no)
+{
+    for (int i = 1; i <= MaxCaveWindow; ++i)
+        if (Caves(i)->Tag != FreeTag && Caves(i)->CaveNo == no)
+            return Caves(i);
+    return nullptr;
+}
+
 void frmMain::SaveCave(const QByteArray &cave, int no)
 {
     if (no >= 0 && no < static_cast<int>(CaveData.size()))
@@ -25,7 +42,7 @@ void frmMain::SaveCave(const QByteArray &cave, int no)
 void frmMain::OpenCave(const QByteArray &cave, int no)
 {
     int slot = 1;
-    while (slot < static_cast<int>(m_caves.size()) && Caves(slot)->Tag != QLatin1String("free"))
+    while (slot < static_cast<int>(m_caves.size()) && Caves(slot)->Tag != FreeTag)
         ++slot;
     if (slot >= static_cast<int>(m_caves.size()))
         return; // never within the chamber limit
@@ -39,10 +56,7 @@ void frmMain::OpenCave(const QByteArray &cave, int no)
 
 void frmMain::ShowCave(int no)
 {
-    frmCave *w = nullptr;
-    for (int i = 1; i <= MaxCaveWindow && !w; ++i)
-        if (Caves(i)->Tag != QLatin1String("free") && Caves(i)->CaveNo == no)
-            w = Caves(i);
+    frmCave *w = BoundCave(no);
     Vb::DoEvents();
     if (!w)
         return;

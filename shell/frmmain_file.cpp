@@ -3,6 +3,7 @@
 #include "common/czechcount.h"
 #include "common/text8.h"
 #include "editor/frmcave.h"
+#include "shell/collayout.h"
 #include "shell/commondialogy.h"
 #include "shell/frmcol.h"
 #include "store/defaultcave.h"
@@ -22,10 +23,8 @@ namespace
 const QString SetFilter = QStringLiteral("Sady komnat pro Zorbela (*.zb);*.zb");
 const QString SetExtension = QStringLiteral("zb");
 const QString TemplateFile = QStringLiteral("stationery.zb~");
-const QString FreeTag = QStringLiteral("free");
 // The longest initial path the save dialog takes.
 constexpr int MaxDialogPath = 254;
-constexpr int RowHeight = 16;
 
 Result<SetFileData> readSetFile(const QString &fn)
 {
@@ -66,10 +65,8 @@ SetFileData defaultSet()
 // slot lies (deletions and moves leave slots out of chamber order).
 QString boundCaveName(frmMain *main, int no)
 {
-    for (int i = 1; i <= main->MaxCaveWindow; ++i)
-        if (main->Caves(i)->Tag != FreeTag && main->Caves(i)->CaveNo == no)
-            return main->Caves(i)->CaveName;
-    return {};
+    const frmCave *w = main->BoundCave(no);
+    return w ? w->CaveName : QString();
 }
 
 // ---- the set window's parts that the set operations fill ----
@@ -77,10 +74,6 @@ struct ColTexts {
     QString name, auth, mail, desc, congr;
 };
 
-QString colName(frmCol *col)
-{
-    return col->txtName->text();
-}
 ColTexts readColTexts(frmCol *col)
 {
     return {col->txtName->text(), col->txtAuth->text(), col->txtMail->text(), col->txtDesc->Text(),
@@ -100,38 +93,10 @@ void clearColTexts(frmCol *col)
 {
     setColTexts(col, {}, {}, {}, {}, {});
 }
-QString colCaves(frmCol *col)
-{
-    return col->txtCaves->text();
-}
-void setColCaves(frmCol *col, const QString &text)
-{
-    col->txtCaves->setText(text);
-}
 void makeRow(frmCol *col, int k, const QString &name)
 {
     col->CreateRow(k);
     col->SetRowName(k, name);
-    col->repaint();
-}
-void removeRow(frmCol *col, int k)
-{
-    col->DestroyRow(k);
-}
-void setSelTop(frmCol *col, int top)
-{
-    col->SetSelTop(top);
-}
-void selBehindRows(frmCol *col)
-{
-    col->SendSelToBack();
-}
-void setCanvasHeight(frmCol *col, int h)
-{
-    col->SetCanvasHeight(h);
-}
-void repaintCol(frmCol *col)
-{
     col->repaint();
 }
 void showCol(frmCol *col)
@@ -158,11 +123,10 @@ bool frmMain::SaveCollection(const QString &fn)
     frmCol *col = Col();
     // What the open chamber windows hold goes into the file too, so that a
     // save never clears Changed over edits it did not write.
-    for (int i = 1; i <= MaxCaveWindow; ++i)
-        if (Caves(i)->Tag != FreeTag)
-            Caves(i)->SaveToColl();
+    for (frmCave *c : BoundCaves())
+        c->SaveToColl();
 
-    ApplyAllowedCavesText(Allowed, colCaves(col), NumCaves);
+    ApplyAllowedCavesText(Allowed, col->txtCaves->text(), NumCaves);
     SetFileData set;
     const ColTexts texts = readColTexts(col);
     set.Name = Text8::fromUnicode(texts.name);
@@ -190,14 +154,14 @@ void frmMain::LoadSet(const SetFileData &set)
 {
     frmCol *col = Col();
     limitHeaderBoxes(col);
-    setCanvasHeight(col, 2560);
-    setSelTop(col, -48);
+    col->SetCanvasHeight(2560);
+    col->SetSelTop(-48);
     clearColTexts(col);
-    repaintCol(col);
+    col->repaint();
 
     // Flags of an earlier set never carry over, whatever its size was.
     Allowed = set.Allowed;
-    repaintCol(col);
+    col->repaint();
     CollFlag = set.CollFlag;
 
     const int count = static_cast<int>(set.Caves.size());
@@ -206,17 +170,17 @@ void frmMain::LoadSet(const SetFileData &set)
         makeRow(col, k, boundCaveName(this, k));
     }
     NumCaves = static_cast<uint8_t>(count);
-    selBehindRows(col);
+    col->SendSelToBack();
     col->lblCName_Click(1);
 
     setColTexts(col, Text8::toUnicode(set.Name), Text8::toBoxText(set.Description),
                 Text8::toBoxText(set.Congratulation), Text8::toUnicode(set.Mail),
                 Text8::toUnicode(set.Author));
-    setCanvasHeight(col, NumCaves * RowHeight);
+    col->SetCanvasHeight(NumCaves * ColLayout::RowHeight);
     col->Form_Resize();
     showCol(col);
     mnuH_Click(1);
-    setColCaves(col, AllowedCavesText(Allowed, NumCaves));
+    col->txtCaves->setText(AllowedCavesText(Allowed, NumCaves));
     Changed = false;
 }
 
@@ -255,8 +219,8 @@ bool frmMain::JoinCollection(const QString &fn)
         makeRow(col, count, boundCaveName(this, count));
     }
     NumCaves = static_cast<uint8_t>(count);
-    selBehindRows(col);
-    setCanvasHeight(col, NumCaves * RowHeight);
+    col->SendSelToBack();
+    col->SetCanvasHeight(NumCaves * ColLayout::RowHeight);
     col->Form_Resize();
     showCol(col);
     Changed = true;
@@ -270,7 +234,7 @@ bool frmMain::CloseCollection()
     frmCol *col = Col();
     if (Changed) {
         const auto answer =
-            Vb::MsgBox(QStringLiteral("Sada '") + colName(col) + QStringLiteral("' není uložena.\r\nUložit?"),
+            Vb::MsgBox(QStringLiteral("Sada '%1' není uložena.\r\nUložit?").arg(col->txtName->text()),
                        Vb::MsgYesNoCancel, Vb::MsgQuestion, QStringLiteral("Dotaz"), this);
         if (answer == Vb::MsgCancel)
             return false;
@@ -283,10 +247,10 @@ bool frmMain::CloseCollection()
         Caves(i)->hide();
     }
     for (int k = 1; k <= NumCaves; ++k)
-        removeRow(col, k);
+        col->DestroyRow(k);
     Allowed.fill(false);
     clearColTexts(col);
-    setSelTop(col, -48);
+    col->SetSelTop(-48);
     return true;
 }
 
@@ -339,7 +303,7 @@ void frmMain::mnuSave_Click()
 
 QString frmMain::DefaultSavePath()
 {
-    QString stem = RemoveRegChars(colName(Col()));
+    QString stem = RemoveRegChars(Col()->txtName->text());
     // The program's folder, unless this user cannot write there.
     const QFileInfo app(AppPath);
     const QString folder = (app.isDir() && app.isWritable() ? AppPath : DocumentsFolder()) + u'/';

@@ -2,6 +2,7 @@
 
 #include "editor/frmcave.h"
 #include "editor/frmsize.h"
+#include "shell/collayout.h"
 #include "shell/frmcol.h"
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
@@ -11,7 +12,6 @@
 #include <QMdiSubWindow>
 
 #include <algorithm>
-#include <vector>
 
 frmCol *frmMain::Col()
 {
@@ -26,18 +26,6 @@ frmCol *frmMain::Col()
 }
 
 namespace {
-
-// The windows of slots 1 to MaxCaveWindow that hold a chamber.
-std::vector<frmCave *> boundCaveWindows(frmMain &m)
-{
-    std::vector<frmCave *> bound;
-    for (int i = 1; i <= m.MaxCaveWindow; ++i) {
-        frmCave *c = m.Caves(i);
-        if (c->Tag != QStringLiteral("free"))
-            bound.push_back(c);
-    }
-    return bound;
-}
 
 // The size dialog has no cancel: whatever its boxes show when it goes is the size.
 void askNewCaveSize(frmMain &m, int &width, int &height)
@@ -59,7 +47,7 @@ void frmMain::AddCave(int no)
     // With no chamber selected (an empty set) the new chamber goes first, not to number 0.
     if (no < 1)
         no = 1;
-    for (frmCave *c : boundCaveWindows(*this))
+    for (frmCave *c : BoundCaves())
         if (c->CaveNo >= no) {
             c->CaveNo += 1;
             c->SaveToColl();
@@ -71,7 +59,7 @@ void frmMain::AddCave(int no)
     col->CreateRow(n);
     col->update();
     col->SendSelToBack();
-    col->SetCanvasHeight(n * 16);
+    col->SetCanvasHeight(n * ColLayout::RowHeight);
     col->Form_Resize();
     for (int k = n; k >= no + 1; --k)
         col->SetRowName(k, col->RowName(k - 1));
@@ -92,12 +80,8 @@ void frmMain::DelCave(int no)
 {
     if (NumCaves < 2)
         return;
-    const std::vector<frmCave *> bound = boundCaveWindows(*this);
-    frmCave *freed = nullptr;
-    for (frmCave *c : bound)
-        if (c->CaveNo == no && !freed)
-            freed = c;
-    for (frmCave *c : bound)
+    frmCave *freed = BoundCave(no);
+    for (frmCave *c : BoundCaves())
         if (c->CaveNo > no) {
             c->CaveNo -= 1;
             c->SaveToColl();
@@ -106,13 +90,13 @@ void frmMain::DelCave(int no)
     for (int k = no; k <= NumCaves - 1; ++k)
         col->SetRowName(k, col->RowName(k + 1));
     if (freed) {
-        freed->Tag = QStringLiteral("free");
+        freed->Tag = FreeTag;
         freed->hide();
     }
     col->DestroyRow(NumCaves);
     col->update();
     NumCaves -= 1;
-    col->SetCanvasHeight(NumCaves * 16);
+    col->SetCanvasHeight(NumCaves * ColLayout::RowHeight);
     col->lblCName_Click(no);
     col->Form_Resize();
     Changed = true;
@@ -123,14 +107,8 @@ void frmMain::MoveCave(int no, int offset)
     const int t = no + offset;
     if (t > NumCaves || t < 1)
         return;
-    frmCave *w1 = nullptr;
-    frmCave *w2 = nullptr;
-    for (frmCave *c : boundCaveWindows(*this)) {
-        if (c->CaveNo == no && !w1)
-            w1 = c;
-        if (c->CaveNo == t && !w2)
-            w2 = c;
-    }
+    frmCave *w1 = BoundCave(no);
+    frmCave *w2 = BoundCave(t);
     // A number without a window would leave the list and the set apart; change nothing.
     if (!w1 || !w2)
         return;

@@ -8,7 +8,7 @@ Step step(int code, double h, double windowHeight)
 {
     Step s;
     s.height = h;
-    if (code == RollDown) {
+    if (code == Roll::SheetDown) {
         const double n = h * 1.75;
         if (n > windowHeight) {
             s.height = windowHeight;
@@ -18,7 +18,7 @@ Step step(int code, double h, double windowHeight)
         } else {
             s.height = float(n);
         }
-    } else if (code == RollUp) {
+    } else if (code == Roll::SheetUp) {
         const double n = h / 1.75;
         if (n < ColLayout::SheetCollapsed) {
             s.height = ColLayout::SheetCollapsed;

@@ -1,11 +1,10 @@
 #pragma once
 
-// One tick of the set window's roll-down sheet: code 11 rolls it down to the
-// window's inner height, code 12 rolls it up to its collapsed strip.
-namespace SheetRoll {
+#include "shell/rollsteps.h"
 
-constexpr int RollDown = 11;
-constexpr int RollUp = 12;
+// One tick of the set window's roll-down sheet: Roll::SheetDown rolls it down
+// to the window's inner height, Roll::SheetUp up to its collapsed strip.
+namespace SheetRoll {
 
 struct Step
 {

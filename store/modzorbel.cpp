@@ -1,5 +1,7 @@
 #include "store/modzorbel.h"
 
+#include <utility>
+
 namespace {
 
 // Floor division and the remainder that keeps the dividend's sign, as the
@@ -41,38 +43,34 @@ Result<QByteArray> CaveToString(const CaveRecord &r)
 
     QByteArray out;
     out.reserve(13 + r.Name.size() + r.Description.size() + r.Width * r.Height + r.Trailer.size());
-    const auto put = [&out](int v, const char *what) -> QString {
-        return appendValue(out, v) ? QString()
-                                   : QStringLiteral("Hodnotu %1 (%2) nelze zapsat do komnaty.")
-                                         .arg(v)
-                                         .arg(QString::fromUtf8(what));
-    };
+    // The first number without a value character is the one reported.
     QString err;
-    if (!(err = put(r.MudPermeability, "propustnost bláta")).isEmpty())
-        return R::failure(err);
+    const auto put = [&out, &err](int v, const char *what) {
+        if (!appendValue(out, v) && err.isEmpty())
+            err = QStringLiteral("Hodnotu %1 (%2) nelze zapsat do komnaty.").arg(v).arg(QString::fromUtf8(what));
+    };
+    put(r.MudPermeability, "propustnost bláta");
     put(static_cast<int>(r.Name.size()), "délka jména");
     out.append(r.Name);
     put(static_cast<int>(r.Description.size()), "délka popisu");
     out.append(r.Description);
-    put(r.Width, "šířka");
-    put(r.Height, "výška");
     const int tt = r.TotalTime;
     const int gn = r.GemsNeeded;
-    if (!(err = put(floorDiv(tt, 10), "celkový čas")).isEmpty())
-        return R::failure(err);
-    if (!(err = put((tt % 10) * 10 + (gn % 10), "jednotky času a drahokamů")).isEmpty())
-        return R::failure(err);
-    if (!(err = put(floorDiv(gn, 10), "potřebný počet drahokamů")).isEmpty())
-        return R::failure(err);
-    if (!(err = put(r.Points, "body")).isEmpty())
-        return R::failure(err);
-    if (!(err = put(r.BonusPoints, "prémiové body")).isEmpty())
-        return R::failure(err);
-    if (!(err = put(r.MagicWallTime, "čas kouzelné zdi")).isEmpty())
-        return R::failure(err);
-    if (!(err = put(r.AmoebaTime, "čas améby")).isEmpty())
-        return R::failure(err);
-    if (!(err = put(r.Atmosphere, "atmosféra")).isEmpty())
+    const std::pair<int, const char *> numbers[] = {
+        {r.Width, "šířka"},
+        {r.Height, "výška"},
+        {floorDiv(tt, 10), "celkový čas"},
+        {(tt % 10) * 10 + (gn % 10), "jednotky času a drahokamů"},
+        {floorDiv(gn, 10), "potřebný počet drahokamů"},
+        {r.Points, "body"},
+        {r.BonusPoints, "prémiové body"},
+        {r.MagicWallTime, "čas kouzelné zdi"},
+        {r.AmoebaTime, "čas améby"},
+        {r.Atmosphere, "atmosféra"},
+    };
+    for (const auto &[v, what] : numbers)
+        put(v, what);
+    if (!err.isEmpty())
         return R::failure(err);
     for (int y = 0; y < r.Height; ++y)
         for (int x = 0; x < r.Width; ++x)

@@ -28,6 +28,7 @@ QString RunFileDialog(QWidget *owner, const FileDialogRequest &request)
     dialog.setNameFilter(request.filterName.endsWith(shown)
                              ? request.filterName
                              : QStringLiteral("%1 %2").arg(request.filterName, shown));
+    // The dialog appends it before it asks about replacing, so the question is about the file written.
     dialog.setDefaultSuffix(request.defaultExtension);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.save);
     if (request.showHidden)

@@ -193,13 +193,13 @@ private slots:
         QFETCH(double, window);
         double h = 53;
         SheetRoll::Step last;
-        const int down = rollUntilStopped(SheetRoll::RollDown, h, window, last);
+        const int down = rollUntilStopped(Roll::SheetDown, h, window, last);
         QTEST(down, "downTicks");
         QCOMPARE(h, window);
         QCOMPARE(last.faceLeft, -48);
         QCOMPARE(last.rollPanelTop, window - 24);
         QTEST(last.chainRollUp, "chained");
-        const int up = rollUntilStopped(SheetRoll::RollUp, h, window, last);
+        const int up = rollUntilStopped(Roll::SheetUp, h, window, last);
         QCOMPARE(up, 4);
         QCOMPARE(h, 53.0);
         QCOMPARE(last.faceLeft, 0);

@@ -166,7 +166,7 @@ class TestCommands : public QObject
         QVERIFY(writeFile(path("a.zb"), setFile(3)));
         open(path("a.zb"));
         setText("txtAuth", QStringLiteral("Jiný"));
-        user->dialogAnswers << path("b");
+        user->dialogAnswers << path("b.zb");
         w->mnuSaveAs_Click();
         QCOMPARE(user->dialogs.last().initialName, QStringLiteral("a.zb"));
         QVERIFY(QFile::exists(path("b.zb")));

@@ -1,6 +1,9 @@
 #include "shell/commondialogy.h"
 #include "support/testsupport.h"
 
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestDialogs : public QObject
@@ -132,32 +135,39 @@ class TestDialogs : public QObject
         QVERIFY(r.save);
     }
 
+    // The real dialog, typed into as a user would: it alone appends the extension.
     void defaultExtensionOnSave_data()
     {
-        QTest::addColumn<bool>("save");
-        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("save, typed without") << true << "/d/moje"
-                                             << "/d/moje.zb";
-        QTest::newRow("save, typed with") << true << "/d/moje.zb"
-                                          << "/d/moje.zb";
-        QTest::newRow("save, other extension") << true << "/d/moje.txt"
-                                               << "/d/moje.txt";
-        QTest::newRow("save, dotted folder") << true << "/d.x/moje"
-                                             << "/d.x/moje.zb";
-        QTest::newRow("open leaves it") << false << "/d/moje"
-                                        << "/d/moje";
-        QTest::newRow("cancel") << true << ""
-                                << "";
+        QTest::newRow("typed without") << "d" << "moje" << "d/moje.zb";
+        QTest::newRow("typed with") << "d" << "moje.zb" << "d/moje.zb";
+        QTest::newRow("other extension") << "d" << "moje.txt" << "d/moje.txt";
+        QTest::newRow("dotted folder") << "d.x" << "moje" << "d.x/moje.zb";
+        QTest::newRow("cancel") << "d" << "" << "";
     }
     void defaultExtensionOnSave()
     {
-        QFETCH(bool, save);
-        QFETCH(QString, answer);
+        QFETCH(QString, folder);
+        QFETCH(QString, typed);
         QFETCH(QString, result);
-        ScriptedUser user;
-        user.dialogAnswers << answer;
-        QCOMPARE(ShowFileDialog(nullptr, save, "t", "a;*.zb", QString(), 0, "zb"), result);
+        QTemporaryDir tmp;
+        QVERIFY(QDir(tmp.path()).mkpath(folder));
+        const QString dir = tmp.path() + u'/' + folder + u'/';
+        bool answered = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            auto *name = dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) : nullptr;
+            if (!name)
+                return;
+            answered = true;
+            name->setText(typed);
+            QTest::keyClick(name, typed.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+        });
+        const QString chosen = ShowFileDialog(nullptr, true, "t", "a;*.zb", dir, 0, "zb");
+        QVERIFY(answered);
+        QCOMPARE(chosen, result.isEmpty() ? result : tmp.path() + u'/' + result);
     }
 };
 
