@@ -21,7 +21,6 @@ Result compute(const Input &in)
     const int H = in.H;
 
     r.frameWidth = std::max(0, W - 16);
-    const int innerWidth = std::max(0, r.frameWidth - 2 * in.frameBorder);
     r.sideBySide = float(Panel1Width + Panel0Width + 8) < float(r.frameWidth);
     const int extra = r.sideBySide ? 0 : Panel1Height + 8;
     const int L = H - 57 - 4 - Panel0Height - 4 - extra;
@@ -34,10 +33,10 @@ Result compute(const Input &in)
     if (r.listVisible) {
         r.listLaidOut = true;
         r.frameHeight = L;
-        r.frameInnerHeight = std::max(0, L - 2 * in.frameBorder);
+        r.frameInnerHeight = L; // the frame draws no border
         const float rowsInView = float(r.frameInnerHeight) / float(RowHeight);
         if (rowsInView < float(in.numCaves)) {
-            r.scrollLeft = innerWidth - ScrollWidth;
+            r.scrollLeft = r.frameWidth - ScrollWidth;
             r.scrollMax = int(std::lround(double(in.canvasHeight) - r.frameInnerHeight));
             // A value above the new maximum comes down with it, and the canvas follows.
             r.scrollValue = std::min(in.scrollValue, r.scrollMax);
@@ -46,7 +45,7 @@ Result compute(const Input &in)
             r.canvasTop = -r.scrollValue;
         } else {
             r.canvasTop = 0;
-            r.scrollLeft = innerWidth;
+            r.scrollLeft = r.frameWidth;
         }
         r.canvasWidth = r.scrollLeft;
         r.scrollHeight = r.frameInnerHeight;

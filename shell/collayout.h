@@ -26,7 +26,6 @@ struct Input
     int H = 0;
     bool minimized = false;
     int numCaves = 0;
-    int frameBorder = 0; // the list frame's border on each side
     int canvasHeight = 0;
     int canvasTop = 0;
     int scrollValue = 0;

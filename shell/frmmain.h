@@ -182,7 +182,6 @@ private:
     QMenu *mnuEdit = nullptr;
     QMenu *mnuWindows = nullptr;
     QAction *mnuTile = nullptr;
-    QAction *m_windowsSeparator = nullptr;
     QMenu *mnuDog = nullptr;
     std::array<QAction *, 10> mnuH{};
     QMenu *mnuInsect = nullptr;

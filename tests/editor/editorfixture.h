@@ -11,32 +11,6 @@
 
 #include <memory>
 
-// A main window whose palette holds every object, the left button earth,
-// the right button empty space.
-inline void fillPalette(frmMain &m)
-{
-    for (int k = 0; k < ObjectCount; ++k) {
-        if (!m.imgS[static_cast<size_t>(k)]) {
-            auto *box = new ImageBox(&m);
-            box->hide();
-            box->Tag = QByteArray(1, PaletteObjects[static_cast<size_t>(k)].cell);
-            box->setPicture(Picture(k == HeroObject ? QStringLiteral("hero1")
-                                                    : QStringLiteral("obj%1").arg(k, 2, 10, QLatin1Char('0'))));
-            m.imgS[static_cast<size_t>(k)] = box;
-        }
-    }
-    for (int d = 1; d <= 9; ++d)
-        if (m.imgZor[static_cast<size_t>(d)].isNull())
-            m.imgZor[static_cast<size_t>(d)] = Picture(QStringLiteral("hero%1").arg(d));
-    for (int b = 1; b <= 3; ++b) {
-        if (!m.picSel[static_cast<size_t>(b)]) {
-            auto *box = new ImageBox(&m);
-            box->hide();
-            m.picSel[static_cast<size_t>(b)] = box;
-        }
-    }
-}
-
 inline void setButton(frmMain &m, int b, char c)
 {
     ImageBox *box = m.picSel[static_cast<size_t>(b)];
@@ -47,7 +21,7 @@ inline void setButton(frmMain &m, int b, char c)
 inline std::unique_ptr<frmMain> makeMain()
 {
     auto m = std::make_unique<frmMain>();
-    fillPalette(*m);
+    // the left button earth, the right button empty space
     setButton(*m, 1, ';');
     setButton(*m, 2, '.');
     m->resize(1000, 700);
