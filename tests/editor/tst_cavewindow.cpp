@@ -480,6 +480,8 @@ private slots:
         frmCave *A = f.show(a, 1);
         frmCave *B = f.show(filled(30, 20, ';'), 2);
         f.m->imgTool_Click(2);
+        // The palette shows another hero than the fetched one, so the two pictures differ.
+        f.m->mnuH_Click(5);
         Mouse ma{A->picCave, {}}, mb{B->picCave, {}};
 
         // before a clone point: nothing is painted

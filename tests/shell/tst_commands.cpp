@@ -10,7 +10,9 @@
 #include "support/testsupport.h"
 #include "tools/stationery.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMdiArea>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -604,15 +606,25 @@ class TestCommands : public QObject
         }
     }
 
+    // Hidden or behind a chamber window, the set window comes up in front with the focus.
     void setButtonShowsTheSetWindow()
     {
-        w->Col()->hide();
+        QApplication::setActiveWindow(w.get());
+        frmCol *col = w->Col();
         auto *button = w->findChild<QWidget *>(QStringLiteral("imgList"));
         QVERIFY(button);
+        const auto inFront = [&] {
+            QWidget *focus = QApplication::focusWidget();
+            return col->isVisible() && w->mdiArea()->activeSubWindow() == col->subWindow() &&
+                   (focus == col || col->isAncestorOf(focus));
+        };
+        col->hide();
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
-        QVERIFY(w->Col()->isVisible());
+        QVERIFY(inFront());
+        w->ShowCave(1);
+        QVERIFY(!inFront());
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
-        QVERIFY(w->Col()->isVisible());
+        QVERIFY(inFront());
     }
 };
 

@@ -267,6 +267,7 @@ void TestToolkit::controlArray()
     QVERIFY(rows(1));
 }
 
+// The real menu, clicked as a user would.
 void TestToolkit::popupHandlerRunsBeforeReturn()
 {
     QMenu menu;
@@ -274,17 +275,22 @@ void TestToolkit::popupHandlerRunsBeforeReturn()
     QAction *second = menu.addAction(QStringLiteral("Dolu"));
     QString ran;
     QObject::connect(second, &QAction::triggered, [&] { ran = QStringLiteral("Dolu"); });
+    QPoint openedAt;
     QAction *offeredDefault = nullptr;
-    Vb::setPopupAnswerer([&](QMenu *m) {
-        offeredDefault = m->defaultAction();
-        return second;
+    QTimer::singleShot(0, [&] {
+        auto *shown = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!shown)
+            return;
+        openedAt = shown->pos();
+        offeredDefault = shown->defaultAction();
+        QTest::mouseClick(shown, Qt::LeftButton, {}, shown->actionGeometry(second).center());
     });
     QAction *chosen = Vb::PopupMenu(&menu, QPoint(10, 20), first);
     QCOMPARE(chosen, second);
     QCOMPARE(ran, QStringLiteral("Dolu"));
     QCOMPARE(offeredDefault, first);
+    QCOMPARE(openedAt, QPoint(10, 20));
     QCOMPARE(Vb::lastPopupPosition(), QPoint(10, 20));
-    Vb::setPopupAnswerer({});
 }
 
 QTEST_MAIN(TestToolkit)
