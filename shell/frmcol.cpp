@@ -198,13 +198,16 @@ void frmCol::buildButtons()
         lblCave[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         lblCave[i]->setFont(arialBold(8.25));
         lblCave[i]->setForeColor(Qt::white);
-        connect(imgBCave[i], &VbControl::mouseDown, this,
-                [this, i](int b, int s, QPointF p) { imgBCave_MouseDown(i, b, s, float(p.x()), float(p.y())); });
-        connect(imgBCave[i], &VbControl::mouseUp, this,
-                [this, i](int b, int s, QPointF p) { imgBCave_MouseUp(i, b, s, float(p.x()), float(p.y())); });
+        connect(imgBCave[i], &VbControl::mouseDown, this, [this, i](int b, int s, QPointF p) {
+            imgBCave_MouseDown(i, b, s, float(p.x()), float(p.y()));
+        });
+        connect(imgBCave[i], &VbControl::mouseUp, this, [this, i](int b, int s, QPointF p) {
+            imgBCave_MouseUp(i, b, s, float(p.x()), float(p.y()));
+        });
         connect(imgBCave[i], &VbControl::clicked, this, [this, i] { imgBCave_Click(i); });
-        connect(lblCave[i], &VbControl::mouseDown, this,
-                [this, i](int b, int s, QPointF p) { lblCave_MouseDown(i, b, s, float(p.x()), float(p.y())); });
+        connect(lblCave[i], &VbControl::mouseDown, this, [this, i](int b, int s, QPointF p) {
+            lblCave_MouseDown(i, b, s, float(p.x()), float(p.y()));
+        });
         connect(lblCave[i], &VbControl::mouseUp, this,
                 [this, i](int b, int s, QPointF p) { lblCave_MouseUp(i, b, s, float(p.x()), float(p.y())); });
         connect(lblCave[i], &VbControl::clicked, this, [this, i] { lblCave_Click(i); });
@@ -363,7 +366,7 @@ void frmCol::lblCName_DblClick(int Index)
 
 void frmCol::lblCNo_DblClick(int Index) { lblCName_DblClick(Index); }
 
-// A press on either label of a row, and a move over its number, drag the selection as a move over its name does.
+// A press on either label of a row, or a move over its number, drags the selection as over its name.
 void frmCol::lblCNo_MouseDown(int Index, int Button, int Shift, float X, float Y)
 {
     lblCName_MouseMove(Index, Button, Shift, X, Y);
@@ -385,7 +388,10 @@ void frmCol::lblCName_MouseMove(int Index, int Button, int, float, float Y)
         lblCName_Click(Index + int(std::floor(Y / ColLayout::RowHeight)));
 }
 
-void frmCol::picCaves_MouseDown(int Button, int Shift, float X, float Y) { picCaves_MouseMove(Button, Shift, X, Y); }
+void frmCol::picCaves_MouseDown(int Button, int Shift, float X, float Y)
+{
+    picCaves_MouseMove(Button, Shift, X, Y);
+}
 
 void frmCol::picCaves_MouseMove(int Button, int, float, float Y)
 {
@@ -445,7 +451,10 @@ void frmCol::imgBCave_MouseUp(int Index, int, int, float, float)
     lblCave[Index]->Move(0, 2);
 }
 
-void frmCol::lblCave_Click(int Index) { imgBCave_Click(Index); }
+void frmCol::lblCave_Click(int Index)
+{
+    imgBCave_Click(Index);
+}
 
 void frmCol::lblCave_MouseDown(int Index, int Button, int Shift, float X, float Y)
 {

@@ -47,7 +47,9 @@ Result<QByteArray> CaveToString(const CaveRecord &r)
     QString err;
     const auto put = [&out, &err](int v, const char *what) {
         if (!appendValue(out, v) && err.isEmpty())
-            err = QStringLiteral("Hodnotu %1 (%2) nelze zapsat do komnaty.").arg(v).arg(QString::fromUtf8(what));
+            err = QStringLiteral("Hodnotu %1 (%2) nelze zapsat do komnaty.")
+                      .arg(v)
+                      .arg(QString::fromUtf8(what));
     };
     put(r.MudPermeability, "propustnost bláta");
     put(static_cast<int>(r.Name.size()), "délka jména");

@@ -12,9 +12,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QMdiArea>
 #include <QFile>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
