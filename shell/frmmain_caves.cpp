@@ -27,9 +27,9 @@ std::vector<frmCave *> frmMain::BoundCaves()
 
 frmCave *frmMain::BoundCave(int no)
 {
-    for (int i = 1; i <= MaxCaveWindow; ++i)
-        if (Caves(i)->Tag != FreeTag && Caves(i)->CaveNo == no)
-            return Caves(i);
+    for (frmCave *c : BoundCaves())
+        if (c->CaveNo == no)
+            return c;
     return nullptr;
 }
 
