@@ -402,7 +402,7 @@ void frmMain::fillWindowsMenu()
             mnuWindows->removeAction(a);
             a->deleteLater();
         }
-    const auto windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    const auto windows = Vb::ChildrenInOrder(m_mdi);
     bool first = true;
     for (QMdiSubWindow *w : windows) {
         if (!w->isVisible())
@@ -522,7 +522,7 @@ void frmMain::mnuTile_Click()
 {
     // Side by side in columns over the whole client area.
     QList<QMdiSubWindow *> shown;
-    const auto windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    const auto windows = Vb::ChildrenInOrder(m_mdi);
     for (QMdiSubWindow *w : windows)
         if (w->isVisible() && !w->isMinimized())
             shown.append(w);

@@ -43,6 +43,8 @@ public:
 // Until its frame is made, a window waits hidden in the frame's area, which owns it.
 VbForm::VbForm(QMdiArea *frame, bool frameOnFirstUse) : QWidget(frameOnFirstUse ? frame : nullptr), m_frame(frame)
 {
+    static quint64 made = 0;
+    m_order = ++made;
     if (frameOnFirstUse)
         QWidget::setVisible(false);
     else
@@ -186,6 +188,18 @@ bool CloseChildren(QMdiArea *frame)
     }
     g_frameClosing = false;
     return all;
+}
+
+QList<QMdiSubWindow *> ChildrenInOrder(const QMdiArea *frame)
+{
+    auto windows = frame->subWindowList(QMdiArea::CreationOrder);
+    auto order = [](const QMdiSubWindow *w) {
+        const auto *form = qobject_cast<const VbForm *>(w->widget());
+        return form ? form->m_order : 0;
+    };
+    std::stable_sort(windows.begin(), windows.end(),
+                     [&](const QMdiSubWindow *a, const QMdiSubWindow *b) { return order(a) < order(b); });
+    return windows;
 }
 
 } // namespace Vb

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -10,6 +11,9 @@ namespace Vb {
 // Closes the frame's child windows as the frame closes (origin 4); false
 // when one of them refuses.
 bool CloseChildren(QMdiArea *frame);
+// The frame's child windows in the order their forms were made, whenever each
+// got its MDI frame: the order the window list and tiling show them in.
+QList<QMdiSubWindow *> ChildrenInOrder(const QMdiArea *frame);
 } // namespace Vb
 
 // A child window of the frame. It is created hidden and appears only when
@@ -53,12 +57,14 @@ protected:
 private:
     friend class KeyPreviewFilter;
     friend bool Vb::CloseChildren(QMdiArea *frame);
+    friend QList<QMdiSubWindow *> Vb::ChildrenInOrder(const QMdiArea *frame);
 
     void makeFrame();
     // Shown, a child window stands wholly in the frame's area where it fits.
     void keepInArea();
 
     QMdiArea *m_frame = nullptr;
+    quint64 m_order = 0;
     QMdiSubWindow *m_sub = nullptr;
     bool m_unloading = false;
     bool m_restoring = false;

@@ -168,10 +168,13 @@ void TestMainFrame::windowsMenuListsShownWindows()
 {
     MainWindowFixture f;
     f.w->Col()->hide();
-    auto *a = new HidingForm(f.w->mdiArea());
-    auto *b = new HidingForm(f.w->mdiArea());
+    // Made in this order, framed on first showing in the other: listed as made.
+    auto *a = new HidingForm(f.w->mdiArea(), true);
+    auto *b = new HidingForm(f.w->mdiArea(), true);
     a->setCaption(QStringLiteral("Komnata 1"));
     b->setCaption(QStringLiteral("Sada"));
+    b->show();
+    b->hide();
     a->show();
     QMenu *windows = f.control<QMenu>("mnuWindows");
     for (int round = 0; round < 2; ++round) {
