@@ -66,6 +66,20 @@ ImageBox *buttonObject(int b)
     return m && b >= 0 && b < 4 ? m->picSel[static_cast<size_t>(b)] : nullptr;
 }
 
+// The cell character a mouse button's object writes: a blank when it has none.
+char buttonChar(const ImageBox *obj)
+{
+    return obj && !obj->Tag.isEmpty() ? obj->Tag.at(0) : ' ';
+}
+
+// The palette's picture of object k; an unknown object gets a picture of its own.
+const Picture &objectPicture(int k)
+{
+    static const Picture unknown(QStringLiteral("obj_unknown"));
+    const ImageBox *entry = paletteEntry(k);
+    return entry ? entry->picture() : unknown;
+}
+
 const SpinBoxes::Box PropSpins[7] = {
     {QStringLiteral("Potřebný počet drahokamů :"), QString::fromLatin1(CaveSpins::Tags[0]), 3, 227, 0, 223},
     {QStringLiteral("Celkový čas :"), QString::fromLatin1(CaveSpins::Tags[1]), 3, 311, 25, 139},
@@ -173,7 +187,8 @@ void frmCave::buildControls()
         lblCave[k]->setPalette(white);
         lblCave[k]->setGeometry(0, i == 3 ? 3 : 2, 96, 13);
         lblCave[k]->installEventFilter(this);
-        connect(imgBCave[k], &ImageBox::mouseDown, this, [this, i](int, int, QPointF) { imgBCave_Click(i); });
+        connect(imgBCave[k], &ImageBox::mouseDown, this,
+                [this, i](int b, int s, QPointF p) { imgBCave_MouseDown(i, b, s, p.x(), p.y()); });
         // A tab's click only repeats its press; the size command runs once per press.
         if (i != 3)
             connect(imgBCave[k], &ImageBox::clicked, this, [this, i] { imgBCave_Click(i); });
@@ -299,7 +314,7 @@ void frmCave::setChanged()
 void frmCave::SaveToColl()
 {
     auto *m = mainWindow();
-    if (!m || m_unreadable)
+    if (!m)
         return;
     const auto s = CaveToString(m_cave);
     // A record the string cannot hold leaves the chamber as last stored.
@@ -310,7 +325,6 @@ void frmCave::SaveToColl()
 void frmCave::OpenCave(const QByteArray &A)
 {
     auto parsed = StringToCave(A);
-    m_unreadable = !parsed.ok();
     m_cave = parsed.ok() ? CaveSpins::Loaded(parsed.value()) : CaveRecord{};
 
     const int atm = Atmosphere::ButtonForValue(m_cave.Atmosphere);
@@ -343,10 +357,6 @@ void frmCave::OpenCave(const QByteArray &A)
         showName(Text8::toUnicode(m_cave.Name));
     }
 
-    if (m_unreadable) {
-        if (auto *m = mainWindow())
-            m->SaveCave(A, CaveNo);
-    }
     SaveToColl();
 }
 
@@ -384,19 +394,13 @@ Picture frmCave::CellPicture(char c)
             return m->imgZor[static_cast<size_t>(d)];
         return Picture(QStringLiteral("hero%1").arg(d));
     }
-    const int k = ObjectForCell(c);
-    if (ImageBox *entry = paletteEntry(k))
-        return entry->picture();
-    static const Picture unknown(QStringLiteral("obj_unknown"));
-    return unknown;
+    return objectPicture(ObjectForCell(c));
 }
 
 void frmCave::PREKR(double XX, double YY, double Conakr)
 {
     const int k = static_cast<int16_t>(std::nearbyint(Conakr));
-    static const Picture unknown(QStringLiteral("obj_unknown"));
-    const ImageBox *entry = paletteEntry(k);
-    const Picture &pic = entry ? entry->picture() : unknown;
+    const Picture &pic = objectPicture(k);
     const QRect r(static_cast<int>(XX * TileSize), static_cast<int>(YY * TileSize), TileSize, TileSize);
     if (!picCave->drawPicture(r, pic)) {
         Vb::MsgBox(QStringLiteral("K otevření další komnaty není dostatek paměti.\r\n"
@@ -490,41 +494,41 @@ int frmCave::PixelToCellY(double Y) const
     return DrawTools::PixelToCell(Y, TileSize, m_cave.Height);
 }
 
-void frmCave::dispatch(int phase, int X, int Y, int Button, int Shift)
+void frmCave::dispatch(MousePhase phase, int X, int Y, int Button, int Shift)
 {
     const int tool = mainWindow() ? mainWindow()->Nastroj : 0;
     switch (tool) {
     case 0: PencilTool(X, Y, Button, Shift); break;
     case 1:
-        if (phase == 0)
+        if (phase == Press)
             LineStart(X, Y, Button);
-        else if (phase == 1)
+        else if (phase == Move)
             LinePreview(X, Y, Button);
         else
             LineCommit(X, Y, Button);
         break;
     case 2:
-        if (phase != 2)
+        if (phase != Release)
             CloneTool(X, Y, Button);
         break;
     case 3:
-        if (phase == 0)
+        if (phase == Press)
             RectStart(X, Y, Button);
-        else if (phase == 1)
+        else if (phase == Move)
             RectPreview(X, Y, Button);
         else
             RectCommit(X, Y, Button);
         break;
     case 4:
-        if (phase != 2)
+        if (phase != Release)
             FillTool(X, Y, Button);
         break;
     default: break;
     }
 }
 
-// A chamber string that could not be read leaves a chamber without cells:
-// there is no cell for the tools to work on.
+// A set file may hold a chamber of width or height 0: it has no cell for
+// the tools to work on.
 bool frmCave::hasCells() const
 {
     return m_cave.Width > 0 && m_cave.Height > 0;
@@ -533,7 +537,7 @@ bool frmCave::hasCells() const
 void frmCave::picCave_MouseDown(int Button, int Shift, double X, double Y)
 {
     if ((Button == 1 || Button == 2) && hasCells())
-        dispatch(0, PixelToCellX(X), PixelToCellY(Y), Button, Shift);
+        dispatch(Press, PixelToCellX(X), PixelToCellY(Y), Button, Shift);
 }
 
 void frmCave::picCave_MouseMove(int Button, int Shift, double X, double Y)
@@ -548,7 +552,7 @@ void frmCave::picCave_MouseMove(int Button, int Shift, double X, double Y)
     const int cx = PixelToCellX(X), cy = PixelToCellY(Y);
     if (cx == LastCellX && cy == LastCellY)
         return;
-    dispatch(1, cx, cy, Button, Shift);
+    dispatch(Move, cx, cy, Button, Shift);
     LastCellX = cx;
     LastCellY = cy;
 }
@@ -556,15 +560,14 @@ void frmCave::picCave_MouseMove(int Button, int Shift, double X, double Y)
 void frmCave::picCave_MouseUp(int Button, int Shift, double X, double Y)
 {
     if ((Button == 1 || Button == 2) && hasCells())
-        dispatch(2, PixelToCellX(X), PixelToCellY(Y), Button, Shift);
+        dispatch(Release, PixelToCellX(X), PixelToCellY(Y), Button, Shift);
 }
 
 void frmCave::SetCell(int X, int Y, int Button)
 {
     setChanged();
-    m_unreadable = false;
     const ImageBox *obj = buttonObject(Button);
-    const char c = obj && !obj->Tag.isEmpty() ? obj->Tag.at(0) : ' ';
+    const char c = buttonChar(obj);
     m_cave.Map[static_cast<size_t>(X)][static_cast<size_t>(Y)] = c;
     if (obj) {
         const QRect r(X * TileSize, Y * TileSize, TileSize, TileSize);
@@ -579,9 +582,8 @@ void frmCave::PencilTool(int X, int Y, int Button, int)
 
 void frmCave::FillTool(int X, int Y, int Button)
 {
-    const ImageBox *obj = buttonObject(Button);
     // Compared with the character the fill writes, so the walk always ends.
-    const char c = obj && !obj->Tag.isEmpty() ? obj->Tag.at(0) : ' ';
+    const char c = buttonChar(buttonObject(Button));
     if (m_cave.Map[static_cast<size_t>(X)][static_cast<size_t>(Y)] == c)
         return;
     ShowBusy();
@@ -794,9 +796,15 @@ void frmCave::setTabLook(int i, bool pressed)
     lblCave[k]->move(pressed ? 1 : 0, pressed ? top + 1 : top);
 }
 
-void frmCave::lblCave_MouseDown(int Index, int, int, double, double)
+// A press on a button's picture or caption runs the button at once.
+void frmCave::imgBCave_MouseDown(int Index, int, int, double, double)
 {
     imgBCave_Click(Index);
+}
+
+void frmCave::lblCave_MouseDown(int Index, int Button, int Shift, double X, double Y)
+{
+    imgBCave_MouseDown(Index, Button, Shift, X, Y);
 }
 
 void frmCave::imgBCave_Click(int Index)
@@ -833,7 +841,6 @@ void frmCave::imgBCave_Click(int Index)
                     SetCell(X, Y, 2);
         Arrange();
         setChanged();
-        m_unreadable = false;
     }
     setTabLook(3, false);
 }
