@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/caverecord.h"
+#include "editor/drawtools.h"
 #include "editor/piccave.h"
 #include "editor/spinbox.h"
 #include "shell/frmmain.h"
@@ -158,6 +159,8 @@ private:
     void RectPreview(int X, int Y, int Button);
     void RectCommit(int X, int Y, int Button);
     void CloneTool(int X, int Y, int Button);
+    void dragStart(int X, int Y, int Button, CaveShape &mark, void (frmCave::*preview)(int, int, int));
+    void dragCommit(int Button, CaveShape &mark, DrawTools::Cells (*cells)(int, int, int, int));
     // The phase of a stroke that the mouse handlers pass on to the tool.
     enum MousePhase { Press, Move, Release };
     void dispatch(MousePhase phase, int X, int Y, int Button, int Shift);

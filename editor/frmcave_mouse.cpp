@@ -180,18 +180,38 @@ static QColor previewColour(int Button)
     return Button == 1 ? QColor(255, 255, 127) : QColor(127, 255, 255);
 }
 
-void frmCave::LineStart(int X, int Y, int Button)
+// A press starts a line or rectangle stroke at its cell; a press while one
+// runs cancels it.
+void frmCave::dragStart(int X, int Y, int Button, CaveShape &mark, void (frmCave::*preview)(int, int, int))
 {
     if (!Dragging) {
         DragX1 = DragX2 = X;
         DragY1 = DragY2 = Y;
         Dragging = true;
-        LinePreview(X, Y, Button);
-        picCave->LineLine.setColor(previewColour(Button));
+        (this->*preview)(X, Y, Button);
+        mark.setColor(previewColour(Button));
     } else {
         Dragging = false;
-        picCave->LineLine.setVisible(false);
+        mark.setVisible(false);
     }
+}
+
+// A release sets the stroke's cells, from its anchor to the cell of the latest
+// preview: the release's own cell is not used.
+void frmCave::dragCommit(int Button, CaveShape &mark, DrawTools::Cells (*cells)(int, int, int, int))
+{
+    if (!Dragging)
+        return;
+    for (const auto &cell : cells(static_cast<int>(DragX1), static_cast<int>(DragY1),
+                                  static_cast<int>(DragX2), static_cast<int>(DragY2)))
+        SetCell(cell.x, cell.y, Button);
+    mark.setVisible(false);
+    Dragging = false;
+}
+
+void frmCave::LineStart(int X, int Y, int Button)
+{
+    dragStart(X, Y, Button, picCave->LineLine, &frmCave::LinePreview);
 }
 
 void frmCave::LinePreview(int X, int Y, int)
@@ -207,27 +227,12 @@ void frmCave::LinePreview(int X, int Y, int)
 
 void frmCave::LineCommit(int, int, int Button)
 {
-    if (!Dragging)
-        return;
-    for (const auto &cell : DrawTools::LineCells(static_cast<int>(DragX1), static_cast<int>(DragY1),
-                                                 static_cast<int>(DragX2), static_cast<int>(DragY2)))
-        SetCell(cell.x, cell.y, Button);
-    picCave->LineLine.setVisible(false);
-    Dragging = false;
+    dragCommit(Button, picCave->LineLine, DrawTools::LineCells);
 }
 
 void frmCave::RectStart(int X, int Y, int Button)
 {
-    if (!Dragging) {
-        DragX1 = DragX2 = X;
-        DragY1 = DragY2 = Y;
-        Dragging = true;
-        RectPreview(X, Y, Button);
-        picCave->shpRect.setColor(previewColour(Button));
-    } else {
-        Dragging = false;
-        picCave->shpRect.setVisible(false);
-    }
+    dragStart(X, Y, Button, picCave->shpRect, &frmCave::RectPreview);
 }
 
 void frmCave::RectPreview(int X, int Y, int)
@@ -245,13 +250,7 @@ void frmCave::RectPreview(int X, int Y, int)
 
 void frmCave::RectCommit(int, int, int Button)
 {
-    if (!Dragging)
-        return;
-    for (const auto &cell : DrawTools::RectCells(static_cast<int>(DragX1), static_cast<int>(DragY1),
-                                                 static_cast<int>(DragX2), static_cast<int>(DragY2)))
-        SetCell(cell.x, cell.y, Button);
-    picCave->shpRect.setVisible(false);
-    Dragging = false;
+    dragCommit(Button, picCave->shpRect, DrawTools::RectCells);
 }
 
 void frmCave::CloneTool(int X, int Y, int Button)
