@@ -11,6 +11,26 @@
 
 #include <cmath>
 
+namespace {
+
+// A bar that is needed takes its place, the surface's range along it and the
+// surface's position; one that is not is hidden.
+void placeBar(QScrollBar *bar, bool needed, QRect place, int max, int step, double view, double pos)
+{
+    if (!needed) {
+        bar->hide();
+        return;
+    }
+    bar->setGeometry(place);
+    bar->setRange(max, 0);
+    bar->setSingleStep(step);
+    bar->setPageStep(std::max(1, static_cast<int>(view)));
+    bar->setValue(static_cast<int>(std::lround(pos)));
+    bar->show();
+}
+
+} // namespace
+
 bool frmCave::eventFilter(QObject *obj, QEvent *e)
 {
     if (e->type() == QEvent::MouseButtonPress) {
@@ -121,28 +141,13 @@ void frmCave::Arrange()
     ViewWidth = o.ViewWidth;
     ViewHeight = o.ViewHeight;
     const QSignalBlocker bh(HScroll1), bv(VScroll1);
-    if (o.needH) {
-        HScroll1->setGeometry(0, static_cast<int>(o.hTop), std::max(0, static_cast<int>(o.hWidth)),
-                              HScroll1->height());
-        HScroll1->setRange(o.hMax, 0);
-        HScroll1->setSingleStep(std::max<int>(TileSize, 1));
-        HScroll1->setPageStep(std::max(1, static_cast<int>(o.ViewWidth)));
-        HScroll1->setValue(static_cast<int>(std::lround(o.L)));
-        HScroll1->show();
-    } else {
-        HScroll1->hide();
-    }
-    if (o.needV) {
-        VScroll1->setGeometry(static_cast<int>(o.vLeft), 0, VScroll1->width(),
-                              std::max(0, static_cast<int>(o.vHeight)));
-        VScroll1->setRange(o.vMax, 0);
-        VScroll1->setSingleStep(std::max<int>(TileSize, 1));
-        VScroll1->setPageStep(std::max(1, static_cast<int>(o.ViewHeight)));
-        VScroll1->setValue(static_cast<int>(std::lround(o.T)));
-        VScroll1->show();
-    } else {
-        VScroll1->hide();
-    }
+    const int step = std::max<int>(TileSize, 1);
+    placeBar(HScroll1, o.needH,
+             QRect(0, static_cast<int>(o.hTop), std::max(0, static_cast<int>(o.hWidth)), HScroll1->height()),
+             o.hMax, step, o.ViewWidth, o.L);
+    placeBar(VScroll1, o.needV,
+             QRect(static_cast<int>(o.vLeft), 0, VScroll1->width(), std::max(0, static_cast<int>(o.vHeight))),
+             o.vMax, step, o.ViewHeight, o.T);
     if (o.checkShown) {
         Check1->move(static_cast<int>(o.checkLeft), static_cast<int>(o.checkTop));
         Check1->show();
