@@ -159,12 +159,6 @@ Result<SetFileData> ReadSetFile(const QByteArray &bytes)
         return R::failure(QStringLiteral("Třetí řádek sady (e-mail) je prázdný."));
 
     const QByteArray allowedChars = first.mid(1 + nameLength);
-    for (const char c : allowedChars) {
-        const int v = static_cast<unsigned char>(c);
-        if (v < 64 || v > 64 + MaxSetCaves)
-            return R::failure(
-                QStringLiteral("První řádek sady má neplatný znak povolené komnaty (kód %1).").arg(v));
-    }
 
     auto run = readCaveRun(lines, MaxSetCaves + 1);
     if (!run.ok())

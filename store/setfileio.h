@@ -8,9 +8,12 @@
 // Set files on disk. Every failure comes back as one Czech line that says why,
 // the same for opening, joining, saving and reading the template.
 
-// Far above any real set (100 chambers of 50 by 30 cells are about half a
-// megabyte enciphered); a larger file is refused before it is read.
-constexpr qint64 MaxSetFileSize = 64 * 1024 * 1024;
+// Four times the largest set the format can hold (100 chambers of 102 by 62
+// cells are about 2 MB enciphered; a set the editor makes, about half a
+// megabyte). A larger file is refused before it is read: the set's texts
+// have no length of their own, and boxes holding tens of megabytes of text
+// would freeze the editor and take many times that in memory.
+constexpr qint64 MaxSetFileSize = 8 * 1024 * 1024;
 
 // The bytes of the file at path. Missing paths, folders, FIFOs, devices and
 // files above MaxSetFileSize are refused by their type and size before any

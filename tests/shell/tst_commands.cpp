@@ -361,7 +361,7 @@ class TestCommands : public QObject
                                              << "Soubor neexistuje.";
         QTest::newRow("open, above the bound") << "open"
                                                << "velky.zb"
-                                               << "větší než 64 MiB";
+                                               << "větší než 8 MiB";
         QTest::newRow("join, missing") << "join"
                                        << "nic.zb"
                                        << "Soubor neexistuje.";
