@@ -5,6 +5,23 @@
 
 namespace CaveLayout {
 
+namespace {
+
+// The surface's place along one direction: with a bar it keeps its place as
+// far as the view stays covered, without one it is centred.
+double placeAlong(bool bar, double pos, double surface, double view)
+{
+    if (!bar)
+        return (view - surface) / 2;
+    if (pos > 0)
+        pos = 0;
+    if (pos + surface < view)
+        pos = view - surface;
+    return pos;
+}
+
+} // namespace
+
 MapLayout ArrangeMap(const MapInput &in)
 {
     MapLayout o;
@@ -16,29 +33,17 @@ MapLayout ArrangeMap(const MapInput &in)
         o.needV = true;
     o.ViewWidth = o.needV ? in.W0 - in.VW : in.W0;
     o.ViewHeight = o.needH ? in.H0 - in.HH : in.H0;
-    o.L = in.L;
-    o.T = in.T;
+    o.L = placeAlong(o.needH, in.L, in.Sw, o.ViewWidth);
+    o.T = placeAlong(o.needV, in.T, in.Sh, o.ViewHeight);
     if (o.needH) {
-        if (o.L > 0)
-            o.L = 0;
-        if (o.L + in.Sw < o.ViewWidth)
-            o.L = o.ViewWidth - in.Sw;
         o.hWidth = in.W0 - in.VW;
         o.hTop = in.H0 - in.HH;
         o.hMax = static_cast<int>(std::floor(o.ViewWidth - in.Sw));
-    } else {
-        o.L = (o.ViewWidth - in.Sw) / 2;
     }
     if (o.needV) {
-        if (o.T > 0)
-            o.T = 0;
-        if (o.T + in.Sh < o.ViewHeight)
-            o.T = o.ViewHeight - in.Sh;
         o.vHeight = in.H0 - in.HH;
         o.vLeft = in.W0 - in.VW;
         o.vMax = static_cast<int>(std::floor(o.ViewHeight - in.Sh));
-    } else {
-        o.T = (o.ViewHeight - in.Sh) / 2;
     }
     o.checkShown = o.needH || o.needV;
     o.checkLeft = in.W0 - in.VW;

@@ -12,6 +12,7 @@ struct Cell
     int y = 0;
     bool operator==(const Cell &) const = default;
 };
+using Cells = std::vector<Cell>;
 
 // floor(pixel / tile), then kept within 0 .. count - 1.
 int PixelToCell(double pixel, int tile, int count);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "common/caverecord.h"
+#include "editor/drawtools.h"
 #include "editor/piccave.h"
 #include "editor/spinbox.h"
+#include "shell/frmmain.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/multilinebox.h"
 #include "toolkit/vbform.h"
@@ -61,8 +63,8 @@ public:
     void PREKR(double XX, double YY, double Conakr);
     QByteArray GetCDXY(double X, double Y) const;
 
-    // "free", or the window's slot in frmMain's window table as decimal text.
-    QString Tag = QStringLiteral("free");
+    // frmMain::FreeTag, or the window's slot in frmMain's window table as decimal text.
+    QString Tag = frmMain::FreeTag;
 
     // The window as a whole, its MDI frame included (show() and hide() act on both).
     bool Visible() const;
@@ -124,6 +126,7 @@ public:
     void txtDesc_Change();
     void imgAtm_Click(int Index);
     void imgBCave_Click(int Index);
+    void imgBCave_MouseDown(int Index, int Button, int Shift, double X, double Y);
     void lblCave_MouseDown(int Index, int Button, int Shift, double X, double Y);
     void Arrange();
     void HScroll1_Change();
@@ -156,7 +159,11 @@ private:
     void RectPreview(int X, int Y, int Button);
     void RectCommit(int X, int Y, int Button);
     void CloneTool(int X, int Y, int Button);
-    void dispatch(int phase, int X, int Y, int Button, int Shift);
+    void dragStart(int X, int Y, int Button, CaveShape &mark, void (frmCave::*preview)(int, int, int));
+    void dragCommit(int Button, CaveShape &mark, DrawTools::Cells (*cells)(int, int, int, int));
+    // The phase of a stroke that the mouse handlers pass on to the tool.
+    enum MousePhase { Press, Move, Release };
+    void dispatch(MousePhase phase, int X, int Y, int Button, int Shift);
     void setTabLook(int i, bool pressed);
     void setChanged();
     void buildControls();
@@ -169,9 +176,6 @@ private:
     AtmRing *m_ring = nullptr;
     bool m_active = false;
     bool m_built = false;
-    // The chamber string could not be read: the open set keeps it as it was
-    // until the user gives the window a chamber of its own.
-    bool m_unreadable = false;
 };
 
 template <class T>

@@ -40,6 +40,25 @@ QSize devicePixels(QSize size, qreal dpr)
     return QSize(qRound(size.width() * dpr), qRound(size.height() * dpr));
 }
 
+// A picture is rendered once per size and ratio; `make` turns the rendering at
+// device pixels into what the cache keeps.
+template <class T, class Make>
+const T &rendered(QHash<Key, T> &cache, const QString &path, QSize size, qreal dpr, Make make)
+{
+    static const T none;
+    if (path.isEmpty() || size.isEmpty())
+        return none;
+    const QSize device = devicePixels(size, dpr);
+    const Key key{path, device.width(), device.height(), qRound(dpr * 100)};
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        T made = make(device);
+        made.setDevicePixelRatio(dpr);
+        it = cache.insert(key, made);
+    }
+    return *it;
+}
+
 // One parsed document per picture, however many sizes it is rendered at.
 QSvgRenderer &renderer(const QString &path)
 {
@@ -82,36 +101,13 @@ QImage Picture::image(QSize size) const
 
 const QPixmap &Picture::pixmap(QSize size, qreal dpr) const
 {
-    static const QPixmap none;
-    if (isNull() || size.isEmpty())
-        return none;
-    auto &cache = renderings();
-    const QSize device = devicePixels(size, dpr);
-    const Key key{m_path, device.width(), device.height(), qRound(dpr * 100)};
-    auto it = cache.find(key);
-    if (it == cache.end()) {
-        QPixmap pm = QPixmap::fromImage(image(device));
-        pm.setDevicePixelRatio(dpr);
-        it = cache.insert(key, pm);
-    }
-    return *it;
+    return rendered(renderings(), m_path, size, dpr,
+                    [this](QSize device) { return QPixmap::fromImage(image(device)); });
 }
 
 const QImage &Picture::tile(QSize size, qreal dpr) const
 {
-    static const QImage none;
-    if (isNull() || size.isEmpty())
-        return none;
-    auto &cache = tiles();
-    const QSize device = devicePixels(size, dpr);
-    const Key key{m_path, device.width(), device.height(), qRound(dpr * 100)};
-    auto it = cache.find(key);
-    if (it == cache.end()) {
-        QImage img = image(device);
-        img.setDevicePixelRatio(dpr);
-        it = cache.insert(key, img);
-    }
-    return *it;
+    return rendered(tiles(), m_path, size, dpr, [this](QSize device) { return image(device); });
 }
 
 int Picture::cachedRenderings()

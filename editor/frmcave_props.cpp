@@ -1,0 +1,64 @@
+// The chamber window's property page: the name, the description, the seven numbers and the atmosphere.
+#include "editor/frmcave.h"
+
+#include "common/text8.h"
+#include "editor/frmcave_shared.h"
+#include "shell/frmcol.h"
+
+void frmCave::txtUD_Change(int Index)
+{
+    setChanged();
+    const int v = spin->clampText(Index);
+    switch (Index) {
+    case 0: m_cave.GemsNeeded = static_cast<int16_t>(v); break;
+    case 1: m_cave.TotalTime = static_cast<int16_t>(v); break;
+    case 2: m_cave.Points = static_cast<uint8_t>(v); break;
+    case 3: m_cave.BonusPoints = static_cast<uint8_t>(v); break;
+    case 4: m_cave.MudPermeability = static_cast<uint8_t>(v); break;
+    case 5: m_cave.MagicWallTime = static_cast<uint8_t>(v); break;
+    case 6: m_cave.AmoebaTime = static_cast<uint8_t>(v); break;
+    default: break;
+    }
+}
+
+void frmCave::txtName_Change()
+{
+    setChanged();
+    const QString name = txtName->text();
+    m_cave.Name = Text8::fromUnicode(name);
+    showName(name);
+}
+
+// The name reaches the caption, CaveName and the chamber's row of the set window.
+void frmCave::showName(const QString &name)
+{
+    if (auto *m = mainWindow())
+        m->Col()->SetRowName(CaveNo, name);
+    setCaption(QStringLiteral("Komnata - ") + name);
+    CaveName = name;
+}
+
+void frmCave::txtDesc_Change()
+{
+    const QByteArray bytes = txtDesc->Bytes();
+    if (bytes != m_cave.Description)
+        setChanged();
+    m_cave.Description = bytes;
+}
+
+void frmCave::imgAtm_Click(int Index)
+{
+    if (Index < 0 || Index > 4)
+        return;
+    if (Index != AtmIndex) {
+        setChanged();
+        if (Atmosphere::ButtonForValue(m_cave.Atmosphere) != Index)
+            m_cave.Atmosphere = static_cast<uint8_t>(Atmosphere::FirstValue(Index));
+    }
+    AtmIndex = static_cast<int16_t>(Index);
+    const QRect g = imgAtm[static_cast<size_t>(Index)]->geometry();
+    const double s = g.width() / 8.0 * 5;
+    shpAtm = QRectF(g.left() + g.width() / 16.0 * 3, g.top() + g.height() / 16.0 * 3, s, s);
+    m_ring->ring = shpAtm;
+    m_ring->update();
+}

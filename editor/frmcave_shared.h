@@ -1,0 +1,43 @@
+// What the chamber window's files share: the main window and the atmosphere selection ring.
+#pragma once
+
+#include "shell/frmmain.h"
+
+#include <QPainter>
+#include <QWidget>
+
+inline frmMain *mainWindow()
+{
+    return frmMain::instance();
+}
+
+// The four circles of the atmosphere selection, drawn over the buttons.
+class AtmRing : public QWidget
+{
+public:
+    explicit AtmRing(QWidget *parent) : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+    QRectF ring;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (ring.isEmpty())
+            return;
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const struct
+        {
+            QColor c;
+            int w;
+        } circles[4] = {{QColor(0xFF, 0xFF, 0xFF), 7}, {QColor(0xFF, 0xC0, 0x80), 5},
+                        {QColor(0xC0, 0x40, 0x00), 3}, {QColor(0x55, 0x2B, 0x00), 1}};
+        for (const auto &c : circles) {
+            p.setPen(QPen(c.c, c.w));
+            p.drawEllipse(ring);
+        }
+    }
+};
