@@ -190,6 +190,7 @@ class TestEndToEnd : public QObject
         s.Description = text;
         s.Congratulation = text;
         CaveRecord cave = StringToCave(s.Caves[0]).value();
+        cave.Name = line;
         cave.Description = text;
         s.Caves[0] = CaveToString(cave).value();
         {
@@ -197,7 +198,16 @@ class TestEndToEnd : public QObject
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(WriteSetFile(s).value());
         }
+        // Chamber 1 goes through the boxes of a window that showed another
+        // chamber before and is bound again; chamber 2 through a window never shown.
+        writeSet("other.zb", 1, "O");
+        open("other.zb");
+        w->ShowCave(1);
+        const frmCave *reused = w->BoundCave(1);
+        reused->subWindow()->close();
+        w->Changed = false; // showing marks the set changed; no save question
         open("bytes.zb");
+        QCOMPARE(w->BoundCave(1), reused);
         w->mnuSave_Click();
         const auto back = ReadSetFile(readFile(path("bytes.zb")));
         QVERIFY2(back.ok(), qPrintable(back.error()));
