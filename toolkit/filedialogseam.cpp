@@ -23,6 +23,9 @@ QString RunFileDialog(QWidget *owner, const FileDialogRequest &request)
     QFileDialog dialog(owner, request.title);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Names only: the detail view's types, sizes and dates follow the system's
+    // locale and file-type data, which Qt does not translate.
+    dialog.setViewMode(QFileDialog::List);
     // A description that already shows its pattern ("... (*.zb)") is used as it is.
     const QString shown = QStringLiteral("(%1)").arg(request.filterPattern);
     dialog.setNameFilter(request.filterName.endsWith(shown)
