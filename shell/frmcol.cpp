@@ -95,7 +95,9 @@ void frmCol::buildSheet()
         auto *label = new QLabel(QString::fromUtf16(d.caption), Picture1[1]);
         label->setGeometry(d.label);
         label->setFont(arialBold(9.75));
-        label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        QPalette white = label->palette();
+        white.setColor(QPalette::WindowText, Qt::white);
+        label->setPalette(white);
         if (i == 4)
             label->setAlignment(Qt::AlignRight | Qt::AlignTop);
         Label2[i] = label;
