@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 
 #include <cstring>
@@ -66,7 +67,8 @@ QSvgRenderer &renderer(const QString &path)
     static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
     auto it = renderers.find(path);
     if (it == renderers.end()) {
-        auto r = std::make_shared<QSvgRenderer>(path);
+        // The resource's bytes directly: no file object in between.
+        auto r = std::make_shared<QSvgRenderer>(QResource(path).uncompressedData());
         r->setAspectRatioMode(Qt::IgnoreAspectRatio);
         it = renderers.insert(path, r);
     }
