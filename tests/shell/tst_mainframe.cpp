@@ -6,6 +6,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
+#include <QSvgRenderer>
 
 namespace {
 
@@ -42,6 +44,8 @@ private slots:
     void windowsMenuListsShownWindows();
     void frameClosesItsChildren();
     void layout();
+    void stripsAsDrawnWhole_data();
+    void stripsAsDrawnWhole();
     void grab();
 };
 
@@ -234,6 +238,30 @@ void TestMainFrame::layout()
     QCOMPARE(f.image("Image5")->geometry(), QRect(9, 73, 18, 18));
     // Where the wells overlap the left button's lies on top.
     QCOMPARE(f.box("picObj")->childAt(40, 60), f.w->picSel[1]);
+}
+
+void TestMainFrame::stripsAsDrawnWhole_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("g6") << "g6" << QSize(15, 800);
+    QTest::newRow("g9 at twice") << "g9" << QSize(30, 1600);
+}
+
+// A strip drawn as one row copied down must match the whole height drawn.
+void TestMainFrame::stripsAsDrawnWhole()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    const Picture strip(name);
+    QImage whole(size, QImage::Format_ARGB32_Premultiplied);
+    whole.fill(Qt::transparent);
+    QSvgRenderer svg(strip.path());
+    svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
+    QPainter p(&whole);
+    svg.render(&p, QRectF(QPointF(0, 0), size));
+    p.end();
+    QCOMPARE(strip.image(size), whole);
 }
 
 void TestMainFrame::grab()
