@@ -164,6 +164,13 @@ Result<QByteArray> ReadSetFileBytes(const QString &path)
 
 Result<bool> SaveSetFileBytes(const QString &path, const QByteArray &bytes)
 {
+    // The set's texts have no length of their own; a file the editor would
+    // refuse to open again is not written.
+    if (bytes.size() > MaxSetFileSize)
+        return Result<bool>::failure(
+            QStringLiteral("Sada by v souboru měla víc než %1 MiB a tak velkou by editor znovu neotevřel. "
+                           "Zkrať popis nebo blahopřání sady.")
+                .arg(MaxSetFileSize / (1024 * 1024)));
     // The checks name the cause; the save file itself reports only the system's
     // error, in English.
     const QByteArray native = QFile::encodeName(path);

@@ -535,6 +535,9 @@ class TestCommands : public QObject
         QTest::newRow("disk full") << 2 << "Soubor je na tento disk příliš velký.";
         QTest::newRow("a FIFO in the way")
             << 3 << "Není to obyčejný soubor, ale zařízení, roura nebo jiný zvláštní soubor.";
+        QTest::newRow("larger than a set may be")
+            << 4 << "Sada by v souboru měla víc než 8 MiB a tak velkou by editor znovu neotevřel. "
+                    "Zkrať popis nebo blahopřání sady.";
     }
     void saveFailureKeepsTheOldFile()
     {
@@ -555,6 +558,8 @@ class TestCommands : public QObject
             target = path("fifo.zb");
             QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
         }
+        if (how == 4) // three bytes a character once enciphered; lines lay out fast
+            setText("txtCongr", QString(QString(79, u'c') + u'\n').repeated(MaxSetFileSize / 3 / 80 + 1));
         rlimit saved{};
         if (how == 2) {
             // A file size limit stands in for a full disk.
