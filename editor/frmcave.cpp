@@ -151,11 +151,9 @@ void frmCave::fillControls()
     const QSignalBlocker name(txtName.get()), desc(txtDesc.get());
     txtName->setText(Text8::toUnicode(m_cave.Name));
     txtDesc->setPlainText(Text8::toBoxText(m_cave.Description));
-    const int values[7] = {m_cave.GemsNeeded, m_cave.TotalTime, m_cave.Points, m_cave.BonusPoints,
-                           m_cave.MudPermeability, m_cave.MagicWallTime, m_cave.AmoebaTime};
     for (int i = 0; i < 7; ++i) {
         const QSignalBlocker box(txtUD(i));
-        txtUD(i)->setText(QString::number(values[i]));
+        txtUD(i)->setText(QString::number(CaveSpins::Value(m_cave, i)));
     }
     imgAtm_Click(AtmIndex);
 }
@@ -283,10 +281,8 @@ void frmCave::OpenCave(const QByteArray &A)
         if (sameName)
             txtName_Change();
         txtDesc->SetText(Text8::toBoxText(m_cave.Description));
-        const int values[7] = {m_cave.GemsNeeded, m_cave.TotalTime, m_cave.Points, m_cave.BonusPoints,
-                               m_cave.MudPermeability, m_cave.MagicWallTime, m_cave.AmoebaTime};
         for (int i = 0; i < 7; ++i) {
-            const QString text = QString::number(values[i]);
+            const QString text = QString::number(CaveSpins::Value(m_cave, i));
             if (txtUD(i)->text() == text)
                 txtUD_Change(i);
             else

@@ -8,17 +8,7 @@
 void frmCave::txtUD_Change(int Index)
 {
     setChanged();
-    const int v = spin->clampText(Index);
-    switch (Index) {
-    case 0: m_cave.GemsNeeded = static_cast<int16_t>(v); break;
-    case 1: m_cave.TotalTime = static_cast<int16_t>(v); break;
-    case 2: m_cave.Points = static_cast<uint8_t>(v); break;
-    case 3: m_cave.BonusPoints = static_cast<uint8_t>(v); break;
-    case 4: m_cave.MudPermeability = static_cast<uint8_t>(v); break;
-    case 5: m_cave.MagicWallTime = static_cast<uint8_t>(v); break;
-    case 6: m_cave.AmoebaTime = static_cast<uint8_t>(v); break;
-    default: break;
-    }
+    CaveSpins::SetValue(m_cave, Index, spin->clampText(Index));
 }
 
 void frmCave::txtName_Change()

@@ -70,14 +70,37 @@ CaveRecord Loaded(CaveRecord r)
         return SpinRange::Clamp(SpinRange::LeadingNumber(QString::number(v)),
                                 SpinRange::Parse(QString::fromLatin1(Tags[i])));
     };
-    r.GemsNeeded = static_cast<int16_t>(box(r.GemsNeeded, 0));
-    r.TotalTime = static_cast<int16_t>(box(r.TotalTime, 1));
-    r.Points = static_cast<uint8_t>(box(r.Points, 2));
-    r.BonusPoints = static_cast<uint8_t>(box(r.BonusPoints, 3));
-    r.MudPermeability = static_cast<uint8_t>(box(r.MudPermeability, 4));
-    r.MagicWallTime = static_cast<uint8_t>(box(r.MagicWallTime, 5));
-    r.AmoebaTime = static_cast<uint8_t>(box(r.AmoebaTime, 6));
+    for (int i = 0; i < 7; ++i)
+        SetValue(r, i, box(Value(r, i), i));
     return r;
+}
+
+int Value(const CaveRecord &r, int i)
+{
+    switch (i) {
+    case 0: return r.GemsNeeded;
+    case 1: return r.TotalTime;
+    case 2: return r.Points;
+    case 3: return r.BonusPoints;
+    case 4: return r.MudPermeability;
+    case 5: return r.MagicWallTime;
+    case 6: return r.AmoebaTime;
+    default: return 0;
+    }
+}
+
+void SetValue(CaveRecord &r, int i, int v)
+{
+    switch (i) {
+    case 0: r.GemsNeeded = static_cast<int16_t>(v); break;
+    case 1: r.TotalTime = static_cast<int16_t>(v); break;
+    case 2: r.Points = static_cast<uint8_t>(v); break;
+    case 3: r.BonusPoints = static_cast<uint8_t>(v); break;
+    case 4: r.MudPermeability = static_cast<uint8_t>(v); break;
+    case 5: r.MagicWallTime = static_cast<uint8_t>(v); break;
+    case 6: r.AmoebaTime = static_cast<uint8_t>(v); break;
+    default: break;
+    }
 }
 
 } // namespace CaveSpins

@@ -52,6 +52,10 @@ namespace CaveSpins {
 
 inline constexpr const char *Tags[7] = {"00999", "05999", "0099", "0099", "008", "01150", "01150"};
 
+// The record's value behind box i; setting one outside 0..6 does nothing.
+int Value(const CaveRecord &r, int i);
+void SetValue(CaveRecord &r, int i, int v);
+
 // The record as a chamber window holds it once loaded: each box shows its
 // number as decimal text, brings it into range and stores it back.
 CaveRecord Loaded(CaveRecord r);
