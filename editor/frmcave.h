@@ -1,10 +1,10 @@
 #pragma once
 
 #include "common/caverecord.h"
+#include "common/freetag.h"
 #include "editor/drawtools.h"
 #include "editor/piccave.h"
 #include "editor/spinbox.h"
-#include "shell/frmmain.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/multilinebox.h"
 #include "toolkit/vbform.h"
@@ -63,8 +63,8 @@ public:
     void PREKR(double XX, double YY, double Conakr);
     QByteArray GetCDXY(double X, double Y) const;
 
-    // frmMain::FreeTag, or the window's slot in frmMain's window table as decimal text.
-    QString Tag = frmMain::FreeTag;
+    // FreeTag, or the window's slot in frmMain's window table as decimal text.
+    QString Tag = FreeTag;
 
     // The window as a whole, its MDI frame included (show() and hide() act on both).
     bool Visible() const;

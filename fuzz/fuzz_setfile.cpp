@@ -1,6 +1,6 @@
 #include "common/text8.h"
-#include "editor/spinrange.h"
 #include "store/allowedtext.h"
+#include "store/cavespins.h"
 #include "store/kodovani.h"
 #include "store/modzorbel.h"
 #include "store/setfile.h"

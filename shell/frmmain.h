@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/caverecord.h"
+#include "common/freetag.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/picture.h"
 #include "toolkit/picturebox.h"
@@ -50,8 +51,6 @@ public:
     uint8_t MaxCaveWindow = 0;
     // Slot i of the window table; the first access creates a free, hidden window.
     frmCave *Caves(int i);
-    // The tag of a chamber window that holds no chamber: it is reused, never destroyed.
-    static inline const QString FreeTag = QStringLiteral("free");
     // The windows of slots 1 to MaxCaveWindow that hold a chamber, in slot order.
     std::vector<frmCave *> BoundCaves();
     // The first of them that holds chamber no, or null; a free window keeps its
