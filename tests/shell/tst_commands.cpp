@@ -315,6 +315,11 @@ class TestCommands : public QObject
         const qsizetype fourth = bad.indexOf("\r\n", bad.indexOf("\r\n", bad.indexOf("\r\n") + 2) + 2) + 2;
         bad.insert(fourth, EncodeLine("x") + "\r\n");
         QTest::newRow("not a chamber") << bad << "Řádek 4 není komnata";
+        // Chamber 2 deciphers to nothing: chamber 3 and the congratulation must not be dropped.
+        QByteArray gap = setFile(3);
+        const qsizetype fifth = gap.indexOf("\r\n", fourth) + 2;
+        gap.replace(fifth, gap.indexOf("\r\n", fifth) - fifth, "ZZZ");
+        QTest::newRow("chamber 2 deciphering empty") << gap << "neprázdný řádek 6";
         QTest::newRow("too few lines") << setFile(1).left(setFile(1).indexOf("\r\n") + 2) << "jen 1";
         QTest::newRow("not a set file")
             << QByteArray("hello\r\nworld\r\n\r\n\r\n\r\n") << "Soubor není sada komnat";
