@@ -58,7 +58,9 @@ void frmMain::ShowCave(int no)
 {
     frmCave *w = BoundCave(no);
     Vb::DoEvents();
-    if (!w)
+    // The yield may have run a delete or a move: a window no longer holding
+    // chamber no must not come up, caption a row or mark the set changed.
+    if (!w || w->Tag == FreeTag || w->CaveNo != no)
         return;
     w->picCave->setEnabled(false);
     QMdiSubWindow *before = m_mdi->activeSubWindow();

@@ -318,9 +318,12 @@ bool frmMain::SaveAsCommand()
     const QString initial = FileName == QLatin1String("*") ? DefaultSavePath() : FileName;
     const QString path = ShowFileDialog(this, true, QStringLiteral("Uložit sadu jako"), SetFilter, initial,
                                         CommonDialogy::OFN_FORCESHOWHIDDEN, SetExtension);
-    if (path.isEmpty())
+    if (path.isEmpty() || !SaveCollection(path))
         return false;
-    return SaveCollection(path);
+    // The set now lives in the chosen file: the next save goes there, not
+    // over the file it was opened from.
+    FileName = path;
+    return true;
 }
 
 void frmMain::mnuSaveAs_Click()

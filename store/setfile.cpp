@@ -163,6 +163,15 @@ Result<SetFileData> ReadSetFile(const QByteArray &bytes)
     auto run = readCaveRun(lines, MaxSetCaves + 1);
     if (!run.ok())
         return R::failure(run.error());
+    // A chamber line that deciphers to nothing would end the chambers early and
+    // drop the rest: anything but empty lines after the congratulation is damage.
+    const qsizetype congratulationLine = lines.taken();
+    while (!lines.atEnd())
+        if (!lines.next().isEmpty())
+            return R::failure(QStringLiteral("Soubor je poškozený: za řádkem %1, čteným jako gratulace, "
+                                             "následuje neprázdný %2.")
+                                  .arg(congratulationLine)
+                                  .arg(lineRef(lines.taken())));
 
     SetFileData set;
     set.Name = first.mid(1, nameLength);

@@ -45,8 +45,9 @@ QList<QByteArray> SplitSetFileLines(const QByteArray &bytes);
 // decoder reads it, exact triples or not), lines 1 to 3 not empty, length
 // characters of at least "A" (a name or author the line cuts short is read
 // shorter), allowed characters of codes 64 to 164 (those naming no chamber of
-// the file are dropped), 1 to 100 chamber lines, each a chamber string. It
-// holds the file and the lines it keeps, never a list of every line.
+// the file are dropped), 1 to 100 chamber lines, each a chamber string, and
+// only empty lines after the congratulation. It holds the file and the lines
+// it keeps, never a list of every line.
 Result<SetFileData> ReadSetFile(const QByteArray &bytes);
 
 // The chamber strings that joining the file to a set of numCaves chambers

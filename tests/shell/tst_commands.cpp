@@ -158,28 +158,44 @@ class TestCommands : public QObject
         QCOMPARE(r.initialName, QStringLiteral("novasada.zb"));
         QVERIFY(!QFile::exists(w->AppPath + QStringLiteral("/novasada.zb")));
         QCOMPARE(w->FileName, QStringLiteral("*"));
-        // Still untitled: the next save asks again.
+        // Still untitled: the next save asks again, and once saved asks no more.
+        user->dialogAnswers << path("nova.zb");
+        w->mnuSave_Click();
+        QCOMPARE(user->dialogs.size(), 2);
+        QCOMPARE(w->FileName, path("nova.zb"));
         w->mnuSave_Click();
         QCOMPARE(user->dialogs.size(), 2);
     }
 
-    void saveAsKeepsTheFileName()
+    void saveAsTakesTheChosenFile()
     {
         QVERIFY(writeFile(path("a.zb"), setFile(3)));
         open(path("a.zb"));
+        const QByteArray a = readFile(path("a.zb"));
         setText("txtAuth", QStringLiteral("Jiný"));
         user->dialogAnswers << path("b.zb");
         w->mnuSaveAs_Click();
         QCOMPARE(user->dialogs.last().initialName, QStringLiteral("a.zb"));
-        QVERIFY(QFile::exists(path("b.zb")));
-        QCOMPARE(w->FileName, path("a.zb"));
+        QCOMPARE(w->FileName, path("b.zb"));
         QVERIFY(!w->Changed);
         setText("txtAuth", QStringLiteral("Třetí"));
         const int dialogs = user->dialogs.size();
         w->mnuSave_Click();
         QCOMPARE(user->dialogs.size(), dialogs);
-        QCOMPARE(ReadSetFile(readFile(path("a.zb"))).value().Author, Text8::fromUnicode("Třetí"));
-        QCOMPARE(ReadSetFile(readFile(path("b.zb"))).value().Author, Text8::fromUnicode("Jiný"));
+        QCOMPARE(readFile(path("a.zb")), a);
+        const QByteArray b = readFile(path("b.zb"));
+        QCOMPARE(ReadSetFile(b).value().Author, Text8::fromUnicode("Třetí"));
+
+        // A cancelled and a failed save as leave the file, the flag and the set's file as they were.
+        setText("txtAuth", QStringLiteral("Čtvrtý"));
+        w->mnuSaveAs_Click();
+        user->dialogAnswers << path("nic/c.zb");
+        w->mnuSaveAs_Click();
+        QCOMPARE(user->dialogs.size(), dialogs + 2);
+        QCOMPARE(user->messages.size(), 1);
+        QCOMPARE(w->FileName, path("b.zb"));
+        QVERIFY(w->Changed);
+        QCOMPARE(readFile(path("b.zb")), b);
     }
 
     void defaultSavePath_data()
@@ -299,6 +315,11 @@ class TestCommands : public QObject
         const qsizetype fourth = bad.indexOf("\r\n", bad.indexOf("\r\n", bad.indexOf("\r\n") + 2) + 2) + 2;
         bad.insert(fourth, EncodeLine("x") + "\r\n");
         QTest::newRow("not a chamber") << bad << "Řádek 4 není komnata";
+        // Chamber 2 deciphers to nothing: chamber 3 and the congratulation must not be dropped.
+        QByteArray gap = setFile(3);
+        const qsizetype fifth = gap.indexOf("\r\n", fourth) + 2;
+        gap.replace(fifth, gap.indexOf("\r\n", fifth) - fifth, "ZZZ");
+        QTest::newRow("chamber 2 deciphering empty") << gap << "neprázdný řádek 6";
         QTest::newRow("too few lines") << setFile(1).left(setFile(1).indexOf("\r\n") + 2) << "jen 1";
         QTest::newRow("not a set file")
             << QByteArray("hello\r\nworld\r\n\r\n\r\n\r\n") << "Soubor není sada komnat";

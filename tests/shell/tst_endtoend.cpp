@@ -244,7 +244,7 @@ class TestEndToEnd : public QObject
         user->dialogAnswers << path("c.zb");
         w->mnuSaveAs_Click();
         QCOMPARE(fileNames(readFile(path("c.zb"))), (QStringList{"K3", "K1", "K4", "J1", "J2"}));
-        QCOMPARE(w->FileName, path("a.zb"));
+        QCOMPARE(w->FileName, path("c.zb"));
     }
 
     void quitWithChamberWindowsOpen()

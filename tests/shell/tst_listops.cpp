@@ -206,6 +206,21 @@ private slots:
         QVERIFY(of3->Visible());
     }
 
+    // A click on "Smazat" that runs inside ShowCave's yield deletes the chamber it was about to show.
+    void deleteDuringShow()
+    {
+        makeSet({1, 2, 3});
+        col->lblCName_Click(2);
+        frmCave *of2 = windowOf(2);
+        QTimer::singleShot(0, this, [this] {
+            QTest::mouseClick(col->imgBCave[2], Qt::LeftButton, {}, QPoint(20, 10)); // "Smazat"
+        });
+        main->ShowCave(2);
+        QCOMPARE(of2->Tag, QStringLiteral("free"));
+        QVERIFY(!of2->Visible());
+        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3")});
+    }
+
     void deleteLastSelectsNewLast()
     {
         makeSet({1, 2, 3});

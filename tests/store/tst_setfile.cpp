@@ -189,7 +189,7 @@ class TestSetFile : public QObject
     void emptyLineEndsTheChambers()
     {
         QList<QByteArray> plain = headerLines();
-        plain << caveString(1) << caveString(2) << "" << caveString(3) << "konec";
+        plain << caveString(1) << caveString(2) << "" << "" << "";
         const auto read = ReadSetFile(fileOf(plain));
         QVERIFY2(read.ok(), qPrintable(read.error()));
         QCOMPARE(read.value().Caves, (QList<QByteArray>{caveString(1), caveString(2)}));
@@ -298,6 +298,15 @@ class TestSetFile : public QObject
             many << c1;
         many << "";
         QTest::newRow("101 chambers") << fileOf(many) << "více než 100";
+        // "ZZZZZZ" deciphers to nothing, so chamber 2 would be read as the congratulation.
+        QTest::newRow("chamber line deciphering empty")
+            << fileOf(headerLines() << c1) + "ZZZZZZ\r\n" + fileOf({c1, "konec"})
+            << "Soubor je poškozený: za řádkem 5, čteným jako gratulace, následuje neprázdný řádek 6.";
+        QTest::newRow("chamber after empty lines")
+            << fileOf(headerLines() << c1 << "" << "" << c1 << "")
+            << "za řádkem 5, čteným jako gratulace, následuje neprázdný řádek 7";
+        QTest::newRow("no letters after the congratulation")
+            << fileOf(headerLines() << c1 << "") + "x" << "následuje neprázdný řádek 6";
         QByteArray notCipher = fileOf(headerLines() << c1 << "");
         notCipher.replace(0, 1, "a");
         QTest::newRow("not letters") << notCipher << "Soubor není sada komnat: řádek 1";
@@ -410,7 +419,7 @@ class TestSetFile : public QObject
     void joinIgnoresTheHeader()
     {
         // The header is checked but nothing of it is taken.
-        QList<QByteArray> plain{"Dxyz", "CabPopis", "m@F", caveString(7), caveString(8), "", caveString(9), "x"};
+        QList<QByteArray> plain{"Dxyz", "CabPopis", "m@F", caveString(7), caveString(8), ""};
         const auto read = ReadJoinedCaves(fileOf(plain), 3);
         QVERIFY2(read.ok(), qPrintable(read.error()));
         QCOMPARE(read.value(), (QList<QByteArray>{caveString(7), caveString(8)}));
@@ -436,6 +445,9 @@ class TestSetFile : public QObject
             many << caveString(1);
         many << "";
         QTest::newRow("101 chambers") << fileOf(many) << "více než 100" << 10;
+        QTest::newRow("chamber line deciphering empty")
+            << fileOf(headerLines() << caveString(1)) + "ZZZZZZ\r\n" + fileOf({caveString(2), ""})
+            << "neprázdný řádek 6" << 10;
     }
     void joinRefusals()
     {
