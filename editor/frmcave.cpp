@@ -90,7 +90,22 @@ void frmCave::setVisible(bool visible)
 {
     if (visible)
         ensureControls();
+    else
+        giveBack();
     VbForm::setVisible(visible);
+}
+
+// However a window is hidden (closed, freed, its set replaced), a stroke still
+// running is dropped unseen and the surface gives back its image.
+void frmCave::giveBack()
+{
+    if (!m_built)
+        return;
+    Dragging = false;
+    picCave->LineLine.setVisible(false);
+    picCave->shpRect.setVisible(false);
+    picCave->Cls();
+    picCave->setSurfaceSize(1, 1);
 }
 
 void frmCave::buildControls()
@@ -98,7 +113,7 @@ void frmCave::buildControls()
     m_built = true;
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0x4a, 0x2a, 0x10));
+    pal.setColor(QPalette::Window, QColor(128, 64, 0));
     setPalette(pal);
 
     picButtons = new QWidget(this);
@@ -382,10 +397,6 @@ void frmCave::Form_QueryUnload(int &Cancel, int UnloadMode)
 {
     if (UnloadMode != Vb::CloseFromFrame)
         Cancel = 1;
-    hide();
-    if (m_built) {
-        picCave->Cls();
-        picCave->setSurfaceSize(1, 1);
-    }
+    hide(); // clears and shrinks the surface
     SaveToColl();
 }

@@ -26,8 +26,8 @@ class AtmRing;
 class frmCave;
 
 // A control of a chamber window. The controls are made when the window is
-// first shown (or a control is first reached), so that the up to 100 bound
-// windows that are never shown hold only their chamber.
+// first shown (or by ensureControls), never by reading one, so that the up to
+// 100 bound windows that are never shown hold only their chamber.
 template <class T>
 class CaveControl
 {
@@ -166,6 +166,7 @@ private:
     void dispatch(MousePhase phase, int X, int Y, int Button, int Shift);
     void setTabLook(int i, bool pressed);
     void setChanged();
+    void giveBack();
     void buildControls();
     void buildMapPage();
     void buildPropsPage();
@@ -181,6 +182,5 @@ private:
 template <class T>
 T *CaveControl<T>::get() const
 {
-    m_owner->ensureControls();
     return m_p;
 }

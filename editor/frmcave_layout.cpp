@@ -43,7 +43,7 @@ bool frmCave::eventFilter(QObject *obj, QEvent *e)
             }
         }
     }
-    return QWidget::eventFilter(obj, e);
+    return VbForm::eventFilter(obj, e);
 }
 
 void frmCave::setTabLook(int i, bool pressed)
@@ -108,7 +108,9 @@ void frmCave::imgBCave_Click(int Index)
 
 void frmCave::resizeEvent(QResizeEvent *)
 {
-    Form_Resize();
+    // A window never shown has nothing to lay out; making its controls lays them out.
+    if (m_built)
+        Form_Resize();
 }
 
 void frmCave::Form_Resize()

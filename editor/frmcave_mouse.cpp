@@ -78,14 +78,19 @@ bool frmCave::hasCells() const
     return m_cave.Width > 0 && m_cave.Height > 0;
 }
 
+// A hidden window takes no mouse input: a release after Esc draws nothing.
 void frmCave::picCave_MouseDown(int Button, int Shift, double X, double Y)
 {
+    if (!Visible())
+        return;
     if ((Button == 1 || Button == 2) && hasCells())
         dispatch(Press, PixelToCellX(X), PixelToCellY(Y), Button, Shift);
 }
 
 void frmCave::picCave_MouseMove(int Button, int Shift, double X, double Y)
 {
+    if (!Visible())
+        return;
     if (Check1->isChecked()) {
         PointerX = picCave->x() + X;
         PointerY = picCave->y() + Y;
@@ -103,6 +108,8 @@ void frmCave::picCave_MouseMove(int Button, int Shift, double X, double Y)
 
 void frmCave::picCave_MouseUp(int Button, int Shift, double X, double Y)
 {
+    if (!Visible())
+        return;
     if ((Button == 1 || Button == 2) && hasCells())
         dispatch(Release, PixelToCellX(X), PixelToCellY(Y), Button, Shift);
 }

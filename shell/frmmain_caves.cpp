@@ -62,6 +62,7 @@ void frmMain::ShowCave(int no)
     // chamber no must not come up, caption a row or mark the set changed.
     if (!w || w->Tag == FreeTag || w->CaveNo != no)
         return;
+    w->ensureControls();
     w->picCave->setEnabled(false);
     QMdiSubWindow *before = m_mdi->activeSubWindow();
     if (!w->Visible()) {
@@ -91,12 +92,9 @@ void frmMain::SetClonePoint(float XX, float YY, uint8_t f)
 {
     CloneX = XX;
     CloneY = YY;
-    if (frmCave *old = Caves(CloneCave)) {
-        old->picCave->shpClone.setVisible(false);
-        old->picCave->shpClone2.setVisible(old->picCave->shpClone.Visible());
-    }
+    ShowCloneMarkers(false);
     CloneCave = f;
-    if (frmCave *w = Caves(CloneCave)) {
+    if (frmCave *w = Caves(CloneCave); w && w->controlsMade()) {
         auto &one = w->picCave->shpClone;
         auto &two = w->picCave->shpClone2;
         one.move(float(Dil) * XX, float(Dil) * YY);
@@ -119,10 +117,13 @@ void frmMain::GetCD(float XX, float YY)
     frmCave *w = Caves(CloneCave);
     if (!w)
         return;
-    auto &one = w->picCave->shpClone;
-    auto &two = w->picCave->shpClone2;
-    one.move(SX * Dil, SY * Dil);
-    two.move(one.Left() + Dil / 4.0, one.Top() + Dil / 4.0);
+    // Before any clone point the source is slot 0, a window never shown.
+    if (w->controlsMade()) {
+        auto &one = w->picCave->shpClone;
+        auto &two = w->picCave->shpClone2;
+        one.move(SX * Dil, SY * Dil);
+        two.move(one.Left() + Dil / 4.0, one.Top() + Dil / 4.0);
+    }
     const QByteArray ch = w->GetCDXY(SX, SY);
     ImageBox *buffer = picSel[3];
     if (!buffer)

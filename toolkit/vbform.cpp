@@ -28,7 +28,11 @@ public:
             watched != QApplication::focusWidget())
             return false;
         for (QObject *o = watched; o; o = o->parent()) {
-            if (auto *form = qobject_cast<VbForm *>(o)) {
+            // The focus may rest on the window's MDI frame itself (its title bar was clicked).
+            auto *form = qobject_cast<VbForm *>(o);
+            if (auto *sub = qobject_cast<QMdiSubWindow *>(o))
+                form = qobject_cast<VbForm *>(sub->widget());
+            if (form) {
                 if (form->KeyPreview) {
                     auto *k = static_cast<QKeyEvent *>(e);
                     form->Form_KeyDown(Vb::keyCode(k->key()), Vb::shift(k->modifiers()));
@@ -80,11 +84,27 @@ void VbForm::setVisible(bool visible)
 {
     if (visible && !m_sub)
         makeFrame();
+    QMdiArea *area = m_sub ? m_sub->mdiArea() : nullptr;
+    const bool wasActive = !visible && area && area->activeSubWindow() == m_sub;
     QWidget::setVisible(visible);
     if (m_sub && m_sub->isVisible() != visible)
         m_sub->setVisible(visible);
     if (visible && m_sub)
         keepInArea();
+    if (wasActive)
+        activateNext(area);
+}
+
+// Hidden, the active child gives way as on a desktop frame: the topmost child
+// still on view becomes active, or none is.
+void VbForm::activateNext(QMdiArea *area)
+{
+    QMdiSubWindow *next = nullptr;
+    const auto stacked = area->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stacked.crbegin(); it != stacked.crend() && !next; ++it)
+        if (*it != m_sub && !(*it)->isHidden())
+            next = *it;
+    area->setActiveSubWindow(next);
 }
 
 void VbForm::keepInArea()

@@ -60,6 +60,7 @@ private:
     friend QList<QMdiSubWindow *> Vb::ChildrenInOrder(const QMdiArea *frame);
 
     void makeFrame();
+    void activateNext(QMdiArea *area);
     // Shown, a child window stands wholly in the frame's area where it fits.
     void keepInArea();
 

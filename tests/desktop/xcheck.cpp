@@ -41,6 +41,15 @@ bool click(const QWidget *w, QPoint at, int times = 1)
            xdotool.exitCode() == 0;
 }
 
+// A real key press through the X server, to the window that has the input focus.
+bool key(const QString &name)
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("key"), name});
+    return xdotool.waitForFinished(Patience) && xdotool.exitStatus() == QProcess::NormalExit &&
+           xdotool.exitCode() == 0;
+}
+
 // The centre of a button on a subwindow's title bar, in the subwindow.
 QPoint titleButton(QMdiSubWindow *sub, QStyle::SubControl button)
 {
@@ -161,6 +170,40 @@ class TestDesktop : public QObject
         QVERIFY(!main->tmrRoll->Enabled());
         QCOMPARE(col->Picture2->height(), col->height());
         shot(QStringLiteral("5-set-restored"));
+    }
+
+    // Esc closes the active chamber window with the focus on its frame; the
+    // other chamber window on view becomes active and a second Esc closes it.
+    void escapeClosesChamberWindowsInTurn()
+    {
+        QVERIFY(main->NumCaves >= 2);
+        main->ShowCave(1);
+        main->ShowCave(2);
+        frmCave *first = main->BoundCave(1), *second = main->BoundCave(2);
+        QMdiSubWindow *a = first->subWindow(), *b = second->subWindow();
+        // Clear of the set window, so each leaves the bare area behind when it hides.
+        a->setGeometry(560, 10, 420, 360);
+        b->setGeometry(1000, 10, 420, 360);
+        const QColor well = main->mdiArea()->background().color();
+        auto bareAt = [this, well](QMdiSubWindow *w) {
+            const QPoint centre = w->mapToGlobal(w->rect().center());
+            return main->screen()->grabWindow(0).toImage().pixelColor(centre) == well;
+        };
+        QVERIFY(click(b, titleButton(b, QStyle::SC_TitleBarLabel)));
+        QTRY_COMPARE_WITH_TIMEOUT(main->mdiArea()->activeSubWindow(), b, Patience);
+        QVERIFY(click(a, titleButton(a, QStyle::SC_TitleBarLabel)));
+        QTRY_COMPARE_WITH_TIMEOUT(main->mdiArea()->activeSubWindow(), a, Patience);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(a));
+        QVERIFY(key(QStringLiteral("Escape")));
+        QTRY_VERIFY_WITH_TIMEOUT(!first->Visible(), Patience);
+        QTRY_COMPARE_WITH_TIMEOUT(main->mdiArea()->activeSubWindow(), b, Patience);
+        QVERIFY(!first->Timer1->Enabled());
+        QTRY_VERIFY_WITH_TIMEOUT(bareAt(a), Patience);
+        shot(QStringLiteral("esc-1-title-bar-closed"));
+        QVERIFY(key(QStringLiteral("Escape")));
+        QTRY_VERIFY_WITH_TIMEOUT(!second->Visible(), Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(bareAt(b), Patience);
+        shot(QStringLiteral("esc-2-next-closed"));
     }
 };
 

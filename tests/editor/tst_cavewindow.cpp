@@ -115,6 +115,7 @@ private slots:
         r.Trailer = "abc";
         frmCave *w = f.open(r);
         QCOMPARE(w->record().TotalTime, int16_t(5));
+        w->ensureControls();
         QCOMPARE(w->txtUD(1)->text(), QStringLiteral("5"));
         const auto stored = StringToCave(f.m->CaveData[1]);
         QVERIFY(stored.ok());
@@ -135,12 +136,13 @@ private slots:
         r.Description = "a\r\nb\rc";
         const QByteArray s = chamberString(r);
         frmCave *w = f.open(r);
-        QVERIFY(!w->controlsMade());
+        QVERIFY(!w->picCave); // reading a control does not make it
         QCOMPARE(f.m->CaveData[1], s);
         QCOMPARE(w->Caption(), QString::fromUtf8("Komnata - Jeskyně"));
         f.m->CaveData[1].clear();
         QVERIFY(Vb::CloseChildren(f.m->mdiArea()));
         QCOMPARE(f.m->CaveData[1], s);
+        QVERIFY(!w->controlsMade());
     }
 
     void reusedWindowNamesItsRowAgain()
@@ -288,7 +290,9 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(w->Visible());
         w->subWindow()->showNormal();
+        QVERIFY(w->minimizedOrRestoring()); // its passing sizes are not its own
         QCoreApplication::processEvents();
+        QVERIFY(!w->minimizedOrRestoring());
         QVERIFY(w->Visible());
         QVERIFY(w->isVisible());
     }
@@ -394,6 +398,49 @@ private slots:
             QCOMPARE(cell(w, x, 5), '.');
     }
 
+    // However a window is hidden, a stroke still running is dropped, the surface gives
+    // back its image, and the hidden window takes no mouse input.
+    void hidingDropsARunningStroke_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("Esc") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("set closed") << 2;
+        QTest::newRow("deleted") << 3;
+    }
+    void hidingDropsARunningStroke()
+    {
+        QFETCH(int, how);
+        Fixture f;
+        f.open(filled(19, 11, '.'), 2);
+        frmCave *w = f.show(filled(19, 11, '.'), 1);
+        QApplication::setActiveWindow(f.m.get());
+        f.m->imgTool_Click(1);
+        Mouse mouse{w->picCave, {}};
+        mouse.press(Qt::LeftButton, centre(1, 1));
+        mouse.move(centre(5, 1));
+        f.m->Changed = false;
+        if (how == 0)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else if (how == 1)
+            w->subWindow()->close();
+        else if (how == 2)
+            QVERIFY(f.m->CloseCollection());
+        else
+            f.m->DelCave(1);
+        QVERIFY(!w->Visible());
+        QCOMPARE(w->picCave->size(), QSize(1, 1));
+        QVERIFY(!w->picCave->LineLine.Visible());
+        f.m->Changed = false;
+        mouse.release(Qt::LeftButton, centre(5, 1));
+        f.m->imgTool_Click(0);
+        mouse.press(Qt::LeftButton, centre(7, 7));
+        mouse.release(Qt::LeftButton, centre(7, 7));
+        QVERIFY(!f.m->Changed);
+        QCOMPARE(cell(w, 3, 1), '.');
+        QCOMPARE(cell(w, 7, 7), '.');
+    }
+
     void rectangleOutline()
     {
         Fixture f;
@@ -470,7 +517,7 @@ private slots:
         f.m->mnuH_Click(5);
         Mouse ma{A->picCave, {}}, mb{B->picCave, {}};
 
-        // before a clone point: nothing is painted
+        // before a clone point: nothing is painted; the source is slot 0, never shown and never made
         mb.press(Qt::LeftButton, centre(1, 1));
         mb.release(Qt::LeftButton, centre(1, 1));
         QCOMPARE(cell(B, 1, 1), ';');
@@ -478,6 +525,7 @@ private slots:
 
         ma.press(Qt::RightButton, centre(5, 3));
         ma.release(Qt::RightButton, centre(5, 3));
+        QVERIFY(!f.m->Caves(0)->controlsMade());
         QVERIFY(A->picCave->shpClone.Visible());
         QVERIFY(A->picCave->shpClone2.Visible());
         QCOMPARE(A->picCave->shpClone.Left(), 130.0);
@@ -545,14 +593,45 @@ private slots:
         QCOMPARE(f.m->picSel[3]->picture(), Picture(picture));
     }
 
-    void escapeOnTheMapPage()
+    // Esc closes the active window wherever its focus rests; the window hidden
+    // is deactivated and the other one on view takes its place.
+    void escapeClosesTheActiveWindow_data()
     {
+        QTest::addColumn<int>("focus");
+        QTest::newRow("map page") << 0;
+        QTest::newRow("title bar") << 1;
+        QTest::newRow("back from the properties") << 2;
+    }
+    void escapeClosesTheActiveWindow()
+    {
+        QFETCH(int, focus);
         Fixture f;
-        frmCave *w = f.show(DefaultCave());
+        frmCave *other = f.show(DefaultCave(), 2);
+        frmCave *w = f.show(DefaultCave(50, 30), 1);
         QApplication::setActiveWindow(f.m.get());
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w));
+        w->Check1->setChecked(true);
+        w->subWindow()->resize(600, 400); // bars shown: the auto-scroll runs
+        QVERIFY(w->Timer1->Enabled());
+        if (focus == 0) {
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w));
+        } else if (focus == 1) {
+            QTest::mouseClick(other->subWindow(), Qt::LeftButton, {}, QPoint(100, 8));
+            QTest::mouseClick(w->subWindow(), Qt::LeftButton, {}, QPoint(200, 8));
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->subWindow()));
+        } else {
+            w->subWindow()->resize(1400, 900); // no bars: no auto-scroll box to take the focus
+            QTest::mouseClick(w->lblCave[1], Qt::LeftButton, {}, QPoint(10, 5));
+            QTest::mouseClick(w->txtName, Qt::LeftButton, {}, QPoint(10, 5));
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->txtName));
+            QTest::mouseClick(w->lblCave[0], Qt::LeftButton, {}, QPoint(10, 5));
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->subWindow()));
+        }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!w->Visible());
+        QVERIFY(!w->Timer1->Enabled());
+        QCOMPARE(f.m->mdiArea()->activeSubWindow(), other->subWindow());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!other->Visible());
     }
 
     void spinBoxesClampEveryChange()
@@ -724,6 +803,8 @@ private slots:
         w->resize(600, 400);
         w->Arrange();
         QCOMPARE(w->picCave->pos(), QPoint(53, 47));
+        // beside the surface, the window's own colour: the end colour of the maximised strips
+        QCOMPARE(w->grab().toImage().pixelColor(20, 30), QColor(128, 64, 0));
         QVERIFY(w->HScroll1->isHidden());
         QVERIFY(w->Check1->isHidden());
         QVERIFY(!w->Timer1->Enabled());
