@@ -6,6 +6,7 @@
 #include "editor/cavelayout.h"
 #include "editor/frmcave_shared.h"
 #include "store/modzorbel.h"
+#include "toolkit/linebox.h"
 #include "toolkit/msgbox.h"
 #include "toolkit/vbevents.h"
 
@@ -209,7 +210,7 @@ void frmCave::buildPropsPage()
         l->setPalette(white);
         l->setFont(small);
     }
-    txtName = new QLineEdit(picTexts);
+    txtName = new LineBox(picTexts);
     txtName->setGeometry(98, 0, 229, 19);
     txtName->setMaxLength(NameLimit);
     txtDesc = new MultiLineBox(picTexts);
