@@ -258,6 +258,10 @@ void frmCave::SaveToColl()
     auto *m = mainWindow();
     if (!m)
         return;
+    // A number still being typed is taken as the box will show it.
+    if (m_built)
+        for (int i = 0; i < 7; ++i)
+            spin->EndEdit(i);
     const auto s = CaveToString(m_cave);
     // A record the string cannot hold leaves the chamber as last stored.
     if (s.ok())

@@ -29,6 +29,21 @@ int Clamp(int v, const Range &r)
     return v;
 }
 
+QString WhileTyping(const QString &text, const Range &r)
+{
+    return LeadingNumber(text) > r.max ? QString::number(r.max) : text;
+}
+
+QString Settled(const QString &text, const Range &r)
+{
+    return QString::number(Clamp(LeadingNumber(text), r));
+}
+
+int Answer(int old, const QString &text, const Range &r)
+{
+    return text == QString::number(old) ? old : Clamp(LeadingNumber(text), r);
+}
+
 Direction ForRow(double p)
 {
     if (p < 11)
