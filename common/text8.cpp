@@ -3,10 +3,44 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <bitset>
+
 namespace {
 
 constexpr char16_t LoneCR = 0xE00D;
 constexpr char16_t LoneLF = 0xE00A;
+
+// The characters the 256 codes stand for, each one coming back as its code.
+const std::bitset<0x10000> &heldTable()
+{
+    static const std::bitset<0x10000> table = [] {
+        std::bitset<0x10000> t;
+        for (int b = 0; b < 256; ++b) {
+            const QByteArray code(1, char(b));
+            const QString c = Text8::toUnicode(code);
+            if (c.size() == 1 && Text8::fromUnicode(c) == code)
+                t.set(c.at(0).unicode());
+        }
+        return t;
+    }();
+    return table;
+}
+
+bool isBoxBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator
+           || c == QChar(LoneCR) || c == QChar(LoneLF);
+}
+
+template <typename Keep> QString keepOnly(QStringView text, Keep keep)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text)
+        if (keep(c))
+            out += c;
+    return out;
+}
 
 } // namespace
 
@@ -60,6 +94,21 @@ QByteArray fromBoxText(const QString &text)
             out += c;
     }
     return fromUnicode(out);
+}
+
+bool canHold(QChar c)
+{
+    return heldTable().test(c.unicode());
+}
+
+QString heldOnly(QStringView text)
+{
+    return keepOnly(text, canHold);
+}
+
+QString boxHeldOnly(QStringView text)
+{
+    return keepOnly(text, [](QChar c) { return isBoxBreak(c) || canHold(c); });
 }
 
 } // namespace Text8

@@ -16,4 +16,12 @@ QByteArray fromUnicode(const QString &text);
 QString toBoxText(const QByteArray &bytes);
 QByteArray fromBoxText(const QString &text);
 
+// Whether code page 1250 has the character, so that it reaches the file as shown.
+bool canHold(QChar c);
+// The text without the characters code page 1250 cannot hold.
+QString heldOnly(QStringView text);
+// The same for a multi-line box's text, whose line breaks and kept lone CR or
+// LF become file bytes too.
+QString boxHeldOnly(QStringView text);
+
 } // namespace Text8

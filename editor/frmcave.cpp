@@ -6,6 +6,7 @@
 #include "editor/cavelayout.h"
 #include "editor/frmcave_shared.h"
 #include "store/modzorbel.h"
+#include "toolkit/linebox.h"
 #include "toolkit/msgbox.h"
 #include "toolkit/vbevents.h"
 
@@ -224,7 +225,7 @@ void frmCave::buildPropsPage()
         l->setPalette(white);
         l->setFont(small);
     }
-    txtName = new QLineEdit(picTexts);
+    txtName = new LineBox(picTexts);
     txtName->setGeometry(98, 0, 229, 19);
     txtName->setMaxLength(NameLimit);
     txtDesc = new MultiLineBox(picTexts);
@@ -272,6 +273,10 @@ void frmCave::SaveToColl()
     auto *m = mainWindow();
     if (!m)
         return;
+    // A number still being typed is taken as the box will show it.
+    if (m_built)
+        for (int i = 0; i < 7; ++i)
+            spin->EndEdit(i);
     const auto s = CaveToString(m_cave);
     // A record the string cannot hold leaves the chamber as last stored.
     if (s.ok())

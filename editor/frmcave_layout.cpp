@@ -85,8 +85,10 @@ void frmCave::imgBCave_Click(int Index)
         dlg->txtUD(0)->setText(QString::number(m_cave.Height));
         dlg->txtUD(1)->setText(QString::number(m_cave.Width));
         dlg->exec();
-        m_cave.Height = static_cast<uint8_t>(SpinRange::LeadingNumber(dlg->txtUD(0)->text()));
-        m_cave.Width = static_cast<uint8_t>(SpinRange::LeadingNumber(dlg->txtUD(1)->text()));
+        // A box the user left alone keeps its dimension, even one outside its range.
+        using SpinRange::Answer;
+        m_cave.Height = static_cast<uint8_t>(Answer(oldH, dlg->txtUD(0)->text(), dlg->spin->range(0)));
+        m_cave.Width = static_cast<uint8_t>(Answer(oldW, dlg->txtUD(1)->text(), dlg->spin->range(1)));
     }
     if (m_cave.Width != oldW || m_cave.Height != oldH) {
         picCave->setSurfaceSize(m_cave.Width * TileSize, m_cave.Height * TileSize);

@@ -8,7 +8,7 @@
 void frmCave::txtUD_Change(int Index)
 {
     setChanged();
-    CaveSpins::SetValue(m_cave, Index, spin->clampText(Index));
+    CaveSpins::SetValue(m_cave, Index, spin->checkText(Index));
 }
 
 void frmCave::txtName_Change()

@@ -40,19 +40,27 @@ void frmSize::Form_Initialize()
 void frmSize::Form_KeyDown(int KeyCode, int)
 {
     if (KeyCode == 13)
-        hide();
+        accept();
 }
 
 void frmSize::Form_QueryUnload(int &Cancel, int UnloadMode)
 {
     if (UnloadMode < 3)
         Cancel = 1;
+    accept();
+}
+
+// Hiding is accepting: what the user typed is brought into range first.
+void frmSize::accept()
+{
+    for (int i = 0; i < 2; ++i)
+        spin->EndEdit(i);
     hide();
 }
 
 void frmSize::txtUD_Change(int Index)
 {
-    spin->clampText(Index);
+    spin->checkText(Index);
 }
 
 void frmSize::closeEvent(QCloseEvent *e)

@@ -24,6 +24,7 @@ public:
 
     // Escape does nothing here.
     void reject() override {}
+    void accept() override;
 
 protected:
     void closeEvent(QCloseEvent *e) override;

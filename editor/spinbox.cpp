@@ -72,6 +72,7 @@ void SpinBoxes::create(int i, QWidget *parent, const Box &def)
     txt->setTextMargins(0, 3, 0, 0);
     txt->setStyleSheet(QStringLiteral("QLineEdit { color: white; background: #7a4a1e; }"));
     SetTypingLimit(txt, def.maxLength);
+    connect(txt, &QLineEdit::editingFinished, this, [this, i] { EndEdit(i); });
     txtUD[k] = txt;
     Tag[k] = def.tag;
 
@@ -90,18 +91,32 @@ void SpinBoxes::create(int i, QWidget *parent, const Box &def)
     });
 }
 
-int SpinBoxes::clampText(int i)
+int SpinBoxes::checkText(int i)
 {
     QLineEdit *txt = txtUD[static_cast<size_t>(i)];
-    const int v = SpinRange::Clamp(SpinRange::LeadingNumber(txt->text()), range(i));
-    const QString shown = QString::number(v);
+    // isModified() tells the user's typing from the program's setText().
+    if (txt->isModified()) {
+        const QString shown = SpinRange::WhileTyping(txt->text(), range(i));
+        if (txt->text() != shown)
+            txt->setText(shown);
+    }
+    return SpinRange::Clamp(SpinRange::LeadingNumber(txt->text()), range(i));
+}
+
+void SpinBoxes::EndEdit(int i)
+{
+    QLineEdit *txt = txtUD[static_cast<size_t>(i)];
+    if (!txt->isModified())
+        return;
+    const QString shown = SpinRange::Settled(txt->text(), range(i));
     if (txt->text() != shown)
         txt->setText(shown);
-    return v;
+    txt->setModified(false);
 }
 
 void SpinBoxes::imgUD_MouseDown(int Index, int Button, int Shift, float X, float Y)
 {
+    EndEdit(Index); // a press ends the typing; the step goes from the number in range
     imgUD_MouseMove(Index, Button, Shift, X, Y);
     tmrUD->Tag = QString::number(Index);
     tmrUD->setEnabled(true);

@@ -49,9 +49,13 @@ public:
 
     SpinRange::Range range(int i) const { return SpinRange::Parse(Tag[static_cast<size_t>(i)]); }
 
-    // Brings box i's text into its range (writing it back when it differs)
-    // and returns the value.
-    int clampText(int i);
+    // The text of box i changed: one the user typed is shown as
+    // SpinRange::WhileTyping has it, one the program wrote stays as written.
+    // Returns the box's value within its range.
+    int checkText(int i);
+    // The editing of box i ends (focus out, Enter, the window takes the value):
+    // a typed text is shown as its value within the range.
+    void EndEdit(int i);
 
     // Y arrives in twips, 15 to the pixel.
     void imgUD_MouseDown(int Index, int Button, int Shift, float X, float Y);

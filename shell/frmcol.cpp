@@ -5,6 +5,7 @@
 #include "shell/sheetroll.h"
 #include "store/allowedtext.h"
 #include "toolkit/imagebox.h"
+#include "toolkit/linebox.h"
 #include "toolkit/multilinebox.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/vbevents.h"
@@ -107,7 +108,7 @@ void frmCol::buildSheet()
             edit->setTabChangesFocus(true);
             box = edit;
         } else {
-            auto *edit = new QLineEdit(Picture1[1]);
+            auto *edit = new LineBox(Picture1[1]);
             edit->setTextMargins(1, 0, 1, 0);
             box = edit;
         }

@@ -76,17 +76,23 @@ qsizetype MultiLineBox::room() const
     return m_maxBytes - storedBytes(document()->toRawText()) + storedBytes(textCursor().selectedText());
 }
 
+QString MultiLineBox::admitted(const QString &text) const
+{
+    const QString held = Text8::boxHeldOnly(text);
+    return m_maxBytes > 0 ? held.left(fittingPrefix(held, room())) : held;
+}
+
 void MultiLineBox::keyPressEvent(QKeyEvent *e)
 {
-    if (m_maxBytes > 0 && !isReadOnly()) {
+    if (!isReadOnly()) {
         QString typed;
         const QString text = e->text();
         if (e == QKeySequence::InsertParagraphSeparator || e == QKeySequence::InsertLineSeparator)
             typed = QStringLiteral("\n");
         else if (!text.isEmpty() && (text.at(0).isPrint() || text.at(0) == u'\t'))
             typed = text;
-        if (!typed.isEmpty() && storedBytes(typed) > room()) {
-            e->accept(); // refused: the box is full
+        if (!typed.isEmpty() && admitted(typed) != typed) {
+            e->accept(); // refused: the file cannot hold it, or the box is full
             return;
         }
     }
@@ -96,27 +102,24 @@ void MultiLineBox::keyPressEvent(QKeyEvent *e)
 void MultiLineBox::inputMethodEvent(QInputMethodEvent *e)
 {
     const QString commit = e->commitString();
-    if (m_maxBytes > 0 && !commit.isEmpty()) {
-        const qsizetype keep = fittingPrefix(commit, room());
-        if (keep < commit.size()) {
-            QInputMethodEvent cut(e->preeditString(), e->attributes());
-            cut.setCommitString(commit.left(keep), e->replacementStart(), e->replacementLength());
-            QPlainTextEdit::inputMethodEvent(&cut);
-            e->accept();
-            return;
-        }
+    const QString kept = admitted(commit);
+    if (kept != commit) {
+        QInputMethodEvent cut(e->preeditString(), e->attributes());
+        cut.setCommitString(kept, e->replacementStart(), e->replacementLength());
+        QPlainTextEdit::inputMethodEvent(&cut);
+        e->accept();
+        return;
     }
     QPlainTextEdit::inputMethodEvent(e);
 }
 
 void MultiLineBox::insertFromMimeData(const QMimeData *source)
 {
-    if (m_maxBytes <= 0 || !source || !source->hasText()) {
+    if (!source || !source->hasText()) {
         QPlainTextEdit::insertFromMimeData(source);
         return;
     }
-    const QString text = source->text();
     QMimeData cut;
-    cut.setText(text.left(fittingPrefix(text, room())));
+    cut.setText(admitted(source->text()));
     QPlainTextEdit::insertFromMimeData(&cut);
 }

@@ -21,7 +21,8 @@ public:
     void SetText(const QString &text);
 
     // 0 means no limit. Typing, pasting, dropping and input-method text that
-    // would pass it are refused or cut where they go in.
+    // would pass it are refused or cut where they go in, as are characters
+    // code page 1250 cannot hold.
     void setMaxBytes(int maxBytes) { m_maxBytes = maxBytes; }
     int maxBytes() const { return m_maxBytes; }
 
@@ -33,6 +34,8 @@ protected:
 private:
     // Bytes still free once the selection is replaced.
     qsizetype room() const;
+    // What of a text goes in at the caret: what the file can hold, as much as fits.
+    QString admitted(const QString &text) const;
 
     int m_maxBytes = 0;
 };

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 
 namespace {
 
@@ -634,21 +635,83 @@ private slots:
         QVERIFY(!other->Visible());
     }
 
-    void spinBoxesClampEveryChange()
+    void typedNumbers_data()
+    {
+        QTest::addColumn<bool>("sizeDialog");
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("keys"); // typed over the whole text; "<" is Backspace
+        QTest::addColumn<QString>("typing"); // shown while typing
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<int>("value"); // shown and stored once the editing ends
+        QTest::newRow("total time 200") << false << 1 << "200" << "200" << "focus" << 200;
+        QTest::newRow("total time 0") << false << 1 << "0" << "0" << "enter" << 5;
+        QTest::newRow("total time 19 back to 1") << false << 1 << "19<" << "1" << "focus" << 5;
+        QTest::newRow("gems emptied") << false << 0 << "<" << "" << "enter" << 0;
+        QTest::newRow("magic wall over the maximum") << false << 5 << "200" << "150" << "focus" << 150;
+        QTest::newRow("amoeba 0, window stores") << false << 6 << "0" << "0" << "save" << 1;
+        QTest::newRow("total time 3, spin up") << false << 1 << "3" << "3" << "spin" << 6;
+        QTest::newRow("size width 25") << true << 1 << "25" << "25" << "enter" << 25;
+        QTest::newRow("size height 12") << true << 0 << "12" << "12" << "close" << 12;
+        QTest::newRow("size width 2") << true << 1 << "2" << "2" << "enter" << 5;
+        QTest::newRow("size height 60") << true << 0 << "60" << "30" << "enter" << 30;
+    }
+    // A number below the minimum stays as typed until the editing ends, one
+    // over the maximum is cut at once; the record only ever holds the range.
+    void typedNumbers()
+    {
+        QFETCH(bool, sizeDialog);
+        QFETCH(int, box);
+        QFETCH(QString, keys);
+        QFETCH(QString, typing);
+        QFETCH(QString, ending);
+        QFETCH(int, value);
+        Fixture f;
+        frmCave *w = f.show(DefaultCave());
+        w->imgBCave_Click(1);
+        const auto typeInto = [&](QLineEdit *txt) {
+            txt->setFocus();
+            txt->selectAll();
+            for (const QChar c : keys)
+                QTest::keyClick(txt, c == u'<' ? Qt::Key_Backspace : Qt::Key(c.unicode()));
+            QCOMPARE(txt->text(), typing);
+        };
+        if (sizeDialog) {
+            frmSize *dlg = f.m->Size();
+            QTimer::singleShot(0, dlg, [&] {
+                const auto closeAnyway = qScopeGuard([dlg] { dlg->close(); });
+                typeInto(dlg->txtUD(box));
+                if (ending == "enter")
+                    QTest::keyClick(dlg->txtUD(box), Qt::Key_Return);
+                else
+                    dlg->close();
+            });
+            w->imgBCave_Click(3);
+            QCOMPARE(dlg->txtUD(box)->text(), QString::number(value));
+            QCOMPARE(box == 0 ? w->record().Height : w->record().Width, value);
+            return;
+        }
+        typeInto(w->txtUD(box));
+        const int stored = CaveSpins::Value(w->record(), box);
+        QCOMPARE(stored, SpinRange::Clamp(typing.toInt(), w->spin->range(box)));
+        if (ending == "focus")
+            w->txtUD(box == 0 ? 1 : 0)->setFocus();
+        else if (ending == "enter")
+            QTest::keyClick(w->txtUD(box), Qt::Key_Return);
+        else if (ending == "save")
+            w->SaveToColl();
+        else
+            QTest::mouseClick(w->spin->imgUD[static_cast<size_t>(box)], Qt::LeftButton, {}, QPoint(8, 23 + 3));
+        QCOMPARE(w->txtUD(box)->text(), QString::number(value));
+        QCOMPARE(CaveSpins::Value(w->record(), box), value);
+        w->SaveToColl();
+        QCOMPARE(CaveSpins::Value(StringToCave(f.m->CaveData[1]).value(), box), value);
+    }
+
+    void spinBoxesTakeDigits()
     {
         Fixture f;
         frmCave *w = f.show(DefaultCave());
         w->imgBCave_Click(1);
-        f.m->Changed = false;
-        w->txtUD(1)->setFocus();
-        w->txtUD(1)->selectAll();
-        QTest::keyClick(w->txtUD(1), Qt::Key_0);
-        QCOMPARE(w->txtUD(1)->text(), QStringLiteral("5"));
-        QCOMPARE(w->record().TotalTime, int16_t(5));
-        QVERIFY(f.m->Changed);
-        w->txtUD(0)->selectAll();
-        QTest::keyClick(w->txtUD(0), Qt::Key_Backspace);
-        QCOMPARE(w->txtUD(0)->text(), QStringLiteral("0"));
         // only digits, and no more than the box holds
         w->txtUD(2)->setText(QStringLiteral("1"));
         w->txtUD(2)->end(false);
@@ -746,9 +809,10 @@ private slots:
         setButton(*f.m, 2, '.');
         frmSize *dlg = f.m->Size();
         QTimer::singleShot(0, dlg, [dlg] {
-            // every keystroke is clamped, so a typed "2" would become 5 at once
-            dlg->txtUD(1)->setText(QStringLiteral("25"));
-            dlg->txtUD(0)->setText(QStringLiteral("14"));
+            dlg->txtUD(1)->selectAll();
+            QTest::keyClicks(dlg->txtUD(1), QStringLiteral("25"));
+            dlg->txtUD(0)->selectAll();
+            QTest::keyClicks(dlg->txtUD(0), QStringLiteral("14"));
             QTest::keyClick(dlg->txtUD(0), Qt::Key_Return);
         });
         f.m->Changed = false;
@@ -785,15 +849,57 @@ private slots:
         QVERIFY(!f.m->Changed);
     }
 
-    void sizeDialogBoxesStayInRange()
+    void sizeDialogKeepsWhatWasNotEdited_data()
     {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("widthKeys"); // typed into the width box, if any
+        QTest::addColumn<bool>("byClose");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("60 x 40, Enter") << 60 << 40 << "" << false << QSize(60, 40);
+        QTest::newRow("60 x 40, closed") << 60 << 40 << "" << true << QSize(60, 40);
+        QTest::newRow("3 x 3, Enter") << 3 << 3 << "" << false << QSize(3, 3);
+        QTest::newRow("102 x 62, closed") << 102 << 62 << "" << true << QSize(102, 62);
+        QTest::newRow("60 x 40, width 25 typed") << 60 << 40 << "25" << false << QSize(25, 40);
+        QTest::newRow("3 x 3, width 7 typed") << 3 << 3 << "7" << true << QSize(7, 3);
+    }
+    // The boxes show the chamber's own size, in range or not, and a box the
+    // user did not edit gives it back unchanged.
+    void sizeDialogKeepsWhatWasNotEdited()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(QString, widthKeys);
+        QFETCH(bool, byClose);
+        QFETCH(QSize, size);
         Fixture f;
+        frmCave *w = f.show(filled(width, height, 'W'));
+        w->imgBCave_Click(1);
         frmSize *dlg = f.m->Size();
         QCOMPARE(dlg->windowTitle(), QString::fromUtf8("Rozměry komnaty"));
-        dlg->txtUD(0)->setText(QStringLiteral("99"));
-        QCOMPARE(dlg->txtUD(0)->text(), QStringLiteral("30"));
-        dlg->txtUD(1)->setText(QStringLiteral("1"));
-        QCOMPARE(dlg->txtUD(1)->text(), QStringLiteral("5"));
+        QTimer::singleShot(0, dlg, [&] {
+            const auto closeAnyway = qScopeGuard([dlg] { dlg->close(); });
+            QCOMPARE(dlg->txtUD(1)->text(), QString::number(width));
+            QCOMPARE(dlg->txtUD(0)->text(), QString::number(height));
+            dlg->txtUD(1)->setFocus();
+            if (!widthKeys.isEmpty()) {
+                dlg->txtUD(1)->selectAll();
+                QTest::keyClicks(dlg->txtUD(1), widthKeys);
+            }
+            QTest::keyClick(dlg->txtUD(1), Qt::Key_Tab); // leaving a box does not bring it into range
+            if (byClose)
+                dlg->close();
+            else
+                QTest::keyClick(dlg->txtUD(0), Qt::Key_Return);
+        });
+        f.m->Changed = false;
+        w->imgBCave_Click(3);
+        QCOMPARE(QSize(w->record().Width, w->record().Height), size);
+        QCOMPARE(f.m->Changed, size != QSize(width, height));
+        QCOMPARE(cell(w, std::min(width, size.width()) - 1, std::min(height, size.height()) - 1), 'W');
+        w->SaveToColl();
+        const CaveRecord stored = StringToCave(f.m->CaveData[1]).value();
+        QCOMPARE(QSize(stored.Width, stored.Height), size);
     }
 
     void layoutOfASmallChamber()

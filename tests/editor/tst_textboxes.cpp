@@ -1,13 +1,17 @@
 #include "editorfixture.h"
 #include "common/text8.h"
 #include "shell/frmcol.h"
+#include "store/setfile.h"
+#include "support/testsupport.h"
 #include "toolkit/multilinebox.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 // The text boxes of the set window and the chamber window, driven by keys and
 // pastes: what they hold is what reaches the file.
@@ -24,7 +28,8 @@ class TestTextBoxes : public QObject
         const QHash<QString, QWidget *> boxes{
             {"chamber name", cave->txtName},   {"chamber description", cave->txtDesc},
             {"set name", col->txtName},        {"set author", col->txtAuth},
-            {"set description", col->txtDesc}, {"set congratulation", col->txtCongr}};
+            {"set description", col->txtDesc}, {"set congratulation", col->txtCongr},
+            {"set e-mail", col->txtMail},      {"allowed chambers", col->txtCaves}};
         return boxes.value(name);
     }
     static QString text(QWidget *w)
@@ -148,6 +153,74 @@ private slots:
         e.setCommitString(QStringLiteral("xyzw"));
         QApplication::sendEvent(cave->txtDesc, &e);
         QCOMPARE(cave->txtDesc->Text(), "xyz" + QString(187, u'a'));
+    }
+
+    void onlyCodePage1250_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        const QString held = QStringLiteral("Příliš žluťoučký kůň ľ§×\u00A0");
+        for (const char *box : {"chamber name", "chamber description", "set name", "set author", "set e-mail",
+                                "set description", "set congratulation"}) {
+            const QByteArray n(box);
+            QTest::newRow(n + ": typed") << box << "typed" << "Жук Hélène" << " Hélne";
+            QTest::newRow(n + ": pasted") << box << "pasted" << "Hélène😀" << "Hélne";
+            QTest::newRow(n + ": dropped") << box << "dropped" << "aЖb" << "ab";
+            QTest::newRow(n + ": input method") << box << "input method" << "Жук€" << "€";
+            QTest::newRow(n + ": Czech and Slovak pass") << box << "pasted" << held << held;
+        }
+        QTest::newRow("allowed chambers: typed") << "allowed chambers" << "typed" << "1Ж2" << "12";
+        QTest::newRow("allowed chambers: pasted") << "allowed chambers" << "pasted" << "3Ж,4" << "03;4";
+    }
+    // Whatever way text comes in, a character code page 1250 lacks stays out,
+    // so the saved bytes are what the box shows.
+    void onlyCodePage1250()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, way);
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        QWidget *w = box(name);
+        auto *multi = qobject_cast<MultiLineBox *>(w);
+        setText(w, {}, 0, 0);
+        w->setFocus();
+        if (way == "typed") {
+            type(w, input);
+        } else if (way == "pasted") {
+            QGuiApplication::clipboard()->setText(input);
+            QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+        } else if (way == "dropped") {
+            QMimeData data;
+            data.setText(input);
+            QWidget *target = multi ? multi->viewport() : w;
+            QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &enter);
+            QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &drop);
+        } else {
+            QInputMethodEvent e;
+            e.setCommitString(input);
+            QApplication::sendEvent(w, &e);
+        }
+        QCOMPARE(text(w), expected);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("s.zb");
+        QVERIFY(m->SaveCollection(path));
+        const auto saved = ReadSetFile(readFile(path));
+        QVERIFY2(saved.ok(), qPrintable(saved.error()));
+        const SetFileData &set = saved.value();
+        const auto chamber = StringToCave(set.Caves.value(0));
+        QVERIFY(chamber.ok());
+        const QHash<QString, QByteArray> bytes{
+            {"chamber name", chamber->Name}, {"chamber description", chamber->Description},
+            {"set name", set.Name},          {"set author", set.Author},
+            {"set e-mail", set.Mail},        {"set description", set.Description},
+            {"set congratulation", set.Congratulation}};
+        if (bytes.contains(name))
+            QCOMPARE(bytes.value(name), multi ? Text8::fromBoxText(expected) : Text8::fromUnicode(expected));
     }
 
     void typedBytes_data()

@@ -1,0 +1,83 @@
+#include "toolkit/linebox.h"
+
+#include "common/text8.h"
+
+#include <QClipboard>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QValidator>
+
+namespace {
+
+// The last guard: an edit that would bring in a character the file cannot hold is undone whole.
+class HeldValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        for (const QChar c : input)
+            if (!Text8::canHold(c))
+                return Invalid;
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+LineBox::LineBox(QWidget *parent) : QLineEdit(parent)
+{
+    setValidator(new HeldValidator(this));
+}
+
+void LineBox::keyPressEvent(QKeyEvent *e)
+{
+    if (e == QKeySequence::Paste && !isReadOnly()) {
+        const QString clip = QGuiApplication::clipboard()->text();
+        const QString held = Text8::heldOnly(clip);
+        if (held.size() == clip.size()) {
+            QLineEdit::keyPressEvent(e);
+            return;
+        }
+        insert(held);
+        e->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+void LineBox::inputMethodEvent(QInputMethodEvent *e)
+{
+    const QString kept = Text8::heldOnly(e->commitString());
+    if (kept.size() != e->commitString().size()) {
+        QInputMethodEvent cut(e->preeditString(), e->attributes());
+        cut.setCommitString(kept, e->replacementStart(), e->replacementLength());
+        QLineEdit::inputMethodEvent(&cut);
+        e->accept();
+        return;
+    }
+    QLineEdit::inputMethodEvent(e);
+}
+
+void LineBox::dropEvent(QDropEvent *e)
+{
+    if (!e->mimeData() || !e->mimeData()->hasText()) {
+        QLineEdit::dropEvent(e);
+        return;
+    }
+    const QString text = e->mimeData()->text();
+    QMimeData held;
+    held.setText(Text8::heldOnly(text));
+    if (held.text().size() == text.size()) {
+        QLineEdit::dropEvent(e);
+        return;
+    }
+    QDropEvent cut(e->position(), e->possibleActions(), &held, e->buttons(), e->modifiers(), e->type());
+    cut.setDropAction(e->dropAction());
+    QLineEdit::dropEvent(&cut);
+    e->setDropAction(cut.dropAction());
+    e->setAccepted(cut.isAccepted());
+}
