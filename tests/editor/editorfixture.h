@@ -5,6 +5,7 @@
 #include "shell/frmmain.h"
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
+#include "support/builders.h"
 
 #include <QMdiArea>
 #include <QtTest>
@@ -30,14 +31,6 @@ inline std::unique_ptr<frmMain> makeMain()
     m->Changed = false;
     m->CloseCollection();
     return m;
-}
-
-inline QByteArray chamberString(const CaveRecord &r)
-{
-    auto s = CaveToString(r);
-    if (!s.ok())
-        qFatal("chamber string refused");
-    return s.value();
 }
 
 inline CaveRecord filled(int w, int h, char c)

@@ -2,13 +2,12 @@
 #include "shell/commondialogy.h"
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
-#include "store/defaultcave.h"
 #include "store/kodovani.h"
 #include "store/modzorbel.h"
 #include "store/setfile.h"
 #include "store/setfileio.h"
+#include "support/stationerydata.h"
 #include "support/testsupport.h"
-#include "tools/stationery.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -23,36 +22,6 @@
 #include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
-
-namespace
-{
-
-QByteArray caveNamed(const QByteArray &name, int w = 7, int h = 6)
-{
-    CaveRecord r = DefaultCave(w, h);
-    r.Name = name;
-    return CaveToString(r).value();
-}
-
-// A set file of n chambers named "K1".."Kn".
-QByteArray setFile(int n, const QByteArray &name = "Sada", const QByteArray &flag = "Q",
-                   QList<int> allowed = {1})
-{
-    SetFileData s;
-    s.Name = name;
-    s.Author = "Autor";
-    s.Description = "Popis";
-    s.Mail = "a@b.cz";
-    s.CollFlag = flag;
-    for (int k = 1; k <= n; ++k)
-        s.Caves.append(caveNamed("K" + QByteArray::number(k)));
-    for (int k : allowed)
-        s.Allowed[k] = true;
-    s.Congratulation = "Hotovo";
-    return WriteSetFile(s).value();
-}
-
-} // namespace
 
 class TestCommands : public QObject
 {
@@ -455,7 +424,9 @@ class TestCommands : public QObject
         user->dialogAnswers << path("n.zb");
         w->mnuSave_Click();
         QCOMPARE(ReadSetFile(readFile(path("n.zb"))).value().CollFlag, Stationery::set().CollFlag);
-        QVERIFY(writeFile(path("q.zb"), setFile(2, "S", "%")));
+        SetFileData q = setOf(2);
+        q.CollFlag = "%";
+        QVERIFY(writeFile(path("q.zb"), setFile(q)));
         open(path("q.zb"));
         w->mnuSave_Click();
         QCOMPARE(ReadSetFile(readFile(path("q.zb"))).value().CollFlag, QByteArray("%"));
@@ -463,7 +434,9 @@ class TestCommands : public QObject
 
     void allowedChambersThroughTheBox()
     {
-        QVERIFY(writeFile(path("al.zb"), setFile(12, "S", "Q", {1, 3, 12})));
+        SetFileData al = setOf(12);
+        al.Allowed[3] = al.Allowed[12] = true;
+        QVERIFY(writeFile(path("al.zb"), setFile(al)));
         open(path("al.zb"));
         QCOMPARE(text("txtCaves"), QStringLiteral("01;03;12;"));
         setText("txtCaves", QStringLiteral("03;12;5"));
@@ -475,8 +448,10 @@ class TestCommands : public QObject
 
     void fewerChambersLeaveNothingBehind()
     {
-        QVERIFY(writeFile(path("big.zb"), setFile(6, "S", "Q", {1, 5, 6})));
-        QVERIFY(writeFile(path("small.zb"), setFile(3, "S", "Q", {1})));
+        SetFileData big = setOf(6);
+        big.Allowed[5] = big.Allowed[6] = true;
+        QVERIFY(writeFile(path("big.zb"), setFile(big)));
+        QVERIFY(writeFile(path("small.zb"), setFile(3)));
         open(path("big.zb"));
         open(path("small.zb"));
         QCOMPARE(rowNames(), (QStringList{"K1", "K2", "K3"}));

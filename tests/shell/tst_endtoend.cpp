@@ -3,13 +3,11 @@
 #include "shell/commondialogy.h"
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
-#include "store/defaultcave.h"
 #include "store/modzorbel.h"
 #include "store/setfile.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -19,20 +17,6 @@
 
 namespace
 {
-
-// A set file of n chambers named prefix1..prefixN, 7 by 6 cells of earth in walls.
-QByteArray setFile(int n, const QByteArray &prefix)
-{
-    SetFileData s;
-    s.Name = "Sada " + prefix;
-    for (int k = 1; k <= n; ++k) {
-        CaveRecord r = DefaultCave(7, 6);
-        r.Name = prefix + QByteArray::number(k);
-        s.Caves.append(CaveToString(r).value());
-    }
-    s.Allowed[1] = true;
-    return WriteSetFile(s).value();
-}
 
 QPoint centre(int x, int y)
 {
@@ -55,9 +39,7 @@ class TestEndToEnd : public QObject
 
     void writeSet(const char *name, int n, const QByteArray &prefix)
     {
-        QFile f(path(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(setFile(n, prefix));
+        QVERIFY(writeFile(path(name), setFile(n, prefix)));
     }
     void open(const char *name)
     {
@@ -192,12 +174,8 @@ class TestEndToEnd : public QObject
         CaveRecord cave = StringToCave(s.Caves[0]).value();
         cave.Name = line;
         cave.Description = text;
-        s.Caves[0] = CaveToString(cave).value();
-        {
-            QFile f(path("bytes.zb"));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(WriteSetFile(s).value());
-        }
+        s.Caves[0] = chamberString(cave);
+        QVERIFY(writeFile(path("bytes.zb"), setFile(s)));
         // Chamber 1 goes through the boxes of a window that showed another
         // chamber before and is bound again; chamber 2 through a window never shown.
         writeSet("other.zb", 1, "O");

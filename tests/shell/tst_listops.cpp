@@ -18,13 +18,6 @@
 
 namespace {
 
-QByteArray caveString(const QString &name, int width = 7)
-{
-    CaveRecord r = DefaultCave(width, 6);
-    r.Name = Text8::fromUnicode(name);
-    return CaveToString(r).value();
-}
-
 QString nameOf(const QByteArray &cave) { return Text8::toUnicode(StringToCave(cave).value().Name); }
 
 } // namespace
@@ -46,7 +39,7 @@ class TestListOps : public QObject
         for (int k = 1; k <= n; ++k)
             col->CreateRow(k);
         for (int k : order)
-            main->OpenCave(caveString(QStringLiteral("Komnata %1").arg(k)), k);
+            main->OpenCave(caveNamed("Komnata " + QByteArray::number(k)), k);
         col->SendSelToBack();
         col->SetCanvasHeight(n * 16);
         col->Form_Resize();

@@ -1,8 +1,5 @@
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
-#include "store/defaultcave.h"
-#include "store/modzorbel.h"
-#include "store/setfile.h"
 #include "support/testsupport.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/multilinebox.h"
@@ -267,11 +264,10 @@ private slots:
 
         // Loading a set fills the box and still leaves the set unchanged.
         col->txtCaves->clear();
-        SetFileData set;
-        set.Caves = {CaveToString(DefaultCave()).value(), CaveToString(DefaultCave()).value()};
-        set.Allowed[1] = set.Allowed[2] = true;
+        SetFileData set = setOf(2);
+        set.Allowed[2] = true;
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath("a.zb"), WriteSetFile(set).value()));
+        QVERIFY(writeFile(dir.filePath("a.zb"), setFile(set)));
         QVERIFY(main->OpenCollection(dir.filePath("a.zb")));
         QCOMPARE(col->txtCaves->text(), QStringLiteral("01;02;"));
         QVERIFY(!main->Changed);

@@ -1,7 +1,5 @@
 #include "support/testsupport.h"
 
-#include <QFile>
-
 ScriptedUser::ScriptedUser()
 {
     Vb::setMessageAnswerer([this](const Vb::MessageRequest &r) {
@@ -20,16 +18,4 @@ ScriptedUser::~ScriptedUser()
 {
     Vb::setMessageAnswerer({});
     Vb::setFileDialogAnswerer({});
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }

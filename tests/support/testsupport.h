@@ -1,9 +1,9 @@
 #pragma once
 
+#include "support/builders.h"
 #include "toolkit/filedialogseam.h"
 #include "toolkit/msgbox.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -20,7 +20,3 @@ public:
     QList<Vb::FileDialogRequest> dialogs;
     QList<QString> dialogAnswers;              // taken in order; "" when run out
 };
-
-// Whole files, for tests that build set files on disk and read them back.
-QByteArray readFile(const QString &path);
-bool writeFile(const QString &path, const QByteArray &bytes);
