@@ -5,6 +5,7 @@
 #include "shell/frmmain.h"
 #include "store/modzorbel.h"
 #include "store/setfile.h"
+#include "support/mouse.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
@@ -14,16 +15,6 @@
 #include <QtTest>
 
 #include <memory>
-
-namespace
-{
-
-QPoint centre(int x, int y)
-{
-    return {x * 26 + 13, y * 26 + 13};
-}
-
-} // namespace
 
 // The whole road: a set file opened through the menu, a chamber edited in its
 // window with real input, the set saved, reopened and read back.
