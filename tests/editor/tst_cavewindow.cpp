@@ -17,10 +17,7 @@ struct Fixture
     {
         m->OpenCave(chamberString(r), no);
         m->NumCaves = std::max<uint8_t>(m->NumCaves, static_cast<uint8_t>(no));
-        for (int i = 1; i <= m->MaxCaveWindow; ++i)
-            if (m->Caves(i)->Tag != QLatin1String("free") && m->Caves(i)->CaveNo == no)
-                return m->Caves(i);
-        return nullptr;
+        return m->BoundCave(no);
     }
     frmCave *show(const CaveRecord &r, int no = 1)
     {

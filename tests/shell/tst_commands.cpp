@@ -457,10 +457,7 @@ class TestCommands : public QObject
         QCOMPARE(rowNames(), (QStringList{"K1", "K2", "K3"}));
         for (int k = 2; k <= 100; ++k)
             QVERIFY(!w->Allowed[k]);
-        int bound = 0;
-        for (int i = 1; i <= w->MaxCaveWindow; ++i)
-            bound += w->Caves(i)->Tag != QLatin1String("free");
-        QCOMPARE(bound, 3);
+        QCOMPARE(w->BoundCaves().size(), size_t(3));
         QVERIFY(w->Col()->RowExists(3));
         QVERIFY(!w->Col()->RowExists(4));
     }

@@ -38,13 +38,6 @@ class TestEndToEnd : public QObject
         w->mnuOpen_Click();
         QCOMPARE(w->FileName, path(name));
     }
-    frmCave *windowOf(int no) const
-    {
-        for (int i = 1; i <= w->MaxCaveWindow; ++i)
-            if (w->Caves(i)->Tag != QLatin1String("free") && w->Caves(i)->CaveNo == no)
-                return w->Caves(i);
-        return nullptr;
-    }
     QStringList rowNames() const
     {
         QStringList names;
@@ -99,7 +92,7 @@ class TestEndToEnd : public QObject
         QTest::mouseClick(col->lblCName[2], Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(int(col->Selected), 2);
         QTest::mouseClick(col->imgBCave[0], Qt::LeftButton, {}, QPoint(10, 5));
-        frmCave *cave = windowOf(2);
+        frmCave *cave = w->BoundCave(2);
         QVERIFY(cave && cave->isVisible());
 
         // The pencil with the right button (empty space) on cell (3, 3).
@@ -222,7 +215,7 @@ class TestEndToEnd : public QObject
         open("q.zb");
         w->ShowCave(1);
         w->ShowCave(3);
-        QVERIFY(windowOf(3)->isVisible());
+        QVERIFY(w->BoundCave(3)->isVisible());
         user->messageAnswers << Vb::MsgNo; // showing a chamber marks the set changed
         w->mnuEnd_Click();
         QCOMPARE(user->messages.size(), 1);

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -47,18 +48,10 @@ class TestListOps : public QObject
         main->Changed = false;
     }
 
+    // None when two windows hold the number.
     frmCave *windowOf(int no)
     {
-        frmCave *found = nullptr;
-        for (int i = 1; i <= main->MaxCaveWindow; ++i) {
-            frmCave *c = main->Caves(i);
-            if (c->Tag != QStringLiteral("free") && c->CaveNo == no) {
-                if (found)
-                    return nullptr; // two windows for one number
-                found = c;
-            }
-        }
-        return found;
+        return std::ranges::count(main->BoundCaves(), no, &frmCave::CaveNo) == 1 ? main->BoundCave(no) : nullptr;
     }
 
     // The set as the list shows it, as the windows hold it and as the store holds it.
