@@ -60,19 +60,6 @@ class TestCommands : public QObject
         else
             qobject_cast<QPlainTextEdit *>(b)->setPlainText(t);
     }
-    // The names shown in rows 1..NumCaves.
-    QStringList rowNames() const
-    {
-        QStringList names;
-        for (int k = 1; k <= w->NumCaves; ++k)
-            names << w->Col()->RowName(k);
-        return names;
-    }
-    QString caveName(int no) const
-    {
-        const auto r = StringToCave(w->CaveData[no]);
-        return r.ok() ? Text8::toUnicode(r.value().Name) : QString();
-    }
     void open(const QString &file)
     {
         user->messageAnswers.clear();
@@ -111,7 +98,7 @@ class TestCommands : public QObject
         QCOMPARE(text("txtName"), QStringLiteral("Nová sada"));
         QCOMPARE(text("txtCaves"), QStringLiteral("01;"));
         QCOMPARE(w->CaveData[1], t.Caves[0]);
-        QCOMPARE(rowNames(), (QStringList{"Hlína a kameny", "Světluška a motýl"}));
+        QCOMPARE(rowNames(*w), (QStringList{"Hlína a kameny", "Světluška a motýl"}));
         QVERIFY(w->Col()->isVisible());
         QCOMPARE(int(w->Col()->Selected), 1);
     }
@@ -272,7 +259,7 @@ class TestCommands : public QObject
         QVERIFY(!user->dialogs.last().save);
         QCOMPARE(w->FileName, QStringLiteral("*"));
         QCOMPARE(int(w->NumCaves), 2);
-        QCOMPARE(rowNames(), (QStringList{"Hlína a kameny", "Světluška a motýl"}));
+        QCOMPARE(rowNames(*w), (QStringList{"Hlína a kameny", "Světluška a motýl"}));
         QVERIFY(!w->Changed);
     }
 
@@ -306,7 +293,7 @@ class TestCommands : public QObject
         QVERIFY2(user->messages.first().text.contains(fault), qPrintable(user->messages.first().text));
         QCOMPARE(w->FileName, QStringLiteral("*"));
         QCOMPARE(int(w->NumCaves), 2);
-        QCOMPARE(rowNames().size(), 2);
+        QCOMPARE(rowNames(*w).size(), 2);
         QVERIFY(!w->Changed);
     }
 
@@ -411,7 +398,7 @@ class TestCommands : public QObject
         QVERIFY(user->messages.first().text.contains(QStringLiteral("stationery.zb~")));
         QCOMPARE(int(w->NumCaves), 1);
         QCOMPARE(w->FileName, QStringLiteral("*"));
-        QCOMPARE(caveName(1), QStringLiteral("Nepojmenovaná 19×11"));
+        QCOMPARE(caveNameOf(w->CaveData[1]), QStringLiteral("Nepojmenovaná 19×11"));
         QVERIFY(!w->Changed);
         // The set is whole: it saves and reads back.
         user->dialogAnswers << path("d.zb");
@@ -454,7 +441,7 @@ class TestCommands : public QObject
         QVERIFY(writeFile(path("small.zb"), setFile(3)));
         open(path("big.zb"));
         open(path("small.zb"));
-        QCOMPARE(rowNames(), (QStringList{"K1", "K2", "K3"}));
+        QCOMPARE(rowNames(*w), (QStringList{"K1", "K2", "K3"}));
         for (int k = 2; k <= 100; ++k)
             QVERIFY(!w->Allowed[k]);
         QCOMPARE(w->BoundCaves().size(), size_t(3));
@@ -485,10 +472,10 @@ class TestCommands : public QObject
         w->mnuJoin_Click();
         QCOMPARE(user->dialogs.last().title, QStringLiteral("Připojit sadu"));
         QCOMPARE(int(w->NumCaves), after);
-        QCOMPARE(rowNames().size(), after);
+        QCOMPARE(rowNames(*w).size(), after);
         QCOMPARE(w->Changed, after > before);
         for (int k = before + 1; k <= after; ++k)
-            QCOMPARE(caveName(k), QStringLiteral("K%1").arg(k - before));
+            QCOMPARE(caveNameOf(w->CaveData[k]), QStringLiteral("K%1").arg(k - before));
         QCOMPARE(w->FileName, path("many.zb"));
         if (counts.isEmpty()) {
             QVERIFY(user->messages.isEmpty());
@@ -514,7 +501,7 @@ class TestCommands : public QObject
         QCOMPARE(user->messages.size(), 1);
         QVERIFY(user->messages.first().text.contains(path("bad.zb")));
         QCOMPARE(int(w->NumCaves), 3);
-        QCOMPARE(rowNames(), (QStringList{"K1", "K2", "K3"}));
+        QCOMPARE(rowNames(*w), (QStringList{"K1", "K2", "K3"}));
         QCOMPARE(w->CaveData, data);
         QVERIFY(!w->Changed);
     }

@@ -1,4 +1,3 @@
-#include "common/text8.h"
 #include "editor/frmcave.h"
 #include "shell/commondialogy.h"
 #include "shell/frmcol.h"
@@ -38,19 +37,12 @@ class TestEndToEnd : public QObject
         w->mnuOpen_Click();
         QCOMPARE(w->FileName, path(name));
     }
-    QStringList rowNames() const
-    {
-        QStringList names;
-        for (int k = 1; k <= w->NumCaves; ++k)
-            names << w->Col()->RowName(k);
-        return names;
-    }
     static QStringList fileNames(const QByteArray &bytes)
     {
         QStringList names;
         const auto set = ReadSetFile(bytes);
         for (const QByteArray &c : set.value().Caves)
-            names << Text8::toUnicode(StringToCave(c).value().Name);
+            names << caveNameOf(c);
         return names;
     }
 
@@ -123,7 +115,7 @@ class TestEndToEnd : public QObject
         QCOMPARE(r.Map[3][3], '.');
         QCOMPARE(r.Map[4][3], ';');
         QCOMPARE(int(r.Points), 42);
-        QCOMPARE(rowNames(), (QStringList{"K1", "K2", "K3"}));
+        QCOMPARE(rowNames(*w), (QStringList{"K1", "K2", "K3"}));
         const CaveRecord first = StringToCave(w->CaveData[1]).value();
         QCOMPARE(first.Map[3][3], ';');
     }
@@ -187,7 +179,7 @@ class TestEndToEnd : public QObject
         open("m.zb");
         w->MoveCave(1, 1);  // K2 K1 K3 K4
         w->MoveCave(4, -1); // K2 K1 K4 K3
-        QCOMPARE(rowNames(), (QStringList{"K2", "K1", "K4", "K3"}));
+        QCOMPARE(rowNames(*w), (QStringList{"K2", "K1", "K4", "K3"}));
         w->mnuSave_Click();
         QCOMPARE(fileNames(readFile(path("m.zb"))), (QStringList{"K2", "K1", "K4", "K3"}));
     }
@@ -201,7 +193,7 @@ class TestEndToEnd : public QObject
         w->MoveCave(1, 1); // K3 K1 K4
         user->dialogAnswers << path("b.zb");
         w->mnuJoin_Click();
-        QCOMPARE(rowNames(), (QStringList{"K3", "K1", "K4", "J1", "J2"}));
+        QCOMPARE(rowNames(*w), (QStringList{"K3", "K1", "K4", "J1", "J2"}));
         QVERIFY(w->Changed);
         user->dialogAnswers << path("c.zb");
         w->mnuSaveAs_Click();

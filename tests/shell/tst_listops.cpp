@@ -5,7 +5,6 @@
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
 #include "support/testsupport.h"
-#include "common/text8.h"
 #include "toolkit/vblabel.h"
 
 #include <QApplication>
@@ -16,12 +15,6 @@
 
 #include <algorithm>
 #include <memory>
-
-namespace {
-
-QString nameOf(const QByteArray &cave) { return Text8::toUnicode(StringToCave(cave).value().Name); }
-
-} // namespace
 
 class TestListOps : public QObject
 {
@@ -67,7 +60,7 @@ class TestListOps : public QObject
             frmCave *w = windowOf(k);
             QVERIFY2(w, qPrintable(QStringLiteral("chamber %1 has one window").arg(k)));
             QCOMPARE(w->CaveName, names[k - 1]);
-            QCOMPARE(nameOf(main->CaveData[k]), names[k - 1]);
+            QCOMPARE(caveNameOf(main->CaveData[k]), names[k - 1]);
         }
     }
 

@@ -1,5 +1,6 @@
 #include "support/builders.h"
 
+#include "common/text8.h"
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
 
@@ -18,6 +19,12 @@ QByteArray caveNamed(const QByteArray &name, int w, int h)
     CaveRecord r = DefaultCave(w, h);
     r.Name = name;
     return chamberString(r);
+}
+
+QString caveNameOf(const QByteArray &cave)
+{
+    const auto r = StringToCave(cave);
+    return r.ok() ? Text8::toUnicode(r.value().Name) : QString();
 }
 
 SetFileData setOf(int n, const QByteArray &prefix)

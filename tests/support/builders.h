@@ -13,6 +13,8 @@
 QByteArray chamberString(const CaveRecord &r);
 // A new w by h chamber named name, as a chamber string.
 QByteArray caveNamed(const QByteArray &name, int w = 7, int h = 6);
+// The name of a chamber string, "" when it is none.
+QString caveNameOf(const QByteArray &cave);
 
 // A set of n new 7 by 6 chambers named prefix1..prefixN, every text filled in,
 // chamber 1 allowed.

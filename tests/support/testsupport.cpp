@@ -1,5 +1,8 @@
 #include "support/testsupport.h"
 
+#include "shell/frmcol.h"
+#include "shell/frmmain.h"
+
 ScriptedUser::ScriptedUser()
 {
     Vb::setMessageAnswerer([this](const Vb::MessageRequest &r) {
@@ -18,4 +21,12 @@ ScriptedUser::~ScriptedUser()
 {
     Vb::setMessageAnswerer({});
     Vb::setFileDialogAnswerer({});
+}
+
+QStringList rowNames(frmMain &m)
+{
+    QStringList names;
+    for (int k = 1; k <= m.NumCaves; ++k)
+        names << m.Col()->RowName(k);
+    return names;
 }

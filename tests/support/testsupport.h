@@ -6,6 +6,9 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+class frmMain;
 
 // Scripted answers for message boxes and file dialogs, recording what the
 // program asked.
@@ -20,3 +23,6 @@ public:
     QList<Vb::FileDialogRequest> dialogs;
     QList<QString> dialogAnswers;              // taken in order; "" when run out
 };
+
+// The names the set window shows in rows 1..NumCaves.
+QStringList rowNames(frmMain &m);
