@@ -33,15 +33,6 @@ inline std::unique_ptr<frmMain> makeMain()
     return m;
 }
 
-inline CaveRecord filled(int w, int h, char c)
-{
-    CaveRecord r = DefaultCave(w, h);
-    for (int x = 0; x < w; ++x)
-        for (int y = 0; y < h; ++y)
-            r.Map[static_cast<size_t>(x)][static_cast<size_t>(y)] = c;
-    return r;
-}
-
 inline char cell(const frmCave *w, int x, int y)
 {
     return w->record().Map[static_cast<size_t>(x)][static_cast<size_t>(y)];

@@ -10,11 +10,8 @@ namespace {
 // The default chamber's numbers and texts over a grid of earth only.
 CaveRecord sample(int w = 19, int h = 11)
 {
-    CaveRecord r = DefaultCave(w, h);
+    CaveRecord r = filled(w, h, ';');
     r.Name = "Nepojmenovan\xE1 19\xD7" "11";
-    for (int x = 0; x < w; ++x)
-        for (int y = 0; y < h; ++y)
-            r.Map[x][y] = ';';
     return r;
 }
 

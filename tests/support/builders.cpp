@@ -14,6 +14,15 @@ QByteArray chamberString(const CaveRecord &r)
     return s.value();
 }
 
+CaveRecord filled(int w, int h, char c)
+{
+    CaveRecord r = DefaultCave(w, h);
+    for (int x = 0; x < w; ++x)
+        for (int y = 0; y < h; ++y)
+            r.Map[static_cast<size_t>(x)][static_cast<size_t>(y)] = c;
+    return r;
+}
+
 QByteArray caveNamed(const QByteArray &name, int w, int h)
 {
     CaveRecord r = DefaultCave(w, h);

@@ -11,6 +11,8 @@
 
 // The chamber string of r; the test program stops when the writer refuses it.
 QByteArray chamberString(const CaveRecord &r);
+// A new w by h chamber with c in every cell.
+CaveRecord filled(int w, int h, char c);
 // A new w by h chamber named name, as a chamber string.
 QByteArray caveNamed(const QByteArray &name, int w = 7, int h = 6);
 // The name of a chamber string, "" when it is none.
