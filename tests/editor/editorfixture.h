@@ -5,6 +5,7 @@
 #include "shell/frmmain.h"
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
+#include "support/builders.h"
 
 #include <QMdiArea>
 #include <QtTest>
@@ -30,23 +31,6 @@ inline std::unique_ptr<frmMain> makeMain()
     m->Changed = false;
     m->CloseCollection();
     return m;
-}
-
-inline QByteArray chamberString(const CaveRecord &r)
-{
-    auto s = CaveToString(r);
-    if (!s.ok())
-        qFatal("chamber string refused");
-    return s.value();
-}
-
-inline CaveRecord filled(int w, int h, char c)
-{
-    CaveRecord r = DefaultCave(w, h);
-    for (int x = 0; x < w; ++x)
-        for (int y = 0; y < h; ++y)
-            r.Map[static_cast<size_t>(x)][static_cast<size_t>(y)] = c;
-    return r;
 }
 
 inline char cell(const frmCave *w, int x, int y)

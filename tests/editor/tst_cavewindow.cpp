@@ -1,40 +1,15 @@
 #include "editorfixture.h"
 #include "editor/frmsize.h"
 #include "editor/piccave.h"
+#include "support/mouse.h"
 #include "support/testsupport.h"
 
 #include <QMdiSubWindow>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 
 namespace {
-
-QPoint centre(int x, int y)
-{
-    return QPoint(x * 26 + 13, y * 26 + 13);
-}
-
-// Mouse input on the drawing surface: a press, moves with buttons held and a release.
-struct Mouse
-{
-    PicCave *surface;
-    Qt::MouseButtons held;
-
-    void send(QEvent::Type type, Qt::MouseButton b, QPoint p)
-    {
-        if (type == QEvent::MouseButtonPress)
-            held |= b;
-        else if (type == QEvent::MouseButtonRelease)
-            held &= ~Qt::MouseButtons(b);
-        QMouseEvent e(type, QPointF(p), surface->mapToGlobal(QPointF(p)), b, held, Qt::NoModifier);
-        QApplication::sendEvent(surface, &e);
-    }
-    void press(Qt::MouseButton b, QPoint p) { send(QEvent::MouseButtonPress, b, p); }
-    void move(QPoint p) { send(QEvent::MouseMove, Qt::NoButton, p); }
-    void release(Qt::MouseButton b, QPoint p) { send(QEvent::MouseButtonRelease, b, p); }
-};
 
 struct Fixture
 {
@@ -43,10 +18,7 @@ struct Fixture
     {
         m->OpenCave(chamberString(r), no);
         m->NumCaves = std::max<uint8_t>(m->NumCaves, static_cast<uint8_t>(no));
-        for (int i = 1; i <= m->MaxCaveWindow; ++i)
-            if (m->Caves(i)->Tag != QLatin1String("free") && m->Caves(i)->CaveNo == no)
-                return m->Caves(i);
-        return nullptr;
+        return m->BoundCave(no);
     }
     frmCave *show(const CaveRecord &r, int no = 1)
     {

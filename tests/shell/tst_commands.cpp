@@ -2,13 +2,12 @@
 #include "shell/commondialogy.h"
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
-#include "store/defaultcave.h"
 #include "store/kodovani.h"
 #include "store/modzorbel.h"
 #include "store/setfile.h"
 #include "store/setfileio.h"
+#include "support/stationerydata.h"
 #include "support/testsupport.h"
-#include "tools/stationery.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -23,36 +22,6 @@
 #include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
-
-namespace
-{
-
-QByteArray caveNamed(const QByteArray &name, int w = 7, int h = 6)
-{
-    CaveRecord r = DefaultCave(w, h);
-    r.Name = name;
-    return CaveToString(r).value();
-}
-
-// A set file of n chambers named "K1".."Kn".
-QByteArray setFile(int n, const QByteArray &name = "Sada", const QByteArray &flag = "Q",
-                   QList<int> allowed = {1})
-{
-    SetFileData s;
-    s.Name = name;
-    s.Author = "Autor";
-    s.Description = "Popis";
-    s.Mail = "a@b.cz";
-    s.CollFlag = flag;
-    for (int k = 1; k <= n; ++k)
-        s.Caves.append(caveNamed("K" + QByteArray::number(k)));
-    for (int k : allowed)
-        s.Allowed[k] = true;
-    s.Congratulation = "Hotovo";
-    return WriteSetFile(s).value();
-}
-
-} // namespace
 
 class TestCommands : public QObject
 {
@@ -90,19 +59,6 @@ class TestCommands : public QObject
             e->setText(t);
         else
             qobject_cast<QPlainTextEdit *>(b)->setPlainText(t);
-    }
-    // The names shown in rows 1..NumCaves.
-    QStringList rowNames() const
-    {
-        QStringList names;
-        for (int k = 1; k <= w->NumCaves; ++k)
-            names << w->Col()->RowName(k);
-        return names;
-    }
-    QString caveName(int no) const
-    {
-        const auto r = StringToCave(w->CaveData[no]);
-        return r.ok() ? Text8::toUnicode(r.value().Name) : QString();
     }
     void open(const QString &file)
     {
@@ -142,7 +98,7 @@ class TestCommands : public QObject
         QCOMPARE(text("txtName"), QStringLiteral("Nová sada"));
         QCOMPARE(text("txtCaves"), QStringLiteral("01;"));
         QCOMPARE(w->CaveData[1], t.Caves[0]);
-        QCOMPARE(rowNames(), (QStringList{"Hlína a kameny", "Světluška a motýl"}));
+        QCOMPARE(rowNames(*w), (QStringList{"Hlína a kameny", "Světluška a motýl"}));
         QVERIFY(w->Col()->isVisible());
         QCOMPARE(int(w->Col()->Selected), 1);
     }
@@ -303,7 +259,7 @@ class TestCommands : public QObject
         QVERIFY(!user->dialogs.last().save);
         QCOMPARE(w->FileName, QStringLiteral("*"));
         QCOMPARE(int(w->NumCaves), 2);
-        QCOMPARE(rowNames(), (QStringList{"Hlína a kameny", "Světluška a motýl"}));
+        QCOMPARE(rowNames(*w), (QStringList{"Hlína a kameny", "Světluška a motýl"}));
         QVERIFY(!w->Changed);
     }
 
@@ -337,7 +293,7 @@ class TestCommands : public QObject
         QVERIFY2(user->messages.first().text.contains(fault), qPrintable(user->messages.first().text));
         QCOMPARE(w->FileName, QStringLiteral("*"));
         QCOMPARE(int(w->NumCaves), 2);
-        QCOMPARE(rowNames().size(), 2);
+        QCOMPARE(rowNames(*w).size(), 2);
         QVERIFY(!w->Changed);
     }
 
@@ -442,7 +398,7 @@ class TestCommands : public QObject
         QVERIFY(user->messages.first().text.contains(QStringLiteral("stationery.zb~")));
         QCOMPARE(int(w->NumCaves), 1);
         QCOMPARE(w->FileName, QStringLiteral("*"));
-        QCOMPARE(caveName(1), QStringLiteral("Nepojmenovaná 19×11"));
+        QCOMPARE(caveNameOf(w->CaveData[1]), QStringLiteral("Nepojmenovaná 19×11"));
         QVERIFY(!w->Changed);
         // The set is whole: it saves and reads back.
         user->dialogAnswers << path("d.zb");
@@ -455,7 +411,9 @@ class TestCommands : public QObject
         user->dialogAnswers << path("n.zb");
         w->mnuSave_Click();
         QCOMPARE(ReadSetFile(readFile(path("n.zb"))).value().CollFlag, Stationery::set().CollFlag);
-        QVERIFY(writeFile(path("q.zb"), setFile(2, "S", "%")));
+        SetFileData q = setOf(2);
+        q.CollFlag = "%";
+        QVERIFY(writeFile(path("q.zb"), setFile(q)));
         open(path("q.zb"));
         w->mnuSave_Click();
         QCOMPARE(ReadSetFile(readFile(path("q.zb"))).value().CollFlag, QByteArray("%"));
@@ -463,7 +421,9 @@ class TestCommands : public QObject
 
     void allowedChambersThroughTheBox()
     {
-        QVERIFY(writeFile(path("al.zb"), setFile(12, "S", "Q", {1, 3, 12})));
+        SetFileData al = setOf(12);
+        al.Allowed[3] = al.Allowed[12] = true;
+        QVERIFY(writeFile(path("al.zb"), setFile(al)));
         open(path("al.zb"));
         QCOMPARE(text("txtCaves"), QStringLiteral("01;03;12;"));
         setText("txtCaves", QStringLiteral("03;12;5"));
@@ -475,17 +435,16 @@ class TestCommands : public QObject
 
     void fewerChambersLeaveNothingBehind()
     {
-        QVERIFY(writeFile(path("big.zb"), setFile(6, "S", "Q", {1, 5, 6})));
-        QVERIFY(writeFile(path("small.zb"), setFile(3, "S", "Q", {1})));
+        SetFileData big = setOf(6);
+        big.Allowed[5] = big.Allowed[6] = true;
+        QVERIFY(writeFile(path("big.zb"), setFile(big)));
+        QVERIFY(writeFile(path("small.zb"), setFile(3)));
         open(path("big.zb"));
         open(path("small.zb"));
-        QCOMPARE(rowNames(), (QStringList{"K1", "K2", "K3"}));
+        QCOMPARE(rowNames(*w), (QStringList{"K1", "K2", "K3"}));
         for (int k = 2; k <= 100; ++k)
             QVERIFY(!w->Allowed[k]);
-        int bound = 0;
-        for (int i = 1; i <= w->MaxCaveWindow; ++i)
-            bound += w->Caves(i)->Tag != QLatin1String("free");
-        QCOMPARE(bound, 3);
+        QCOMPARE(w->BoundCaves().size(), size_t(3));
         QVERIFY(w->Col()->RowExists(3));
         QVERIFY(!w->Col()->RowExists(4));
     }
@@ -513,10 +472,10 @@ class TestCommands : public QObject
         w->mnuJoin_Click();
         QCOMPARE(user->dialogs.last().title, QStringLiteral("Připojit sadu"));
         QCOMPARE(int(w->NumCaves), after);
-        QCOMPARE(rowNames().size(), after);
+        QCOMPARE(rowNames(*w).size(), after);
         QCOMPARE(w->Changed, after > before);
         for (int k = before + 1; k <= after; ++k)
-            QCOMPARE(caveName(k), QStringLiteral("K%1").arg(k - before));
+            QCOMPARE(caveNameOf(w->CaveData[k]), QStringLiteral("K%1").arg(k - before));
         QCOMPARE(w->FileName, path("many.zb"));
         if (counts.isEmpty()) {
             QVERIFY(user->messages.isEmpty());
@@ -542,7 +501,7 @@ class TestCommands : public QObject
         QCOMPARE(user->messages.size(), 1);
         QVERIFY(user->messages.first().text.contains(path("bad.zb")));
         QCOMPARE(int(w->NumCaves), 3);
-        QCOMPARE(rowNames(), (QStringList{"K1", "K2", "K3"}));
+        QCOMPARE(rowNames(*w), (QStringList{"K1", "K2", "K3"}));
         QCOMPARE(w->CaveData, data);
         QVERIFY(!w->Changed);
     }

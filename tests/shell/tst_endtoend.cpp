@@ -1,45 +1,19 @@
-#include "common/text8.h"
 #include "editor/frmcave.h"
 #include "shell/commondialogy.h"
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
-#include "store/defaultcave.h"
 #include "store/modzorbel.h"
 #include "store/setfile.h"
+#include "support/mouse.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
-
-namespace
-{
-
-// A set file of n chambers named prefix1..prefixN, 7 by 6 cells of earth in walls.
-QByteArray setFile(int n, const QByteArray &prefix)
-{
-    SetFileData s;
-    s.Name = "Sada " + prefix;
-    for (int k = 1; k <= n; ++k) {
-        CaveRecord r = DefaultCave(7, 6);
-        r.Name = prefix + QByteArray::number(k);
-        s.Caves.append(CaveToString(r).value());
-    }
-    s.Allowed[1] = true;
-    return WriteSetFile(s).value();
-}
-
-QPoint centre(int x, int y)
-{
-    return {x * 26 + 13, y * 26 + 13};
-}
-
-} // namespace
 
 // The whole road: a set file opened through the menu, a chamber edited in its
 // window with real input, the set saved, reopened and read back.
@@ -55,9 +29,7 @@ class TestEndToEnd : public QObject
 
     void writeSet(const char *name, int n, const QByteArray &prefix)
     {
-        QFile f(path(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(setFile(n, prefix));
+        QVERIFY(writeFile(path(name), setFile(n, prefix)));
     }
     void open(const char *name)
     {
@@ -65,26 +37,12 @@ class TestEndToEnd : public QObject
         w->mnuOpen_Click();
         QCOMPARE(w->FileName, path(name));
     }
-    frmCave *windowOf(int no) const
-    {
-        for (int i = 1; i <= w->MaxCaveWindow; ++i)
-            if (w->Caves(i)->Tag != QLatin1String("free") && w->Caves(i)->CaveNo == no)
-                return w->Caves(i);
-        return nullptr;
-    }
-    QStringList rowNames() const
-    {
-        QStringList names;
-        for (int k = 1; k <= w->NumCaves; ++k)
-            names << w->Col()->RowName(k);
-        return names;
-    }
     static QStringList fileNames(const QByteArray &bytes)
     {
         QStringList names;
         const auto set = ReadSetFile(bytes);
         for (const QByteArray &c : set.value().Caves)
-            names << Text8::toUnicode(StringToCave(c).value().Name);
+            names << caveNameOf(c);
         return names;
     }
 
@@ -126,7 +84,7 @@ class TestEndToEnd : public QObject
         QTest::mouseClick(col->lblCName[2], Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(int(col->Selected), 2);
         QTest::mouseClick(col->imgBCave[0], Qt::LeftButton, {}, QPoint(10, 5));
-        frmCave *cave = windowOf(2);
+        frmCave *cave = w->BoundCave(2);
         QVERIFY(cave && cave->isVisible());
 
         // The pencil with the right button (empty space) on cell (3, 3).
@@ -157,7 +115,7 @@ class TestEndToEnd : public QObject
         QCOMPARE(r.Map[3][3], '.');
         QCOMPARE(r.Map[4][3], ';');
         QCOMPARE(int(r.Points), 42);
-        QCOMPARE(rowNames(), (QStringList{"K1", "K2", "K3"}));
+        QCOMPARE(rowNames(*w), (QStringList{"K1", "K2", "K3"}));
         const CaveRecord first = StringToCave(w->CaveData[1]).value();
         QCOMPARE(first.Map[3][3], ';');
     }
@@ -192,12 +150,8 @@ class TestEndToEnd : public QObject
         CaveRecord cave = StringToCave(s.Caves[0]).value();
         cave.Name = line;
         cave.Description = text;
-        s.Caves[0] = CaveToString(cave).value();
-        {
-            QFile f(path("bytes.zb"));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(WriteSetFile(s).value());
-        }
+        s.Caves[0] = chamberString(cave);
+        QVERIFY(writeFile(path("bytes.zb"), setFile(s)));
         // Chamber 1 goes through the boxes of a window that showed another
         // chamber before and is bound again; chamber 2 through a window never shown.
         writeSet("other.zb", 1, "O");
@@ -225,7 +179,7 @@ class TestEndToEnd : public QObject
         open("m.zb");
         w->MoveCave(1, 1);  // K2 K1 K3 K4
         w->MoveCave(4, -1); // K2 K1 K4 K3
-        QCOMPARE(rowNames(), (QStringList{"K2", "K1", "K4", "K3"}));
+        QCOMPARE(rowNames(*w), (QStringList{"K2", "K1", "K4", "K3"}));
         w->mnuSave_Click();
         QCOMPARE(fileNames(readFile(path("m.zb"))), (QStringList{"K2", "K1", "K4", "K3"}));
     }
@@ -239,7 +193,7 @@ class TestEndToEnd : public QObject
         w->MoveCave(1, 1); // K3 K1 K4
         user->dialogAnswers << path("b.zb");
         w->mnuJoin_Click();
-        QCOMPARE(rowNames(), (QStringList{"K3", "K1", "K4", "J1", "J2"}));
+        QCOMPARE(rowNames(*w), (QStringList{"K3", "K1", "K4", "J1", "J2"}));
         QVERIFY(w->Changed);
         user->dialogAnswers << path("c.zb");
         w->mnuSaveAs_Click();
@@ -253,7 +207,7 @@ class TestEndToEnd : public QObject
         open("q.zb");
         w->ShowCave(1);
         w->ShowCave(3);
-        QVERIFY(windowOf(3)->isVisible());
+        QVERIFY(w->BoundCave(3)->isVisible());
         user->messageAnswers << Vb::MsgNo; // showing a chamber marks the set changed
         w->mnuEnd_Click();
         QCOMPARE(user->messages.size(), 1);

@@ -5,7 +5,6 @@
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
 #include "support/testsupport.h"
-#include "common/text8.h"
 #include "toolkit/vblabel.h"
 
 #include <QApplication>
@@ -14,20 +13,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
-
-namespace {
-
-QByteArray caveString(const QString &name, int width = 7)
-{
-    CaveRecord r = DefaultCave(width, 6);
-    r.Name = Text8::fromUnicode(name);
-    return CaveToString(r).value();
-}
-
-QString nameOf(const QByteArray &cave) { return Text8::toUnicode(StringToCave(cave).value().Name); }
-
-} // namespace
 
 class TestListOps : public QObject
 {
@@ -46,7 +33,7 @@ class TestListOps : public QObject
         for (int k = 1; k <= n; ++k)
             col->CreateRow(k);
         for (int k : order)
-            main->OpenCave(caveString(QStringLiteral("Komnata %1").arg(k)), k);
+            main->OpenCave(caveNamed("Komnata " + QByteArray::number(k)), k);
         col->SendSelToBack();
         col->SetCanvasHeight(n * 16);
         col->Form_Resize();
@@ -54,18 +41,10 @@ class TestListOps : public QObject
         main->Changed = false;
     }
 
+    // None when two windows hold the number.
     frmCave *windowOf(int no)
     {
-        frmCave *found = nullptr;
-        for (int i = 1; i <= main->MaxCaveWindow; ++i) {
-            frmCave *c = main->Caves(i);
-            if (c->Tag != QStringLiteral("free") && c->CaveNo == no) {
-                if (found)
-                    return nullptr; // two windows for one number
-                found = c;
-            }
-        }
-        return found;
+        return std::ranges::count(main->BoundCaves(), no, &frmCave::CaveNo) == 1 ? main->BoundCave(no) : nullptr;
     }
 
     // The set as the list shows it, as the windows hold it and as the store holds it.
@@ -81,7 +60,7 @@ class TestListOps : public QObject
             frmCave *w = windowOf(k);
             QVERIFY2(w, qPrintable(QStringLiteral("chamber %1 has one window").arg(k)));
             QCOMPARE(w->CaveName, names[k - 1]);
-            QCOMPARE(nameOf(main->CaveData[k]), names[k - 1]);
+            QCOMPARE(caveNameOf(main->CaveData[k]), names[k - 1]);
         }
     }
 

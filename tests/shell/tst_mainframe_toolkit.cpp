@@ -1,3 +1,4 @@
+#include "support/mouse.h"
 #include "toolkit/application.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/imagebox.h"
@@ -55,13 +56,6 @@ struct Events
         QObject::connect(c, &VbControl::clicked, [this] { seen.append({3, 0, 0, 0}); });
     }
 };
-
-void sendMove(QWidget *w, QPoint at, Qt::MouseButtons held)
-{
-    // QTest::mouseMove cannot hold buttons; a move event can.
-    QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
 
 } // namespace
 
@@ -160,7 +154,7 @@ void TestToolkit::mouseButtonsAndMoves()
     Events ev;
     ev.watch(label);
     QTest::mousePress(label, Qt::RightButton, {}, QPoint(5, 6));
-    sendMove(label, QPoint(7, 8), Qt::RightButton | Qt::MiddleButton);
+    Mouse{label, Qt::RightButton | Qt::MiddleButton}.move(QPoint(7, 8));
     QTest::mouseRelease(label, Qt::RightButton, {}, QPoint(7, 8));
     QTest::mouseClick(label, Qt::MiddleButton, {}, QPoint(1, 1));
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));

@@ -1,8 +1,6 @@
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
-#include "store/defaultcave.h"
-#include "store/modzorbel.h"
-#include "store/setfile.h"
+#include "support/mouse.h"
 #include "support/testsupport.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/multilinebox.h"
@@ -20,17 +18,6 @@
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-void sendMove(QWidget *w, QPoint pos, Qt::MouseButtons held)
-{
-    QMouseEvent e(QEvent::MouseMove, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::NoButton, held,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-} // namespace
 
 class TestSetWindow : public QObject
 {
@@ -161,22 +148,22 @@ private slots:
         QTest::mousePress(row3, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(col->Selected, uint8_t(3));
         // The label keeps the pointer while the button is held: row by row.
-        sendMove(row3, QPoint(5, 5 + 16), Qt::LeftButton);
+        Mouse{row3, Qt::LeftButton}.move(QPoint(5, 5 + 16));
         QCOMPARE(col->Selected, uint8_t(4));
-        sendMove(row3, QPoint(5, 5 + 32), Qt::LeftButton);
+        Mouse{row3, Qt::LeftButton}.move(QPoint(5, 5 + 32));
         QCOMPARE(col->Selected, uint8_t(5));
-        sendMove(row3, QPoint(5, -1), Qt::LeftButton);
+        Mouse{row3, Qt::LeftButton}.move(QPoint(5, -1));
         QCOMPARE(col->Selected, uint8_t(2));
-        sendMove(row3, QPoint(5, -200), Qt::LeftButton);
+        Mouse{row3, Qt::LeftButton}.move(QPoint(5, -200));
         QCOMPARE(col->Selected, uint8_t(1));
-        sendMove(row3, QPoint(5, 2000), Qt::LeftButton);
+        Mouse{row3, Qt::LeftButton}.move(QPoint(5, 2000));
         QCOMPARE(col->Selected, uint8_t(12));
         QTest::mouseRelease(row3, Qt::LeftButton, {}, QPoint(5, 2000));
         // Only the left button alone drags over the labels.
         col->lblCName_Click(3);
         QTest::mousePress(col->lblCNo[3], Qt::RightButton, {}, QPoint(5, 5));
-        sendMove(col->lblCNo[3], QPoint(5, 40), Qt::RightButton);
-        sendMove(col->lblCNo[3], QPoint(5, 40), Qt::LeftButton | Qt::RightButton);
+        Mouse{col->lblCNo[3], Qt::RightButton}.move(QPoint(5, 40));
+        Mouse{col->lblCNo[3], Qt::LeftButton | Qt::RightButton}.move(QPoint(5, 40));
         QCOMPARE(col->Selected, uint8_t(3));
         QTest::mouseRelease(col->lblCNo[3], Qt::RightButton, {}, QPoint(5, 40));
         // A number label drags from its own top edge.
@@ -190,7 +177,7 @@ private slots:
         // Below the last row the frame shows: any button selects, clamped to the list.
         QTest::mousePress(col->picCaves, Qt::RightButton, {}, QPoint(100, 100));
         QCOMPARE(col->Selected, uint8_t(3));
-        sendMove(col->picCaves, QPoint(100, 20), Qt::RightButton);
+        Mouse{col->picCaves, Qt::RightButton}.move(QPoint(100, 20));
         QCOMPARE(col->Selected, uint8_t(2));
         QTest::mouseRelease(col->picCaves, Qt::RightButton, {}, QPoint(100, 20));
         // Behind the labels, a press on the canvas waits for a move.
@@ -198,9 +185,9 @@ private slots:
         col->lblCName_Click(1);
         QTest::mousePress(col->picCavesIn, Qt::MiddleButton, {}, QPoint(1930, 40));
         QCOMPARE(col->Selected, uint8_t(1));
-        sendMove(col->picCavesIn, QPoint(1930, 40), Qt::MiddleButton);
+        Mouse{col->picCavesIn, Qt::MiddleButton}.move(QPoint(1930, 40));
         QCOMPARE(col->Selected, uint8_t(3));
-        sendMove(col->picCavesIn, QPoint(1930, 10), Qt::NoButton);
+        Mouse{col->picCavesIn, Qt::NoButton}.move(QPoint(1930, 10));
         QCOMPARE(col->Selected, uint8_t(3));
     }
 
@@ -267,11 +254,10 @@ private slots:
 
         // Loading a set fills the box and still leaves the set unchanged.
         col->txtCaves->clear();
-        SetFileData set;
-        set.Caves = {CaveToString(DefaultCave()).value(), CaveToString(DefaultCave()).value()};
-        set.Allowed[1] = set.Allowed[2] = true;
+        SetFileData set = setOf(2);
+        set.Allowed[2] = true;
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath("a.zb"), WriteSetFile(set).value()));
+        QVERIFY(writeFile(dir.filePath("a.zb"), setFile(set)));
         QVERIFY(main->OpenCollection(dir.filePath("a.zb")));
         QCOMPARE(col->txtCaves->text(), QStringLiteral("01;02;"));
         QVERIFY(!main->Changed);

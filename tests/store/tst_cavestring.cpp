@@ -1,5 +1,6 @@
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
+#include "support/builders.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -9,20 +10,9 @@ namespace {
 // The default chamber's numbers and texts over a grid of earth only.
 CaveRecord sample(int w = 19, int h = 11)
 {
-    CaveRecord r = DefaultCave(w, h);
+    CaveRecord r = filled(w, h, ';');
     r.Name = "Nepojmenovan\xE1 19\xD7" "11";
-    for (int x = 0; x < w; ++x)
-        for (int y = 0; y < h; ++y)
-            r.Map[x][y] = ';';
     return r;
-}
-
-QByteArray encoded(const CaveRecord &r)
-{
-    auto s = CaveToString(r);
-    if (!s.ok())
-        qFatal("CaveToString refused: %s", qPrintable(s.error()));
-    return s.value();
 }
 
 int code(const QByteArray &s, int pos1)
@@ -38,7 +28,7 @@ class TestCaveString : public QObject
 private slots:
     void layoutOfTheDefaultChamber()
     {
-        const QByteArray s = encoded(sample());
+        const QByteArray s = chamberString(sample());
         QCOMPARE(s.size(), 13 + 19 + 10 + 209);
         QCOMPARE(code(s, 1), 65 + 4);
         QCOMPARE(code(s, 2), 84);
@@ -73,7 +63,7 @@ private slots:
         r.Description.clear();
         r.TotalTime = static_cast<int16_t>(total);
         r.GemsNeeded = static_cast<int16_t>(gems);
-        const QByteArray s = encoded(r);
+        const QByteArray s = chamberString(r);
         QCOMPARE(s.size(), 38);
         QCOMPARE(s.mid(5, 3), codes);
         const auto back = StringToCave(s);
@@ -89,7 +79,7 @@ private slots:
         CaveRecord r = sample(5, 5);
         r.TotalTime = -5;
         r.GemsNeeded = -13;
-        const QByteArray s = encoded(r);
+        const QByteArray s = chamberString(r);
         const int nd = int(r.Name.size() + r.Description.size());
         const int tens = code(s, 6 + nd);
         QCOMPARE(tens, 65 - 1);                // floor(-5 / 10)
@@ -124,7 +114,7 @@ private slots:
         QFETCH(QByteArray, rest);
         QFETCH(QByteArray, trailer);
         CaveRecord r = sample(5, 5);
-        const auto back = StringToCave(encoded(r) + rest);
+        const auto back = StringToCave(chamberString(r) + rest);
         QVERIFY(back.ok());
         QCOMPARE(back->Trailer, trailer);
         QCOMPARE(back->Map[4][4], ';');
@@ -134,14 +124,14 @@ private slots:
     {
         CaveRecord r = sample(6, 5);
         r.Trailer = "free text \x01\xFF";
-        const auto back = StringToCave(encoded(r));
+        const auto back = StringToCave(chamberString(r));
         QVERIFY(back.ok());
         QCOMPARE(back.value(), r);
     }
 
     void shortGridGivesBlanks()
     {
-        const QByteArray s = encoded(sample(5, 5));
+        const QByteArray s = chamberString(sample(5, 5));
         const auto back = StringToCave(s.left(s.size() - 3));
         QVERIFY(back.ok());
         QCOMPARE(back->Map[1][4], ';');
@@ -156,7 +146,7 @@ private slots:
     {
         CaveRecord r = sample(5, 5);
         r.Width = 0;
-        const QByteArray s = encoded(r) + "tail";
+        const QByteArray s = chamberString(r) + "tail";
         QCOMPARE(s.size(), 13 + r.Name.size() + r.Description.size() + 4);
         const auto back = StringToCave(s);
         QVERIFY(back.ok());
@@ -169,7 +159,7 @@ private slots:
         CaveRecord r = sample(5, 5);
         r.Name = QByteArray(190, 'n');
         r.Description = QByteArray(190, 'd');
-        const QByteArray s = encoded(r);
+        const QByteArray s = chamberString(r);
         QCOMPARE(code(s, 2), 255);
         QCOMPARE(code(s, 3 + 190), 255);
         QCOMPARE(StringToCave(s).value(), r);
@@ -209,7 +199,7 @@ private slots:
     void readerRefusals_data()
     {
         QTest::addColumn<QByteArray>("text");
-        const QByteArray good = encoded(sample(5, 5));
+        const QByteArray good = chamberString(sample(5, 5));
         const int n = 19;
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("only mud") << QByteArray("E");
@@ -241,7 +231,7 @@ private slots:
 
     void timesBelowAAreRead()
     {
-        QByteArray s = encoded(sample(5, 5));
+        QByteArray s = chamberString(sample(5, 5));
         const int at = 3 + 19 + 10 + 2;
         s[at] = char(60);
         s[at + 1] = char(60);
@@ -260,14 +250,14 @@ private slots:
         for (int x = 0; x < 102; ++x)
             for (int y = 0; y < 62; ++y)
                 r.Map[x][y] = char('A' + (x + y) % 26);
-        QCOMPARE(StringToCave(encoded(r)).value(), r);
+        QCOMPARE(StringToCave(chamberString(r)).value(), r);
     }
 
     void defaultChamber()
     {
         const CaveRecord r = DefaultCave();
         QCOMPARE(r.Name, QByteArray("Nepojmenovan\xE1 19\xD7" "11"));
-        const QByteArray s = encoded(r);
+        const QByteArray s = chamberString(r);
         const QByteArray grid = s.mid(13 + r.Name.size() + r.Description.size(), 209);
         QCOMPARE(grid.left(19), QByteArray(19, 'W'));
         QCOMPARE(grid.mid(19 * 2, 19), QByteArray("W;1;;;;;;;;;;;;;;;W"));
@@ -333,7 +323,7 @@ private slots:
             for (int x = 0; x < r.Width; ++x)
                 for (int y = 0; y < r.Height; ++y)
                     r.Map[x][y] = static_cast<char>(rng.bounded(0, 256));
-            const QByteArray s = encoded(r);
+            const QByteArray s = chamberString(r);
             QCOMPARE(s.size(), 13 + r.Name.size() + r.Description.size() + r.Width * r.Height + r.Trailer.size());
             const auto back = StringToCave(s);
             QVERIFY(back.ok());

@@ -1,6 +1,6 @@
 #include "store/modzorbel.h"
 #include "store/setfile.h"
-#include "tools/stationery.h"
+#include "support/stationerydata.h"
 
 #include <QFile>
 #include <QtTest>

@@ -1,6 +1,7 @@
 #include "support/testsupport.h"
 
-#include <QFile>
+#include "shell/frmcol.h"
+#include "shell/frmmain.h"
 
 ScriptedUser::ScriptedUser()
 {
@@ -22,14 +23,10 @@ ScriptedUser::~ScriptedUser()
     Vb::setFileDialogAnswerer({});
 }
 
-QByteArray readFile(const QString &path)
+QStringList rowNames(frmMain &m)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    QStringList names;
+    for (int k = 1; k <= m.NumCaves; ++k)
+        names << m.Col()->RowName(k);
+    return names;
 }

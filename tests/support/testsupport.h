@@ -1,11 +1,14 @@
 #pragma once
 
+#include "support/builders.h"
 #include "toolkit/filedialogseam.h"
 #include "toolkit/msgbox.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+class frmMain;
 
 // Scripted answers for message boxes and file dialogs, recording what the
 // program asked.
@@ -21,6 +24,5 @@ public:
     QList<QString> dialogAnswers;              // taken in order; "" when run out
 };
 
-// Whole files, for tests that build set files on disk and read them back.
-QByteArray readFile(const QString &path);
-bool writeFile(const QString &path, const QByteArray &bytes);
+// The names the set window shows in rows 1..NumCaves.
+QStringList rowNames(frmMain &m);
