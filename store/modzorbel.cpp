@@ -1,5 +1,7 @@
 #include "store/modzorbel.h"
 
+#include "common/text8.h"
+
 #include <utility>
 
 namespace {
@@ -20,11 +22,6 @@ bool appendValue(QByteArray &out, int v)
         return false;
     out.append(static_cast<char>(65 + v));
     return true;
-}
-
-int code(const QByteArray &s, qsizetype i)
-{
-    return static_cast<unsigned char>(s.at(i));
 }
 
 } // namespace
@@ -98,7 +95,7 @@ Result<CaveRecord> StringToCave(const QByteArray &text)
     qsizetype pos = 0;
     const qsizetype len = text.size();
 
-    const int mud = code(text, pos) - 65;
+    const int mud = Text8::code(text, pos) - 65;
     if (mud < 0)
         return negative("propustnost bláta");
     r.MudPermeability = static_cast<uint8_t>(mud);
@@ -107,7 +104,7 @@ Result<CaveRecord> StringToCave(const QByteArray &text)
     for (QByteArray *field : {&r.Name, &r.Description}) {
         if (pos >= len)
             return tooShort();
-        const int n = code(text, pos) - 65;
+        const int n = Text8::code(text, pos) - 65;
         if (n < 0)
             return negative(field == &r.Name ? "délka jména" : "délka popisu");
         *field = text.mid(pos + 1, n);
@@ -118,7 +115,7 @@ Result<CaveRecord> StringToCave(const QByteArray &text)
         return tooShort();
     int v[10];
     for (int i = 0; i < 10; ++i)
-        v[i] = code(text, pos + i) - 65;
+        v[i] = Text8::code(text, pos + i) - 65;
     const int width = v[0], height = v[1], a = v[2], u = v[3], g = v[4];
     static const char *const names[10] = {"šířka", "výška", nullptr, nullptr, nullptr,
                                           "body", "prémiové body", "čas kouzelné zdi",

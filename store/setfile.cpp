@@ -1,6 +1,7 @@
 #include "store/setfile.h"
 
 #include "common/czechcount.h"
+#include "common/text8.h"
 #include "store/kodovani.h"
 #include "store/modzorbel.h"
 
@@ -8,11 +9,6 @@
 
 namespace
 {
-
-int code(const QByteArray &s, qsizetype i)
-{
-    return static_cast<unsigned char>(s.at(i));
-}
 
 // The file's lines one at a time: splitting it whole would cost a list entry
 // for every line, twenty times the file for one of line ends alone.
@@ -147,12 +143,12 @@ Result<SetFileData> ReadSetFile(const QByteArray &bytes)
     // taking that many characters does; a negative one has no reading.
     if (first.isEmpty())
         return R::failure(QStringLiteral("První řádek sady (její jméno) je prázdný."));
-    const int nameLength = code(first, 0) - 65;
+    const int nameLength = Text8::code(first, 0) - 65;
     if (nameLength < 0)
         return R::failure(QStringLiteral("První řádek sady nemá platnou délku jména."));
     if (second.isEmpty())
         return R::failure(QStringLiteral("Druhý řádek sady (autor a popis) je prázdný."));
-    const int authorLength = code(second, 0) - 65;
+    const int authorLength = Text8::code(second, 0) - 65;
     if (authorLength < 0)
         return R::failure(QStringLiteral("Druhý řádek sady nemá platnou délku jména autora."));
     if (third.isEmpty())
