@@ -7,8 +7,13 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-frmSize::frmSize(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+frmSize::frmSize(QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
+    // A fixed tool window: a title and a close box, never minimised or maximised. Some window
+    // managers (openbox) read that only from the window type, which X takes from the made window.
+    winId();
+    setAttribute(Qt::WA_X11NetWmWindowTypeToolBar);
     setWindowTitle(QStringLiteral("Rozměry komnaty"));
     setFixedSize(228, 43);
     setModal(true);

@@ -214,6 +214,8 @@ void frmCol::buildButtons()
         connect(lblCave[i], &VbControl::mouseUp, this,
                 [this, i](int b, int s, QPointF p) { lblCave_MouseUp(i, b, s, float(p.x()), float(p.y())); });
         connect(lblCave[i], &VbControl::clicked, this, [this, i] { lblCave_Click(i); });
+        // A press shifts the caption a pixel: a release anywhere on the button is its click.
+        lblCave[i]->setClickArea(picArrow[i]);
     }
     imgBCave[0]->setPicture(Picture(QStringLiteral("btnface")));
     imgBCave[3]->setPicture(Picture(QStringLiteral("btnup")));
@@ -288,6 +290,8 @@ void frmCol::CreateRow(int k)
     name->setFont(lblCName[0]->font());
     name->setForeColor(lblCName[0]->ForeColor());
     name->Move(18, (k - 1) * ColLayout::RowHeight + 1, 1900, 14);
+    // Where the two overlap the number lies on top, so a press there counts from its top edge.
+    name->stackUnder(no);
     lblCNo[k] = no;
     lblCName[k] = name;
     // Handlers look the row up by label, so a row keeps working whatever is renumbered.

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 
 #include <cmath>
 #include <functional>
@@ -58,6 +59,14 @@ QFont arial(qreal points, bool bold)
     return f;
 }
 
+// Brought up from the window list or the "Sada komnat" button, a minimised
+// child comes back as its restore button brings it.
+void restoreIfMinimised(QMdiSubWindow *w)
+{
+    if (w->isMinimized())
+        w->showNormal();
+}
+
 // The frame's client area: the tool bar along the top, the object bar along
 // the left and the child windows in what they leave free.
 class ClientArea : public QWidget
@@ -90,6 +99,11 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     buildObjectBar();
     buildPalette();
     buildMenus();
+    // The frame opens maximised; un-maximised it keeps most of the screen, centred.
+    if (const QScreen *s = screen()) {
+        const QRect room = s->availableGeometry();
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, room.size() * 3 / 4, room));
+    }
     MDIForm_Load();
 }
 
@@ -395,7 +409,7 @@ void frmMain::buildMenus()
 
 void frmMain::fillWindowsMenu()
 {
-    // Below "Dlaždice" the child windows on view, the active one marked.
+    // Below "Dlaždice" the child windows on view, the active one in bold: the menus carry no check marks.
     const auto actions = mnuWindows->actions();
     for (QAction *a : actions)
         if (a != mnuTile) {
@@ -411,9 +425,15 @@ void frmMain::fillWindowsMenu()
             mnuWindows->addSeparator();
         first = false;
         QAction *a = mnuWindows->addAction(w->windowTitle());
-        a->setCheckable(true);
-        a->setChecked(w == m_mdi->activeSubWindow());
-        connect(a, &QAction::triggered, this, [this, w] { m_mdi->setActiveSubWindow(w); });
+        if (w == m_mdi->activeSubWindow()) {
+            QFont bold = a->font();
+            bold.setBold(true);
+            a->setFont(bold);
+        }
+        connect(a, &QAction::triggered, this, [this, w] {
+            restoreIfMinimised(w);
+            m_mdi->setActiveSubWindow(w);
+        });
     }
 }
 
@@ -498,6 +518,7 @@ void frmMain::imgList_MouseUp(int, int, float, float)
 void frmMain::imgList_Click()
 {
     Col()->show();
+    restoreIfMinimised(Col()->subWindow());
     Col()->setFocus();
 }
 

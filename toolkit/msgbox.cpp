@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace {
 
@@ -37,10 +39,21 @@ MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
         box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
         box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));
         box.button(QMessageBox::Cancel)->setText(QStringLiteral("Storno"));
+        // Access keys without an ampersand: the texts show as written in every style.
+        box.button(QMessageBox::Yes)->setShortcut(QKeySequence(Qt::ALT | Qt::Key_A));
+        box.button(QMessageBox::No)->setShortcut(QKeySequence(Qt::ALT | Qt::Key_N));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
+    // A window manager draws the title in bold beside an icon and up to three
+    // buttons with gaps, each about a line high; a box narrower cuts the title.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const QFontMetrics titleMetrics(titleFont);
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(titleMetrics.horizontalAdvance(box.windowTitle()) + 8 * titleMetrics.height(), 0),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
     if (buttons != MsgYesNoCancel)
         return MsgOk;

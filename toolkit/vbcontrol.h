@@ -40,6 +40,10 @@ public:
     void setHeight(float height);
     void Move(float left, float top);
     void Move(float left, float top, float width, float height);
+    // Where a left-button release must land to be a click: the control itself,
+    // or the button it is part of when a press moves it (a caption that
+    // shifts to look pressed). The area must outlive the control.
+    void setClickArea(const QWidget *area) { m_clickArea = area; }
 
 signals:
     void mouseDown(int button, int shift, QPointF pos);
@@ -66,4 +70,5 @@ private:
     mutable float m_height = 0;
     mutable QRect m_shown;
     bool m_doublePressed = false;
+    const QWidget *m_clickArea = nullptr;
 };

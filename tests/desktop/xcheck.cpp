@@ -6,8 +6,11 @@
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
 #include "support/testsupport.h"
+#include "editor/frmsize.h"
 #include "toolkit/application.h"
+#include "toolkit/msgbox.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -41,13 +44,23 @@ bool click(const QWidget *w, QPoint at, int times = 1)
            xdotool.exitCode() == 0;
 }
 
-// A real key press through the X server, to the window that has the input focus.
-bool key(const QString &name)
+// Keys typed through the X server, as xdotool names them ("alt+n").
+bool typeKeys(const QString &keys)
 {
     QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("key"), name});
+    xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
     return xdotool.waitForFinished(Patience) && xdotool.exitStatus() == QProcess::NormalExit &&
            xdotool.exitCode() == 0;
+}
+
+// What the window manager lets the user do with a window (_NET_WM_ALLOWED_ACTIONS).
+QString allowedActions(const QWidget *w)
+{
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(w->winId()),
+                                           QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
+    xprop.waitForFinished(Patience);
+    return QString::fromLatin1(xprop.readAllStandardOutput());
 }
 
 // The centre of a button on a subwindow's title bar, in the subwindow.
@@ -172,6 +185,69 @@ class TestDesktop : public QObject
         shot(QStringLiteral("5-set-restored"));
     }
 
+    void setButtonRestoresMinimisedSetWindow()
+    {
+        frmCol *col = main->Col();
+        QMdiSubWindow *set = col->subWindow();
+        col->SetFocus();
+        QTRY_VERIFY_WITH_TIMEOUT(!set->isMinimized() && col->height() > 100, Patience);
+        const int sheet = col->Picture2->height();
+        QVERIFY(click(set, titleButton(set, QStyle::SC_TitleBarMinButton)));
+        QTRY_VERIFY_WITH_TIMEOUT(set->isMinimized(), Patience);
+        auto *button = main->findChild<QWidget *>(QStringLiteral("Label2"));
+        QVERIFY(click(button, QPoint(30, 8)));
+        QTRY_VERIFY_WITH_TIMEOUT(!set->isMinimized() && main->mdiArea()->activeSubWindow() == set, Patience);
+        QTest::qWait(200); // a roll of the sheet would have started by now
+        QVERIFY(!main->tmrRoll->Enabled());
+        QCOMPARE(col->Picture2->height(), sheet);
+        shot(QStringLiteral("6-set-restored-by-its-button"));
+    }
+
+    void unmaximisedFrameKeepsMostOfTheScreen()
+    {
+        const QRect room = main->screen()->availableGeometry();
+        main->showNormal();
+        QTRY_VERIFY_WITH_TIMEOUT(!main->isMaximized() && main->frameGeometry().width() < room.width(), Patience);
+        // About three quarters of the screen, centred (the frame adds its border and title).
+        const QRect frame = main->frameGeometry();
+        QVERIFY2(frame.width() >= room.width() * 2 / 3 && frame.height() >= room.height() * 2 / 3 &&
+                     room.contains(frame) && qAbs(frame.center().x() - room.center().x()) < 20,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+        shot(QStringLiteral("7-frame-unmaximised"));
+        main->showMaximized();
+        QTRY_COMPARE_WITH_TIMEOUT(main->frameGeometry(), room, Patience);
+    }
+
+    void sizeDialogCannotBeMinimisedOrMaximised()
+    {
+        frmSize *size = main->Size();
+        size->show();
+        QVERIFY(QTest::qWaitForWindowExposed(size));
+        QTRY_VERIFY_WITH_TIMEOUT(allowedActions(size).contains(QLatin1String("_NET_WM_ACTION_CLOSE")), Patience);
+        const QString actions = allowedActions(size);
+        QVERIFY2(!actions.contains(QLatin1String("MINIMIZE")) && !actions.contains(QLatin1String("MAXIMIZE")),
+                 qPrintable(actions));
+        shot(QStringLiteral("8-size-dialog"));
+        size->hide();
+    }
+
+    void messageBoxShowsItsTitleAndTakesAccessKeys()
+    {
+        Vb::setMessageAnswerer({}); // the real box this time
+        QTimer::singleShot(0, this, [this] {
+            QWidget *box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            QTimer::singleShot(Patience, box, [box] { box->close(); }); // never left waiting
+            QTRY_VERIFY_WITH_TIMEOUT(box->isActiveWindow(), Patience);
+            shot(QStringLiteral("9-message-box"));
+            QVERIFY(typeKeys(QStringLiteral("alt+n")));
+        });
+        QCOMPARE(Vb::MsgBox(QStringLiteral("Mňau!"), Vb::MsgYesNoCancel, Vb::MsgQuestion,
+                            QStringLiteral("Program kočky"), main.get()),
+                 Vb::MsgNo);
+        static ScriptedUser answersAgain;
+    }
+
     // Esc closes the active chamber window with the focus on its frame; the
     // other chamber window on view becomes active and a second Esc closes it.
     void escapeClosesChamberWindowsInTurn()
@@ -194,13 +270,13 @@ class TestDesktop : public QObject
         QVERIFY(click(a, titleButton(a, QStyle::SC_TitleBarLabel)));
         QTRY_COMPARE_WITH_TIMEOUT(main->mdiArea()->activeSubWindow(), a, Patience);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(a));
-        QVERIFY(key(QStringLiteral("Escape")));
+        QVERIFY(typeKeys(QStringLiteral("Escape")));
         QTRY_VERIFY_WITH_TIMEOUT(!first->Visible(), Patience);
         QTRY_COMPARE_WITH_TIMEOUT(main->mdiArea()->activeSubWindow(), b, Patience);
         QVERIFY(!first->Timer1->Enabled());
         QTRY_VERIFY_WITH_TIMEOUT(bareAt(a), Patience);
         shot(QStringLiteral("esc-1-title-bar-closed"));
-        QVERIFY(key(QStringLiteral("Escape")));
+        QVERIFY(typeKeys(QStringLiteral("Escape")));
         QTRY_VERIFY_WITH_TIMEOUT(!second->Visible(), Patience);
         QTRY_VERIFY_WITH_TIMEOUT(bareAt(b), Patience);
         shot(QStringLiteral("esc-2-next-closed"));

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -610,6 +611,13 @@ class TestCommands : public QObject
         QVERIFY(!inFront());
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
         QVERIFY(inFront());
+        // Minimised, it comes back as it was.
+        const QSize inner = col->size();
+        col->subWindow()->showMinimized();
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(!col->subWindow()->isMinimized());
+        QVERIFY(inFront());
+        QCOMPARE(col->size(), inner);
     }
 };
 

@@ -42,6 +42,7 @@ private slots:
     void setWindowStandsInView();
     void tileSideBySide();
     void windowsMenuListsShownWindows();
+    void restoredFrameKeepsMostOfTheScreen();
     void frameClosesItsChildren();
     void layout();
     void stripsAsDrawnWhole_data();
@@ -194,9 +195,28 @@ void TestMainFrame::windowsMenuListsShownWindows()
     emit windows->aboutToShow();
     const auto actions = windows->actions();
     QCOMPARE(actions.last()->text(), QStringLiteral("Sada"));
-    QVERIFY(actions.last()->isChecked());
+    // No check marks: the active window is the one in bold.
+    for (QAction *i : actions)
+        QVERIFY(!i->isCheckable());
+    QVERIFY(actions.last()->font().bold());
+    QVERIFY(!actions[actions.size() - 2]->font().bold());
+    // Picked while minimised, a window comes back in front.
+    a->subWindow()->showMinimized();
     actions[actions.size() - 2]->trigger();
+    QVERIFY(!a->subWindow()->isMinimized());
     QCOMPARE(f.w->mdiArea()->activeSubWindow(), a->subWindow());
+}
+
+void TestMainFrame::restoredFrameKeepsMostOfTheScreen()
+{
+    ScriptedUser user;
+    frmMain m;
+    m.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    m.showNormal();
+    const QRect room = m.screen()->availableGeometry();
+    QTRY_COMPARE(m.size(), room.size() * 3 / 4);
+    QCOMPARE(m.geometry().center(), room.center());
 }
 
 void TestMainFrame::frameClosesItsChildren()

@@ -2,6 +2,7 @@
 #include "toolkit/application.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/imagebox.h"
+#include "toolkit/msgbox.h"
 #include "toolkit/vbevents.h"
 #include "toolkit/vbform.h"
 #include "toolkit/vblabel.h"
@@ -12,6 +13,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTranslator>
 #include <QVBoxLayout>
@@ -73,6 +75,8 @@ private slots:
     void controlArray();
     void popupHandlerRunsBeforeReturn();
     void qtTextsInCzech();
+    void messageBoxKeys_data();
+    void messageBoxKeys();
 };
 
 void TestToolkit::childAppearsOnlyWhenShown()
@@ -285,6 +289,51 @@ void TestToolkit::popupHandlerRunsBeforeReturn()
     QCOMPARE(offeredDefault, first);
     QCOMPARE(openedAt, QPoint(10, 20));
     QCOMPARE(Vb::lastPopupPosition(), QPoint(10, 20));
+}
+
+void TestToolkit::messageBoxKeys_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Alt+A") << int(Vb::MsgYesNoCancel) << int(Qt::Key_A) << int(Qt::AltModifier) << int(Vb::MsgYes);
+    QTest::newRow("Alt+N") << int(Vb::MsgYesNoCancel) << int(Qt::Key_N) << int(Qt::AltModifier) << int(Vb::MsgNo);
+    QTest::newRow("Esc") << int(Vb::MsgYesNoCancel) << int(Qt::Key_Escape) << 0 << int(Vb::MsgCancel);
+    QTest::newRow("Esc, OK only") << int(Vb::MsgOkOnly) << int(Qt::Key_Escape) << 0 << int(Vb::MsgOk);
+}
+
+// The real box, answered from the keyboard; it is wide enough to show its title whole.
+void TestToolkit::messageBoxKeys()
+{
+    QFETCH(int, buttons);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    const QString title = QStringLiteral("Program kočky");
+    QStringList texts;
+    int width = 0, titleRoom = 0;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        for (QAbstractButton *b : box->buttons())
+            texts << b->text();
+        QFont bold = box->font();
+        bold.setBold(true);
+        const QFontMetrics fm(bold);
+        titleRoom = fm.horizontalAdvance(title) + 4 * fm.height();
+        width = box->width();
+        QApplication::setActiveWindow(box);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        // An access key presses its button as a click shown on screen, a moment later.
+        if (!QTest::qWaitFor([box] { return !box->isVisible(); }, 2000))
+            box->done(0); // no button answered
+    });
+    const Vb::MsgResult answer = Vb::MsgBox(QStringLiteral("Mňau!"), Vb::MsgButtons(buttons), Vb::MsgQuestion, title);
+    QTEST(int(answer), "answer");
+    texts.sort();
+    const QStringList shown = buttons == Vb::MsgYesNoCancel ? QStringList{"Ano", "Ne", "Storno"} : QStringList{"OK"};
+    QCOMPARE(texts, shown);
+    QVERIFY2(width >= titleRoom, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(titleRoom)));
 }
 
 QTEST_MAIN(TestToolkit)

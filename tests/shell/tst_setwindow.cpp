@@ -169,6 +169,15 @@ private slots:
         // A number label drags from its own top edge.
         QTest::mousePress(col->lblCNo[6], Qt::LeftButton, {}, QPoint(3, 15));
         QCOMPARE(col->Selected, uint8_t(6));
+        QTest::mouseRelease(col->lblCNo[6], Qt::LeftButton, {}, QPoint(3, 15));
+        // It lies above the name where the two overlap: a drag from there counts from its top.
+        QWidget *pressed = col->picCavesIn->childAt(19, 2 * 16 + 8);
+        const auto at = [&](int y) { return pressed->mapFrom(col->picCavesIn, QPoint(19, y)); };
+        QTest::mousePress(pressed, Qt::LeftButton, {}, at(2 * 16 + 8));
+        QCOMPARE(col->Selected, uint8_t(3));
+        Mouse{pressed, Qt::LeftButton}.move(at(4 * 16));
+        QCOMPARE(col->Selected, uint8_t(5));
+        QTest::mouseRelease(pressed, Qt::LeftButton, {}, at(4 * 16));
     }
 
     void dragOnBackground()
