@@ -175,6 +175,7 @@ void frmMain::buildToolBar()
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setFont(arial(12, true));
     Label2->Move(9, 3, 124, 18);
+    Label2->setClickArea(imgList); // a press shifts the caption; a release anywhere on the face still clicks
     connect(imgList, &VbControl::mouseDown, this,
             [this](int b, int s, QPointF p) { imgList_MouseDown(b, s, float(p.x()), float(p.y())); });
     connect(imgList, &VbControl::mouseUp, this,

@@ -129,6 +129,12 @@ void TestMainFrame::setButtonLooks()
     if (button == Qt::LeftButton) {
         QTest::mouseClick(c, Qt::LeftButton, {}, at);
         QVERIFY(f.w->Col()->isVisible());
+        // The press shifts the caption, so a click on its top left corner is released beside it.
+        f.w->Col()->hide();
+        const QPoint corner = c->mapToGlobal(QPoint(0, 0));
+        QTest::mousePress(c, Qt::LeftButton, {}, QPoint(0, 0));
+        QTest::mouseRelease(c, Qt::LeftButton, {}, c->mapFromGlobal(corner));
+        QVERIFY(f.w->Col()->isVisible());
     }
 }
 
