@@ -49,9 +49,6 @@ void styleBox(QWidget *box, double points, QColor text)
                                       " selection-background-color: rgb(255,208,112); selection-color: black;")
                            .arg(BoxBack.name(), text.name()));
 }
-
-frmMain *Main() { return frmMain::instance(); }
-
 } // namespace
 
 frmCol::frmCol(QMdiArea *frame) : VbForm(frame)
@@ -228,8 +225,8 @@ void frmCol::Form_Load()
 
 void frmCol::setChanged()
 {
-    if (Main())
-        Main()->Changed = true;
+    if (auto *m = frmMain::instance())
+        m->Changed = true;
 }
 
 void frmCol::txtName_Change()
@@ -345,7 +342,8 @@ void frmCol::SendSelToBack() { imgSel->lower(); }
 
 void frmCol::lblCName_Click(int Index)
 {
-    const int numCaves = Main() ? Main()->NumCaves : 0;
+    const frmMain *m = frmMain::instance();
+    const int numCaves = m ? m->NumCaves : 0;
     int v = int(int16_t(Index));
     if (v < 1)
         v = 1;
@@ -363,8 +361,8 @@ void frmCol::lblCName_Click(int Index)
 
 void frmCol::lblCName_DblClick(int Index)
 {
-    if (Main())
-        Main()->ShowCave(Index);
+    if (auto *m = frmMain::instance())
+        m->ShowCave(Index);
 }
 
 void frmCol::lblCNo_DblClick(int Index) { lblCName_DblClick(Index); }
@@ -425,7 +423,7 @@ void frmCol::Form_KeyDown(int KeyCode, int)
 
 void frmCol::imgBCave_Click(int Index)
 {
-    frmMain *m = Main();
+    frmMain *m = frmMain::instance();
     if (!m)
         return;
     switch (Index) {
@@ -487,8 +485,8 @@ void frmCol::setSheetHeight(double h) { Picture2->Move(0, 0, float(width()), flo
 // The main window's one roll timer runs the sheet, as it runs its own animations.
 void frmCol::startSheetRoll(int code)
 {
-    if (Main())
-        Main()->startRoll(code);
+    if (auto *m = frmMain::instance())
+        m->startRoll(code);
 }
 
 void frmCol::SheetRollStep(int code)
@@ -498,8 +496,8 @@ void frmCol::SheetRollStep(int code)
     const SheetRoll::Step s = SheetRoll::step(code, Picture2->Height(), height());
     setSheetHeight(s.height);
     if (s.stop) {
-        if (Main())
-            Main()->tmrRoll->setEnabled(false);
+        if (auto *m = frmMain::instance())
+            m->tmrRoll->setEnabled(false);
         Image1->Move(s.faceLeft, 0);
         if (s.chainRollUp)
             startSheetRoll(Roll::SheetUp);
@@ -524,18 +522,19 @@ void frmCol::resizeEvent(QResizeEvent *)
 
 void frmCol::Form_Resize()
 {
+    const frmMain *m = frmMain::instance();
     ColLayout::Input in;
     in.W = width();
     in.H = height();
     in.minimized = minimized();
-    in.numCaves = Main() ? Main()->NumCaves : 0;
+    in.numCaves = m ? m->NumCaves : 0;
     in.canvasHeight = picCavesIn->height();
     in.canvasTop = picCavesIn->y();
     in.scrollValue = VScroll1->value();
     in.scrollMax = VScroll1->maximum();
     in.scrollLeft = VScroll1->x();
     in.sheetHeight = Picture2->Height();
-    in.rollRunning = Main() && Main()->tmrRoll && Main()->tmrRoll->Enabled();
+    in.rollRunning = m && m->tmrRoll && m->tmrRoll->Enabled();
     in.propPanelTop = Picture1[1]->Top();
     const ColLayout::Result r = ColLayout::compute(in);
     if (!r.changed)
