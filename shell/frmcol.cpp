@@ -26,14 +26,6 @@ const QColor SheetBack(122, 61, 0);
 const QColor ListBack(72, 36, 0);
 const QColor BoxBack(159, 80, 0);
 
-QFont arialBold(double points)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
-}
-
 PictureBox *box(QWidget *parent, QColor back, QRect geometry)
 {
     auto *b = new PictureBox(parent);
@@ -44,7 +36,7 @@ PictureBox *box(QWidget *parent, QColor back, QRect geometry)
 
 void styleBox(QWidget *box, double points, QColor text)
 {
-    box->setFont(arialBold(points));
+    box->setFont(Vb::Arial(points, true));
     box->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid rgb(56,26,0);"
                                       " selection-background-color: rgb(255,208,112); selection-color: black;")
                            .arg(BoxBack.name(), text.name()));
@@ -92,7 +84,7 @@ void frmCol::buildSheet()
         const BoxDesign &d = design[i];
         auto *label = new QLabel(QString::fromUtf16(d.caption), Picture1[1]);
         label->setGeometry(d.label);
-        label->setFont(arialBold(9.75));
+        label->setFont(Vb::Arial(9.75, true));
         QPalette white = label->palette();
         white.setColor(QPalette::WindowText, Qt::white);
         label->setPalette(white);
@@ -163,12 +155,12 @@ void frmCol::buildList()
 
     auto *no = new VbLabel(QStringLiteral("000"), picCavesIn);
     no->Move(0, 0, 21, 16);
-    no->setFont(arialBold(9.75));
+    no->setFont(Vb::Arial(9.75, true));
     no->setForeColor(Qt::white);
     no->hide();
     auto *name = new VbLabel(picCavesIn);
     name->Move(18, 1, 1900, 14);
-    name->setFont(arialBold(8.25));
+    name->setFont(Vb::Arial(8.25, true));
     name->setForeColor(Qt::white);
     name->hide();
     lblCNo.push_back(no);
@@ -196,7 +188,7 @@ void frmCol::buildButtons()
         lblCave[i] = new VbLabel(QString::fromUtf16(captions[i]), picArrow[i]);
         lblCave[i]->Move(0, 2, 96, 13);
         lblCave[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-        lblCave[i]->setFont(arialBold(8.25));
+        lblCave[i]->setFont(Vb::Arial(8.25, true));
         lblCave[i]->setForeColor(Qt::white);
         connect(imgBCave[i], &VbControl::mouseDown, this, [this, i](int b, int s, QPointF p) {
             imgBCave_MouseDown(i, b, s, float(p.x()), float(p.y()));

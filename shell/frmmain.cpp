@@ -50,14 +50,6 @@ QString indexed(const char *name, int i)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
 }
 
-QFont arial(qreal points, bool bold)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
 // The frame's client area: the tool bar along the top, the object bar along
 // the left and the child windows in what they leave free.
 class ClientArea : public QWidget
@@ -159,7 +151,7 @@ void frmMain::buildToolBar()
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setForeColor(White);
     Label2->setAlignment(Qt::AlignCenter);
-    Label2->setFont(arial(12, true));
+    Label2->setFont(Vb::Arial(12, true));
     Label2->Move(9, 3, 124, 18);
     connect(imgList, &VbControl::mouseDown, this,
             [this](int b, int s, QPointF p) { imgList_MouseDown(b, s, float(p.x()), float(p.y())); });
@@ -269,7 +261,7 @@ void frmMain::buildPalette()
         label->setObjectName(QLatin1String(LabelNames[g]));
         label->setForeColor(White);
         label->setAlignment(Qt::AlignCenter);
-        label->setFont(arial(8.25, false));
+        label->setFont(Vb::Arial(8.25, false));
         label->Move(1, 1, 54, 14);
         m_groupLabel[g] = label;
 
