@@ -392,10 +392,9 @@ void frmCol::picCaves_MouseMove(int Button, int, float, float Y)
         lblCName_Click(int(std::floor(Y / ColLayout::RowHeight)) + 1);
 }
 
-void frmCol::picCavesIn_MouseMove(int Button, int, float, float Y)
+void frmCol::picCavesIn_MouseMove(int Button, int Shift, float X, float Y)
 {
-    if (Button != 0)
-        lblCName_Click(int(std::floor(Y / ColLayout::RowHeight)) + 1);
+    picCaves_MouseMove(Button, Shift, X, Y);
 }
 
 void frmCol::VScroll1_Change() { picCavesIn->move(picCavesIn->x(), -VScroll1->value()); }
