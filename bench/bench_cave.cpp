@@ -1,10 +1,11 @@
 #include "bench.h"
 #include "benchsets.h"
 #include "common/cellchars.h"
+#include "common/freetag.h"
 #include "editor/frmcave.h"
 #include "shell/frmmain.h"
-#include "store/defaultcave.h"
 #include "store/modzorbel.h"
+#include "support/builders.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -18,7 +19,7 @@ void freeAll(frmMain *m)
 {
     for (int i = 1; i <= m->MaxCaveWindow; ++i) {
         m->Caves(i)->hide();
-        m->Caves(i)->Tag = QStringLiteral("free");
+        m->Caves(i)->Tag = FreeTag;
     }
     QCoreApplication::processEvents();
 }
@@ -31,15 +32,6 @@ frmCave *shown(frmMain *m, const QByteArray &cave)
     m->ShowCave(1);
     QCoreApplication::processEvents();
     return m->Caves(1);
-}
-
-QByteArray uniform(int w, int h, char c)
-{
-    CaveRecord r = DefaultCave(w, h);
-    for (int x = 0; x < w; ++x)
-        for (int y = 0; y < h; ++y)
-            r.Map[static_cast<size_t>(x)][static_cast<size_t>(y)] = c;
-    return CaveToString(r).value();
 }
 
 // Binding 100 chambers of 50 by 30 to windows, as reading a set does.
@@ -72,7 +64,7 @@ void fill(int w, int h)
 {
     frmMain *m = frmMain::instance();
     Bench::pause();
-    frmCave *win = shown(m, uniform(w, h, '.'));
+    frmCave *win = shown(m, chamberString(filled(w, h, '.')));
     m->imgTool_Click(4);
     m->picSel[1]->Tag = ";";
     m->picSel[1]->setPicture(m->imgS[1]->picture());
@@ -110,7 +102,7 @@ void drag(int tool)
 {
     frmMain *m = frmMain::instance();
     Bench::pause();
-    frmCave *win = shown(m, uniform(50, 30, '.'));
+    frmCave *win = shown(m, chamberString(filled(50, 30, '.')));
     m->imgTool_Click(tool);
     m->picSel[1]->Tag = ";";
     m->picSel[1]->setPicture(m->imgS[1]->picture());
