@@ -34,15 +34,22 @@ frmCave *shown(frmMain *m, const QByteArray &cave)
     return m->Caves(1);
 }
 
+// The 100 chambers of 50 by 30 that binding and its floor read.
+std::vector<QByteArray> hundredChambers()
+{
+    std::vector<QByteArray> caves;
+    for (int no = 1; no <= 100; ++no)
+        caves.push_back(BenchSets::chamber(50, 30, no));
+    return caves;
+}
+
 // Binding 100 chambers of 50 by 30 to windows, as reading a set does.
 void bind100()
 {
     frmMain *m = frmMain::instance();
     Bench::pause();
     freeAll(m);
-    std::vector<QByteArray> caves;
-    for (int no = 1; no <= 100; ++no)
-        caves.push_back(BenchSets::chamber(50, 30, no));
+    const std::vector<QByteArray> caves = hundredChambers();
     Bench::resume();
     for (int no = 1; no <= 100; ++no)
         m->OpenCave(caves[static_cast<size_t>(no - 1)], no);
@@ -126,9 +133,7 @@ void drag(int tool)
 ZB_FLOOR(check_100_chambers)
 {
     Bench::pause();
-    std::vector<QByteArray> caves;
-    for (int no = 1; no <= 100; ++no)
-        caves.push_back(BenchSets::chamber(50, 30, no));
+    const std::vector<QByteArray> caves = hundredChambers();
     Bench::resume();
     for (const QByteArray &s : caves)
         if (!StringToCave(s).ok())
