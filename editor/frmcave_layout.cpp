@@ -82,7 +82,7 @@ void frmCave::imgBCave_Click(int Index)
     setTabLook(3, true);
     const int oldW = m_cave.Width, oldH = m_cave.Height;
     frmMain *m = frmMain::instance();
-    frmSize *dlg = m ? m->Size() : nullptr;
+    frmSize *dlg = m ? m->SizeDialog() : nullptr;
     if (dlg) {
         dlg->txtUD(0)->setText(QString::number(m_cave.Height));
         dlg->txtUD(1)->setText(QString::number(m_cave.Width));

@@ -24,7 +24,7 @@ void frmCave::txtName_Change()
 void frmCave::showName(const QString &name)
 {
     if (auto *m = frmMain::instance())
-        m->Col()->SetRowName(CaveNo, name);
+        m->SetWindow()->SetRowName(CaveNo, name);
     setCaption(QStringLiteral("Komnata - ") + name);
     CaveName = name;
 }

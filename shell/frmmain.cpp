@@ -489,8 +489,8 @@ void frmMain::imgList_MouseUp(int, int, float, float)
 
 void frmMain::imgList_Click()
 {
-    Col()->show();
-    Col()->setFocus();
+    SetWindow()->show();
+    SetWindow()->setFocus();
 }
 
 void frmMain::Label2_MouseDown(int Button, int Shift, float X, float Y)
@@ -648,7 +648,7 @@ void frmMain::tmrRoll_Timer()
     else if (Roll::IsGroupCode(code))
         groupRollStep(code);
     else if (code == Roll::SheetDown || code == Roll::SheetUp)
-        Col()->SheetRollStep(code);
+        SetWindow()->SheetRollStep(code);
 }
 
 void frmMain::groupRollStep(int code)

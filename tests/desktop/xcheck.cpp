@@ -119,7 +119,7 @@ class TestDesktop : public QObject
 
     void setWindowStandsInView()
     {
-        QMdiSubWindow *set = main->Col()->subWindow();
+        QMdiSubWindow *set = main->SetWindow()->subWindow();
         QVERIFY(set->isVisible());
         const QRect area = globalRect(main->mdiArea()->viewport());
         QCOMPARE(area.left(), globalRect(main->findChild<QWidget *>(QStringLiteral("Picture1"))).right() + 1);
@@ -129,7 +129,7 @@ class TestDesktop : public QObject
 
     void chamberBarsScrollTheRightWay()
     {
-        frmCol *col = main->Col();
+        frmCol *col = main->SetWindow();
         QVERIFY(click(col->lblCName[1], QPoint(20, 7), 2));
         QTRY_VERIFY_WITH_TIMEOUT(shownCave(), Patience);
         frmCave *cave = shownCave();
@@ -153,7 +153,7 @@ class TestDesktop : public QObject
 
     void restoredSetWindowKeepsItsSheet()
     {
-        frmCol *col = main->Col();
+        frmCol *col = main->SetWindow();
         QMdiSubWindow *set = col->subWindow();
         col->SetFocus();
         QVERIFY(click(col->Image1, QPoint(10, 10))); // the roll button

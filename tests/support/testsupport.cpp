@@ -21,6 +21,6 @@ QStringList rowNames(frmMain &m)
 {
     QStringList names;
     for (int k = 1; k <= m.NumCaves; ++k)
-        names << m.Col()->RowName(k);
+        names << m.SetWindow()->RowName(k);
     return names;
 }
