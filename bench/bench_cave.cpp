@@ -1,10 +1,11 @@
 #include "bench.h"
 #include "benchsets.h"
 #include "common/cellchars.h"
+#include "common/freetag.h"
 #include "editor/frmcave.h"
 #include "shell/frmmain.h"
-#include "store/defaultcave.h"
 #include "store/modzorbel.h"
+#include "support/builders.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -18,7 +19,7 @@ void freeAll(frmMain *m)
 {
     for (int i = 1; i <= m->MaxCaveWindow; ++i) {
         m->Caves(i)->hide();
-        m->Caves(i)->Tag = QStringLiteral("free");
+        m->Caves(i)->Tag = FreeTag;
     }
     QCoreApplication::processEvents();
 }
@@ -33,13 +34,13 @@ frmCave *shown(frmMain *m, const QByteArray &cave)
     return m->Caves(1);
 }
 
-QByteArray uniform(int w, int h, char c)
+// The 100 chambers of 50 by 30 that binding and its floor read.
+std::vector<QByteArray> hundredChambers()
 {
-    CaveRecord r = DefaultCave(w, h);
-    for (int x = 0; x < w; ++x)
-        for (int y = 0; y < h; ++y)
-            r.Map[static_cast<size_t>(x)][static_cast<size_t>(y)] = c;
-    return CaveToString(r).value();
+    std::vector<QByteArray> caves;
+    for (int no = 1; no <= 100; ++no)
+        caves.push_back(BenchSets::chamber(50, 30, no));
+    return caves;
 }
 
 // Binding 100 chambers of 50 by 30 to windows, as reading a set does.
@@ -48,9 +49,7 @@ void bind100()
     frmMain *m = frmMain::instance();
     Bench::pause();
     freeAll(m);
-    std::vector<QByteArray> caves;
-    for (int no = 1; no <= 100; ++no)
-        caves.push_back(BenchSets::chamber(50, 30, no));
+    const std::vector<QByteArray> caves = hundredChambers();
     Bench::resume();
     for (int no = 1; no <= 100; ++no)
         m->OpenCave(caves[static_cast<size_t>(no - 1)], no);
@@ -72,7 +71,7 @@ void fill(int w, int h)
 {
     frmMain *m = frmMain::instance();
     Bench::pause();
-    frmCave *win = shown(m, uniform(w, h, '.'));
+    frmCave *win = shown(m, chamberString(filled(w, h, '.')));
     m->imgTool_Click(4);
     m->picSel[1]->Tag = ";";
     m->picSel[1]->setPicture(m->imgS[1]->picture());
@@ -110,7 +109,7 @@ void drag(int tool)
 {
     frmMain *m = frmMain::instance();
     Bench::pause();
-    frmCave *win = shown(m, uniform(50, 30, '.'));
+    frmCave *win = shown(m, chamberString(filled(50, 30, '.')));
     m->imgTool_Click(tool);
     m->picSel[1]->Tag = ";";
     m->picSel[1]->setPicture(m->imgS[1]->picture());
@@ -134,9 +133,7 @@ void drag(int tool)
 ZB_FLOOR(check_100_chambers)
 {
     Bench::pause();
-    std::vector<QByteArray> caves;
-    for (int no = 1; no <= 100; ++no)
-        caves.push_back(BenchSets::chamber(50, 30, no));
+    const std::vector<QByteArray> caves = hundredChambers();
     Bench::resume();
     for (const QByteArray &s : caves)
         if (!StringToCave(s).ok())

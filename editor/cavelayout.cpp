@@ -7,17 +7,21 @@ namespace CaveLayout {
 
 namespace {
 
-// The surface's place along one direction: with a bar it keeps its place as
-// far as the view stays covered, without one it is centred.
-double placeAlong(bool bar, double pos, double surface, double view)
+// The surface moved as little as keeps the view covered from its start.
+double keptCovering(double pos, double surface, double view)
 {
-    if (!bar)
-        return (view - surface) / 2;
     if (pos > 0)
         pos = 0;
     if (pos + surface < view)
         pos = view - surface;
     return pos;
+}
+
+// The surface's place along one direction: with a bar it keeps its place as
+// far as the view stays covered, without one it is centred.
+double placeAlong(bool bar, double pos, double surface, double view)
+{
+    return bar ? keptCovering(pos, surface, view) : (view - surface) / 2;
 }
 
 } // namespace
@@ -74,11 +78,7 @@ double AutoScrollStep(double gain, double pointer, double view, double inner, do
 {
     if (view > 0) {
         const double d = gain * std::pow((pointer - view / 2) / view, 5);
-        pos -= inner * d;
-        if (pos > 0)
-            pos = 0;
-        if (pos + surface < view)
-            pos = view - surface;
+        pos = keptCovering(pos - inner * d, surface, view);
     }
     if (barValue) {
         const double r = std::nearbyint(pos);

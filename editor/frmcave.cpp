@@ -3,8 +3,9 @@
 
 #include "common/cellchars.h"
 #include "common/text8.h"
+#include "editor/atmospherering.h"
 #include "editor/cavelayout.h"
-#include "editor/frmcave_shared.h"
+#include "shell/frmmain.h"
 #include "store/modzorbel.h"
 #include "toolkit/linebox.h"
 #include "toolkit/msgbox.h"
@@ -43,7 +44,7 @@ constexpr int NameLimit = 190; // a chamber string holds at most 190 characters 
 
 ImageBox *paletteEntry(int k)
 {
-    auto *m = mainWindow();
+    auto *m = frmMain::instance();
     return m && k >= 0 && k < ObjectCount ? m->imgS[static_cast<size_t>(k)] : nullptr;
 }
 
@@ -262,7 +263,7 @@ bool frmCave::Visible() const
 
 void frmCave::setChanged()
 {
-    if (auto *m = mainWindow())
+    if (auto *m = frmMain::instance())
         m->Changed = true;
 }
 
@@ -270,7 +271,7 @@ void frmCave::setChanged()
 
 void frmCave::SaveToColl()
 {
-    auto *m = mainWindow();
+    auto *m = frmMain::instance();
     if (!m)
         return;
     // A number still being typed is taken as the box will show it.
@@ -321,7 +322,7 @@ void frmCave::OpenCave(const QByteArray &A)
 
 void frmCave::RefreshCave()
 {
-    auto *m = mainWindow();
+    auto *m = frmMain::instance();
     TileSize = m ? m->Dil : 26;
     picCave->shpClone.resize(TileSize, TileSize);
     const int small = 2 * (TileSize / 4);
@@ -348,7 +349,7 @@ void frmCave::RefreshCave()
 Picture frmCave::CellPicture(char c)
 {
     if (const int d = HeroVariantForCell(c); d > 0) {
-        auto *m = mainWindow();
+        auto *m = frmMain::instance();
         if (m && !m->imgZor[static_cast<size_t>(d)].isNull())
             return m->imgZor[static_cast<size_t>(d)];
         return Picture(QStringLiteral("hero%1").arg(d));

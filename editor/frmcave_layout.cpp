@@ -1,9 +1,10 @@
 // The chamber window's tabs and size command, its layout, scroll bars and auto-scroll.
 #include "editor/frmcave.h"
 
+#include "editor/atmospherering.h"
 #include "editor/cavelayout.h"
-#include "editor/frmcave_shared.h"
 #include "editor/frmsize.h"
+#include "shell/frmmain.h"
 #include "toolkit/vbevents.h"
 
 #include <QMdiSubWindow>
@@ -80,7 +81,8 @@ void frmCave::imgBCave_Click(int Index)
         return;
     setTabLook(3, true);
     const int oldW = m_cave.Width, oldH = m_cave.Height;
-    frmSize *dlg = mainWindow() ? mainWindow()->Size() : nullptr;
+    frmMain *m = frmMain::instance();
+    frmSize *dlg = m ? m->SizeDialog() : nullptr;
     if (dlg) {
         dlg->txtUD(0)->setText(QString::number(m_cave.Height));
         dlg->txtUD(1)->setText(QString::number(m_cave.Width));
@@ -117,7 +119,7 @@ void frmCave::resizeEvent(QResizeEvent *)
 
 void frmCave::Form_Resize()
 {
-    if (auto *m = mainWindow()) {
+    if (auto *m = frmMain::instance()) {
         const bool maxed = subWindow()->isMaximized();
         for (int g : {3, 7, 8, 9})
             if (ImageBox *strip = m->imgG[static_cast<size_t>(g)])

@@ -2,7 +2,7 @@
 #include "editor/frmcave.h"
 
 #include "editor/drawtools.h"
-#include "editor/frmcave_shared.h"
+#include "shell/frmmain.h"
 
 #include <QMdiSubWindow>
 #include <QStyle>
@@ -16,7 +16,7 @@ const QString BusyMark = QStringLiteral(" - Pracuje se...");
 
 ImageBox *buttonObject(int b)
 {
-    auto *m = mainWindow();
+    auto *m = frmMain::instance();
     return m && b >= 0 && b < 4 ? m->picSel[static_cast<size_t>(b)] : nullptr;
 }
 
@@ -40,7 +40,8 @@ int frmCave::PixelToCellY(double Y) const
 
 void frmCave::dispatch(MousePhase phase, int X, int Y, int Button, int Shift)
 {
-    const int tool = mainWindow() ? mainWindow()->Nastroj : 0;
+    const frmMain *m = frmMain::instance();
+    const int tool = m ? m->Nastroj : 0;
     switch (tool) {
     case 0: PencilTool(X, Y, Button, Shift); break;
     case 1:
@@ -262,7 +263,7 @@ void frmCave::RectCommit(int, int, int Button)
 
 void frmCave::CloneTool(int X, int Y, int Button)
 {
-    auto *m = mainWindow();
+    auto *m = frmMain::instance();
     if (!m)
         return;
     if (Button == 2) {

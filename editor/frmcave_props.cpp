@@ -2,8 +2,9 @@
 #include "editor/frmcave.h"
 
 #include "common/text8.h"
-#include "editor/frmcave_shared.h"
+#include "editor/atmospherering.h"
 #include "shell/frmcol.h"
+#include "shell/frmmain.h"
 
 void frmCave::txtUD_Change(int Index)
 {
@@ -22,8 +23,8 @@ void frmCave::txtName_Change()
 // The name reaches the caption, CaveName and the chamber's row of the set window.
 void frmCave::showName(const QString &name)
 {
-    if (auto *m = mainWindow())
-        m->Col()->SetRowName(CaveNo, name);
+    if (auto *m = frmMain::instance())
+        m->SetWindow()->SetRowName(CaveNo, name);
     setCaption(QStringLiteral("Komnata - ") + name);
     CaveName = name;
 }

@@ -75,24 +75,13 @@ void frmSize::closeEvent(QCloseEvent *e)
     e->ignore();
 }
 
-namespace {
-
-int keyCode(const QKeyEvent *k)
-{
-    if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
-        return 13;
-    return k->key() == Qt::Key_Escape ? 27 : (k->key() & 0xFFFF);
-}
-
-} // namespace
-
 // The dialog sees every key before its boxes; Enter goes no further.
 bool frmSize::eventFilter(QObject *obj, QEvent *e)
 {
     if (e->type() == QEvent::KeyPress && obj != this && obj->isWidgetType()) {
         auto *k = static_cast<QKeyEvent *>(e);
-        Form_KeyDown(keyCode(k), Vb::shift(k->modifiers()));
-        if (keyCode(k) == 13)
+        Form_KeyDown(Vb::keyCode(k->key()), Vb::shift(k->modifiers()));
+        if (Vb::keyCode(k->key()) == 13)
             return true;
     }
     return QDialog::eventFilter(obj, e);
@@ -101,6 +90,6 @@ bool frmSize::eventFilter(QObject *obj, QEvent *e)
 void frmSize::keyPressEvent(QKeyEvent *e)
 {
     // Keys the boxes pass on arrive here too; only Enter means anything, and it stopped above.
-    if (keyCode(e) == 13)
+    if (Vb::keyCode(e->key()) == 13)
         Form_KeyDown(13, Vb::shift(e->modifiers()));
 }

@@ -1,6 +1,7 @@
 #include "editor/spinbox.h"
 
-#include <QFont>
+#include "toolkit/vbcontrol.h"
+
 #include <QRegularExpressionValidator>
 
 namespace {
@@ -64,10 +65,7 @@ void SpinBoxes::create(int i, QWidget *parent, const Box &def)
 
     auto *txt = new QLineEdit(box);
     txt->setGeometry(labelWidth, -3, textWidth, 29);
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(18);
-    f.setBold(true);
-    txt->setFont(f);
+    txt->setFont(Vb::Arial(18, true));
     txt->setFrame(false);
     txt->setTextMargins(0, 3, 0, 0);
     txt->setStyleSheet(QStringLiteral("QLineEdit { color: white; background: #7a4a1e; }"));

@@ -26,14 +26,6 @@ const QColor SheetBack(122, 61, 0);
 const QColor ListBack(72, 36, 0);
 const QColor BoxBack(159, 80, 0);
 
-QFont arialBold(double points)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
-}
-
 PictureBox *box(QWidget *parent, QColor back, QRect geometry)
 {
     auto *b = new PictureBox(parent);
@@ -44,14 +36,11 @@ PictureBox *box(QWidget *parent, QColor back, QRect geometry)
 
 void styleBox(QWidget *box, double points, QColor text)
 {
-    box->setFont(arialBold(points));
+    box->setFont(Vb::Arial(points, true));
     box->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid rgb(56,26,0);"
                                       " selection-background-color: rgb(255,208,112); selection-color: black;")
                            .arg(BoxBack.name(), text.name()));
 }
-
-frmMain *Main() { return frmMain::instance(); }
-
 } // namespace
 
 frmCol::frmCol(QMdiArea *frame) : VbForm(frame)
@@ -95,7 +84,7 @@ void frmCol::buildSheet()
         const BoxDesign &d = design[i];
         auto *label = new QLabel(QString::fromUtf16(d.caption), Picture1[1]);
         label->setGeometry(d.label);
-        label->setFont(arialBold(9.75));
+        label->setFont(Vb::Arial(9.75, true));
         QPalette white = label->palette();
         white.setColor(QPalette::WindowText, Qt::white);
         label->setPalette(white);
@@ -166,12 +155,12 @@ void frmCol::buildList()
 
     auto *no = new VbLabel(QStringLiteral("000"), picCavesIn);
     no->Move(0, 0, 21, 16);
-    no->setFont(arialBold(9.75));
+    no->setFont(Vb::Arial(9.75, true));
     no->setForeColor(Qt::white);
     no->hide();
     auto *name = new VbLabel(picCavesIn);
     name->Move(18, 1, 1900, 14);
-    name->setFont(arialBold(8.25));
+    name->setFont(Vb::Arial(8.25, true));
     name->setForeColor(Qt::white);
     name->hide();
     lblCNo.push_back(no);
@@ -199,7 +188,7 @@ void frmCol::buildButtons()
         lblCave[i] = new VbLabel(QString::fromUtf16(captions[i]), picArrow[i]);
         lblCave[i]->Move(0, 2, 96, 13);
         lblCave[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-        lblCave[i]->setFont(arialBold(8.25));
+        lblCave[i]->setFont(Vb::Arial(8.25, true));
         lblCave[i]->setForeColor(Qt::white);
         connect(imgBCave[i], &VbControl::mouseDown, this, [this, i](int b, int s, QPointF p) {
             imgBCave_MouseDown(i, b, s, float(p.x()), float(p.y()));
@@ -230,8 +219,8 @@ void frmCol::Form_Load()
 
 void frmCol::setChanged()
 {
-    if (Main())
-        Main()->Changed = true;
+    if (auto *m = frmMain::instance())
+        m->Changed = true;
 }
 
 void frmCol::txtName_Change()
@@ -349,7 +338,8 @@ void frmCol::SendSelToBack() { imgSel->lower(); }
 
 void frmCol::lblCName_Click(int Index)
 {
-    const int numCaves = Main() ? Main()->NumCaves : 0;
+    const frmMain *m = frmMain::instance();
+    const int numCaves = m ? m->NumCaves : 0;
     int v = int(int16_t(Index));
     if (v < 1)
         v = 1;
@@ -367,8 +357,8 @@ void frmCol::lblCName_Click(int Index)
 
 void frmCol::lblCName_DblClick(int Index)
 {
-    if (Main())
-        Main()->ShowCave(Index);
+    if (auto *m = frmMain::instance())
+        m->ShowCave(Index);
 }
 
 void frmCol::lblCNo_DblClick(int Index) { lblCName_DblClick(Index); }
@@ -406,10 +396,9 @@ void frmCol::picCaves_MouseMove(int Button, int, float, float Y)
         lblCName_Click(int(std::floor(Y / ColLayout::RowHeight)) + 1);
 }
 
-void frmCol::picCavesIn_MouseMove(int Button, int, float, float Y)
+void frmCol::picCavesIn_MouseMove(int Button, int Shift, float X, float Y)
 {
-    if (Button != 0)
-        lblCName_Click(int(std::floor(Y / ColLayout::RowHeight)) + 1);
+    picCaves_MouseMove(Button, Shift, X, Y);
 }
 
 void frmCol::VScroll1_Change() { picCavesIn->move(picCavesIn->x(), -VScroll1->value()); }
@@ -429,7 +418,7 @@ void frmCol::Form_KeyDown(int KeyCode, int)
 
 void frmCol::imgBCave_Click(int Index)
 {
-    frmMain *m = Main();
+    frmMain *m = frmMain::instance();
     if (!m)
         return;
     switch (Index) {
@@ -491,8 +480,8 @@ void frmCol::setSheetHeight(double h) { Picture2->Move(0, 0, float(width()), flo
 // The main window's one roll timer runs the sheet, as it runs its own animations.
 void frmCol::startSheetRoll(int code)
 {
-    if (Main())
-        Main()->startRoll(code);
+    if (auto *m = frmMain::instance())
+        m->startRoll(code);
 }
 
 void frmCol::SheetRollStep(int code)
@@ -502,8 +491,8 @@ void frmCol::SheetRollStep(int code)
     const SheetRoll::Step s = SheetRoll::step(code, Picture2->Height(), height());
     setSheetHeight(s.height);
     if (s.stop) {
-        if (Main())
-            Main()->tmrRoll->setEnabled(false);
+        if (auto *m = frmMain::instance())
+            m->tmrRoll->setEnabled(false);
         Image1->Move(s.faceLeft, 0);
         if (s.chainRollUp)
             startSheetRoll(Roll::SheetUp);
@@ -528,18 +517,19 @@ void frmCol::resizeEvent(QResizeEvent *)
 
 void frmCol::Form_Resize()
 {
+    const frmMain *m = frmMain::instance();
     ColLayout::Input in;
     in.W = width();
     in.H = height();
     in.minimized = minimized();
-    in.numCaves = Main() ? Main()->NumCaves : 0;
+    in.numCaves = m ? m->NumCaves : 0;
     in.canvasHeight = picCavesIn->height();
     in.canvasTop = picCavesIn->y();
     in.scrollValue = VScroll1->value();
     in.scrollMax = VScroll1->maximum();
     in.scrollLeft = VScroll1->x();
     in.sheetHeight = Picture2->Height();
-    in.rollRunning = Main() && Main()->tmrRoll && Main()->tmrRoll->Enabled();
+    in.rollRunning = m && m->tmrRoll && m->tmrRoll->Enabled();
     in.propPanelTop = Picture1[1]->Top();
     const ColLayout::Result r = ColLayout::compute(in);
     if (!r.changed)

@@ -51,14 +51,6 @@ QString indexed(const char *name, int i)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
 }
 
-QFont arial(qreal points, bool bold)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
 // Brought up from the window list or the "Sada komnat" button, a minimised
 // child comes back as its restore button brings it.
 void restoreIfMinimised(QMdiSubWindow *w)
@@ -173,7 +165,7 @@ void frmMain::buildToolBar()
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setForeColor(White);
     Label2->setAlignment(Qt::AlignCenter);
-    Label2->setFont(arial(12, true));
+    Label2->setFont(Vb::Arial(12, true));
     Label2->Move(9, 3, 124, 18);
     Label2->setClickArea(imgList); // a press shifts the caption; a release anywhere on the face still clicks
     connect(imgList, &VbControl::mouseDown, this,
@@ -284,7 +276,7 @@ void frmMain::buildPalette()
         label->setObjectName(QLatin1String(LabelNames[g]));
         label->setForeColor(White);
         label->setAlignment(Qt::AlignCenter);
-        label->setFont(arial(8.25, false));
+        label->setFont(Vb::Arial(8.25, false));
         label->Move(1, 1, 54, 14);
         m_groupLabel[g] = label;
 
@@ -518,9 +510,9 @@ void frmMain::imgList_MouseUp(int, int, float, float)
 
 void frmMain::imgList_Click()
 {
-    Col()->show();
-    restoreIfMinimised(Col()->subWindow());
-    Col()->setFocus();
+    SetWindow()->show();
+    restoreIfMinimised(SetWindow()->subWindow());
+    SetWindow()->setFocus();
 }
 
 void frmMain::Label2_MouseDown(int Button, int Shift, float X, float Y)
@@ -678,7 +670,7 @@ void frmMain::tmrRoll_Timer()
     else if (Roll::IsGroupCode(code))
         groupRollStep(code);
     else if (code == Roll::SheetDown || code == Roll::SheetUp)
-        Col()->SheetRollStep(code);
+        SetWindow()->SheetRollStep(code);
 }
 
 void frmMain::groupRollStep(int code)

@@ -61,8 +61,8 @@ public:
     void ShowCave(int no);
 
     // ---- set window and size dialog (created once, on first use) ----
-    frmCol *Col();
-    frmSize *Size();
+    frmCol *SetWindow();
+    frmSize *SizeDialog();
 
     // ---- palette and button objects ----
     std::array<ImageBox *, 36> imgS{};

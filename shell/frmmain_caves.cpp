@@ -134,7 +134,7 @@ void frmMain::GetCD(float XX, float YY)
         buffer->setPicture(frmCave::CellPicture(ch.at(0)));
 }
 
-frmSize *frmMain::Size()
+frmSize *frmMain::SizeDialog()
 {
     if (!m_size)
         m_size = new frmSize(this);

@@ -120,7 +120,7 @@ QString frmMain::RemoveRegChars(const QString &txt) const
 
 bool frmMain::SaveCollection(const QString &fn)
 {
-    frmCol *col = Col();
+    frmCol *col = SetWindow();
     // What the open chamber windows hold goes into the file too, so that a
     // save never clears Changed over edits it did not write.
     for (frmCave *c : BoundCaves())
@@ -152,7 +152,7 @@ bool frmMain::SaveCollection(const QString &fn)
 
 void frmMain::LoadSet(const SetFileData &set)
 {
-    frmCol *col = Col();
+    frmCol *col = SetWindow();
     limitHeaderBoxes(col);
     col->SetCanvasHeight(2560);
     col->SetSelTop(-48);
@@ -211,7 +211,7 @@ bool frmMain::JoinCollection(const QString &fn)
         return false;
     }
 
-    frmCol *col = Col();
+    frmCol *col = SetWindow();
     int count = NumCaves;
     for (const QByteArray &cave : caves.value()) {
         ++count;
@@ -231,7 +231,7 @@ bool frmMain::JoinCollection(const QString &fn)
 
 bool frmMain::CloseCollection()
 {
-    frmCol *col = Col();
+    frmCol *col = SetWindow();
     if (Changed) {
         const auto answer =
             Vb::MsgBox(QStringLiteral("Sada '%1' není uložena.\r\nUložit?").arg(col->txtName->text()),
@@ -303,7 +303,7 @@ void frmMain::mnuSave_Click()
 
 QString frmMain::DefaultSavePath()
 {
-    QString stem = RemoveRegChars(Col()->txtName->text());
+    QString stem = RemoveRegChars(SetWindow()->txtName->text());
     // The program's folder, unless this user cannot write there.
     const QFileInfo app(AppPath);
     const QString folder = (app.isDir() && app.isWritable() ? AppPath : DocumentsFolder()) + u'/';

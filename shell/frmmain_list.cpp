@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-frmCol *frmMain::Col()
+frmCol *frmMain::SetWindow()
 {
     if (!m_col) {
         m_col = new frmCol(m_mdi);
@@ -30,7 +30,7 @@ namespace {
 // The size dialog has no cancel: whatever its boxes show when it goes is the size.
 void askNewCaveSize(frmMain &m, int &width, int &height)
 {
-    frmSize *size = m.Size();
+    frmSize *size = m.SizeDialog();
     size->txtUD(0)->setText(QStringLiteral("11"));
     size->txtUD(1)->setText(QStringLiteral("19"));
     size->exec();
@@ -55,7 +55,7 @@ void frmMain::AddCave(int no)
     NumCaves += 1;
     const int n = NumCaves;
 
-    frmCol *col = Col();
+    frmCol *col = SetWindow();
     col->CreateRow(n);
     col->update();
     col->SendSelToBack();
@@ -86,7 +86,7 @@ void frmMain::DelCave(int no)
             c->CaveNo -= 1;
             c->SaveToColl();
         }
-    frmCol *col = Col();
+    frmCol *col = SetWindow();
     for (int k = no; k <= NumCaves - 1; ++k)
         col->SetRowName(k, col->RowName(k + 1));
     if (freed) {
@@ -114,7 +114,7 @@ void frmMain::MoveCave(int no, int offset)
         return;
     w1->CaveNo = int16_t(t);
     w2->CaveNo = int16_t(no);
-    frmCol *col = Col();
+    frmCol *col = SetWindow();
     col->SetRowName(no, w2->CaveName);
     col->SetRowName(t, w1->CaveName);
     col->lblCName_Click(t);

@@ -50,27 +50,25 @@ int HeaderCode(int group, float height)
     return FirstGroup + 2 * group + (height == GroupCollapsed ? 0 : 1);
 }
 
+Tick ScaleTick(double part, double fixed, bool grow, double end)
+{
+    const double n = (grow ? part * 1.75 : part / 1.75) + fixed;
+    if (grow ? n > end : n < end)
+        return {end, true};
+    return {n, false};
+}
+
 Step GroupStep(float height, bool grow, float expanded)
 {
-    const float inner = height - 14.0f;
-    const double n = grow ? static_cast<double>(inner) * 1.75 + 14.0
-                          : static_cast<double>(inner) / 1.75 + 14.0;
-    if (grow && n > expanded)
-        return {expanded, true};
-    if (!grow && n < GroupCollapsed)
-        return {GroupCollapsed, true};
-    return {static_cast<float>(n), false};
+    // The 14 pixels of the header stay; the entries below it roll.
+    const Tick t = ScaleTick(height - 14.0f, 14.0, grow, grow ? expanded : GroupCollapsed);
+    return {static_cast<float>(t.value), t.done};
 }
 
 Step BarStep(float widthTwips, bool grow, float maxTwips)
 {
-    const double n = grow ? static_cast<double>(widthTwips) * 1.75
-                          : static_cast<double>(widthTwips) / 1.75;
-    if (grow && n > maxTwips)
-        return {maxTwips, true};
-    if (!grow && n < BarMinTwips)
-        return {BarMinTwips, true};
-    return {static_cast<float>(n), false};
+    const Tick t = ScaleTick(widthTwips, 0.0, grow, grow ? maxTwips : BarMinTwips);
+    return {static_cast<float>(t.value), t.done};
 }
 
 void Restack(std::array<float, 4> &tops, const std::array<float, 4> &heights, int first)

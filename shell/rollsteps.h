@@ -44,6 +44,15 @@ bool GroupCodeGrows(int code);
 // The code a click on group's header starts: growth when it is collapsed.
 int HeaderCode(int group, float height);
 
+// One tick of any roll: part grows by the factor or shrinks by it, fixed
+// stays; the tick that passes end lands on it.
+struct Tick
+{
+    double value;
+    bool done;
+};
+Tick ScaleTick(double part, double fixed, bool grow, double end);
+
 Step GroupStep(float height, bool grow, float expanded);
 // The object bar's width in twips, between 45 and maxTwips.
 Step BarStep(float widthTwips, bool grow, float maxTwips);

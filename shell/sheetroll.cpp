@@ -8,24 +8,16 @@ Step step(int code, double h, double windowHeight)
 {
     Step s;
     s.height = h;
-    if (code == Roll::SheetDown) {
-        const double n = h * 1.75;
-        if (n > windowHeight) {
-            s.height = windowHeight;
-            s.stop = true;
-            s.faceLeft = -48;
-            s.chainRollUp = float(windowHeight - ColLayout::RollPanelHeight - 4) < ColLayout::RollUpBelow;
-        } else {
-            s.height = float(n);
-        }
-    } else if (code == Roll::SheetUp) {
-        const double n = h / 1.75;
-        if (n < ColLayout::SheetCollapsed) {
-            s.height = ColLayout::SheetCollapsed;
-            s.stop = true;
-            s.faceLeft = 0;
-        } else {
-            s.height = float(n);
+    if (code == Roll::SheetDown || code == Roll::SheetUp) {
+        const bool down = code == Roll::SheetDown;
+        const Roll::Tick t = Roll::ScaleTick(h, 0.0, down, down ? windowHeight : ColLayout::SheetCollapsed);
+        // The height between the ends is kept as a single's precision, as the sheet keeps it.
+        s.height = t.done ? t.value : float(t.value);
+        s.stop = t.done;
+        if (t.done) {
+            s.faceLeft = down ? -48 : 0;
+            s.chainRollUp =
+                down && float(windowHeight - ColLayout::RollPanelHeight - 4) < ColLayout::RollUpBelow;
         }
     }
     s.rollPanelTop = s.height - ColLayout::RollPanelHeight - 4;

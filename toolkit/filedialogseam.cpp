@@ -3,22 +3,12 @@
 #include <QDir>
 #include <QFileDialog>
 
-namespace {
-
-Vb::FileDialogAnswerer &answerer()
-{
-    static Vb::FileDialogAnswerer a;
-    return a;
-}
-
-} // namespace
-
 namespace Vb {
 
 QString RunFileDialog(QWidget *owner, const FileDialogRequest &request)
 {
-    if (answerer())
-        return answerer()(request);
+    if (auto answer = FileDialogSeam::answer(request))
+        return *answer;
 
     QFileDialog dialog(owner, request.title);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -43,11 +33,6 @@ QString RunFileDialog(QWidget *owner, const FileDialogRequest &request)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
-}
-
-void setFileDialogAnswerer(FileDialogAnswerer a)
-{
-    answerer() = std::move(a);
 }
 
 } // namespace Vb

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "toolkit/seam.h"
+
 #include <QString>
 #include <QWidget>
-
-#include <functional>
 
 // Every file dialog of the program passes through RunFileDialog, so tests
 // can answer it.
@@ -24,7 +24,8 @@ struct FileDialogRequest
 // The chosen full path, or an empty string when the user cancels.
 QString RunFileDialog(QWidget *owner, const FileDialogRequest &request);
 
-using FileDialogAnswerer = std::function<QString(const FileDialogRequest &)>;
-void setFileDialogAnswerer(FileDialogAnswerer answerer);
+using FileDialogSeam = Seam<const FileDialogRequest &, QString>;
+using FileDialogAnswerer = FileDialogSeam::Answerer;
+inline void setFileDialogAnswerer(FileDialogAnswerer answerer) { FileDialogSeam::set(std::move(answerer)); }
 
 } // namespace Vb

@@ -6,24 +6,14 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
-namespace {
-
-Vb::MessageAnswerer &answerer()
-{
-    static Vb::MessageAnswerer a;
-    return a;
-}
-
-} // namespace
-
 namespace Vb {
 
 MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title,
                  QWidget *parent)
 {
     const MessageRequest request{text, title, buttons, icon};
-    if (answerer())
-        return answerer()(request);
+    if (const auto answer = MessageSeam::answer(request))
+        return *answer;
 
     QMessageBox box(parent ? parent : QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Editor komnat") : title);
@@ -63,11 +53,6 @@ MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
     if (clicked == box.button(QMessageBox::No))
         return MsgNo;
     return MsgCancel;
-}
-
-void setMessageAnswerer(MessageAnswerer a)
-{
-    answerer() = std::move(a);
 }
 
 } // namespace Vb

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "toolkit/seam.h"
+
 #include <QString>
 #include <QWidget>
-
-#include <functional>
 
 // Every message of the program passes through MsgBox, so tests can answer it.
 namespace Vb {
@@ -24,7 +24,8 @@ struct MessageRequest
 MsgResult MsgBox(const QString &text, MsgButtons buttons = MsgOkOnly, MsgIcon icon = MsgNoIcon,
                  const QString &title = QString(), QWidget *parent = nullptr);
 
-using MessageAnswerer = std::function<MsgResult(const MessageRequest &)>;
-void setMessageAnswerer(MessageAnswerer answerer);
+using MessageSeam = Seam<const MessageRequest &, MsgResult>;
+using MessageAnswerer = MessageSeam::Answerer;
+inline void setMessageAnswerer(MessageAnswerer answerer) { MessageSeam::set(std::move(answerer)); }
 
 } // namespace Vb

@@ -16,6 +16,14 @@ int pixel(float v)
 
 } // namespace
 
+QFont Vb::Arial(qreal points, bool bold)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
 VbControl::VbControl(QWidget *parent) : QWidget(parent)
 {
     m_shown = geometry();

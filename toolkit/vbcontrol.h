@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QFont>
 #include <QPointF>
 #include <QRect>
 #include <QWidget>
@@ -13,6 +14,8 @@ constexpr QColor Color(unsigned bgr)
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
+// The one face the windows write in, at a size in points.
+QFont Arial(qreal points, bool bold);
 } // namespace Vb
 
 // The base of the toolkit's controls: a widget whose position and size are

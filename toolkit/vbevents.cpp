@@ -4,12 +4,6 @@
 
 namespace {
 
-Vb::PopupAnswerer &popupAnswerer()
-{
-    static Vb::PopupAnswerer answerer;
-    return answerer;
-}
-
 QPoint g_lastPopup;
 
 } // namespace
@@ -74,8 +68,8 @@ QAction *PopupMenu(QMenu *menu, QPoint globalPos, QAction *defaultItem)
 {
     menu->setDefaultAction(defaultItem);
     g_lastPopup = globalPos;
-    if (popupAnswerer()) {
-        QAction *chosen = popupAnswerer()(menu);
+    if (const auto answer = PopupSeam::answer(menu)) {
+        QAction *chosen = *answer;
         if (chosen)
             chosen->trigger();
         return chosen;
@@ -86,11 +80,6 @@ QAction *PopupMenu(QMenu *menu, QPoint globalPos, QAction *defaultItem)
 QPoint lastPopupPosition()
 {
     return g_lastPopup;
-}
-
-void setPopupAnswerer(PopupAnswerer answerer)
-{
-    popupAnswerer() = std::move(answerer);
 }
 
 } // namespace Vb

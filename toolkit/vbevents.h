@@ -1,10 +1,10 @@
 #pragma once
 
+#include "toolkit/seam.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QPoint>
-
-#include <functional>
 
 // The event conventions the windows are written against.
 namespace Vb {
@@ -39,7 +39,8 @@ QPoint lastPopupPosition();
 
 // Tests answer pop-up menus here instead of a user: given the menu, return
 // the item to choose (null dismisses it).
-using PopupAnswerer = std::function<QAction *(QMenu *)>;
-void setPopupAnswerer(PopupAnswerer answerer);
+using PopupSeam = Seam<QMenu *, QAction *>;
+using PopupAnswerer = PopupSeam::Answerer;
+inline void setPopupAnswerer(PopupAnswerer answerer) { PopupSeam::set(std::move(answerer)); }
 
 } // namespace Vb

@@ -132,7 +132,7 @@ class TestDesktop : public QObject
 
     void setWindowStandsInView()
     {
-        QMdiSubWindow *set = main->Col()->subWindow();
+        QMdiSubWindow *set = main->SetWindow()->subWindow();
         QVERIFY(set->isVisible());
         const QRect area = globalRect(main->mdiArea()->viewport());
         QCOMPARE(area.left(), globalRect(main->findChild<QWidget *>(QStringLiteral("Picture1"))).right() + 1);
@@ -142,7 +142,7 @@ class TestDesktop : public QObject
 
     void chamberBarsScrollTheRightWay()
     {
-        frmCol *col = main->Col();
+        frmCol *col = main->SetWindow();
         QVERIFY(click(col->lblCName[1], QPoint(20, 7), 2));
         QTRY_VERIFY_WITH_TIMEOUT(shownCave(), Patience);
         frmCave *cave = shownCave();
@@ -166,7 +166,7 @@ class TestDesktop : public QObject
 
     void restoredSetWindowKeepsItsSheet()
     {
-        frmCol *col = main->Col();
+        frmCol *col = main->SetWindow();
         QMdiSubWindow *set = col->subWindow();
         col->SetFocus();
         QVERIFY(click(col->Image1, QPoint(10, 10))); // the roll button
@@ -187,7 +187,7 @@ class TestDesktop : public QObject
 
     void setButtonRestoresMinimisedSetWindow()
     {
-        frmCol *col = main->Col();
+        frmCol *col = main->SetWindow();
         QMdiSubWindow *set = col->subWindow();
         col->SetFocus();
         QTRY_VERIFY_WITH_TIMEOUT(!set->isMinimized() && col->height() > 100, Patience);
@@ -220,7 +220,7 @@ class TestDesktop : public QObject
 
     void sizeDialogCannotBeMinimisedOrMaximised()
     {
-        frmSize *size = main->Size();
+        frmSize *size = main->SizeDialog();
         size->show();
         QVERIFY(QTest::qWaitForWindowExposed(size));
         QTRY_VERIFY_WITH_TIMEOUT(allowedActions(size).contains(QLatin1String("_NET_WM_ACTION_CLOSE")), Patience);

@@ -648,7 +648,7 @@ private slots:
             QCOMPARE(txt->text(), typing);
         };
         if (sizeDialog) {
-            frmSize *dlg = f.m->Size();
+            frmSize *dlg = f.m->SizeDialog();
             QTimer::singleShot(0, dlg, [&] {
                 const auto closeAnyway = qScopeGuard([dlg] { dlg->close(); });
                 typeInto(dlg->txtUD(box));
@@ -779,7 +779,7 @@ private slots:
         frmCave *w = f.show(DefaultCave());
         w->imgBCave_Click(1);
         setButton(*f.m, 2, '.');
-        frmSize *dlg = f.m->Size();
+        frmSize *dlg = f.m->SizeDialog();
         QTimer::singleShot(0, dlg, [dlg] {
             dlg->txtUD(1)->selectAll();
             QTest::keyClicks(dlg->txtUD(1), QStringLiteral("25"));
@@ -847,7 +847,7 @@ private slots:
         Fixture f;
         frmCave *w = f.show(filled(width, height, 'W'));
         w->imgBCave_Click(1);
-        frmSize *dlg = f.m->Size();
+        frmSize *dlg = f.m->SizeDialog();
         QCOMPARE(dlg->windowTitle(), QString::fromUtf8("Rozměry komnaty"));
         QTimer::singleShot(0, dlg, [&] {
             const auto closeAnyway = qScopeGuard([dlg] { dlg->close(); });

@@ -24,7 +24,7 @@ class TestTextBoxes : public QObject
 
     QWidget *box(const QString &name) const
     {
-        frmCol *col = m->Col();
+        frmCol *col = m->SetWindow();
         const QHash<QString, QWidget *> boxes{
             {"chamber name", cave->txtName},   {"chamber description", cave->txtDesc},
             {"set name", col->txtName},        {"set author", col->txtAuth},
@@ -79,7 +79,7 @@ private slots:
         m->NumCaves = 1;
         m->ShowCave(1);
         cave = m->Caves(1);
-        m->Col()->show();
+        m->SetWindow()->show();
         m->Changed = false;
     }
     void cleanup()

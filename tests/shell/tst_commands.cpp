@@ -36,7 +36,7 @@ class TestCommands : public QObject
 
     QWidget *box(const char *name) const
     {
-        frmCol *c = w->Col();
+        frmCol *c = w->SetWindow();
         const QByteArray n(name);
         QWidget *boxes[] = {c->txtName, c->txtAuth, c->txtMail, c->txtDesc, c->txtCaves, c->txtCongr};
         const char *names[] = {"txtName", "txtAuth", "txtMail", "txtDesc", "txtCaves", "txtCongr"};
@@ -100,8 +100,8 @@ class TestCommands : public QObject
         QCOMPARE(text("txtCaves"), QStringLiteral("01;"));
         QCOMPARE(w->CaveData[1], t.Caves[0]);
         QCOMPARE(rowNames(*w), (QStringList{"Hlína a kameny", "Světluška a motýl"}));
-        QVERIFY(w->Col()->isVisible());
-        QCOMPARE(int(w->Col()->Selected), 1);
+        QVERIFY(w->SetWindow()->isVisible());
+        QCOMPARE(int(w->SetWindow()->Selected), 1);
     }
 
     void saveOnUntitledAsksForAPath()
@@ -446,8 +446,8 @@ class TestCommands : public QObject
         for (int k = 2; k <= 100; ++k)
             QVERIFY(!w->Allowed[k]);
         QCOMPARE(w->BoundCaves().size(), size_t(3));
-        QVERIFY(w->Col()->RowExists(3));
-        QVERIFY(!w->Col()->RowExists(4));
+        QVERIFY(w->SetWindow()->RowExists(3));
+        QVERIFY(!w->SetWindow()->RowExists(4));
     }
 
     // Chambers the limit leaves in the file are counted to the user.
@@ -596,7 +596,7 @@ class TestCommands : public QObject
     void setButtonShowsTheSetWindow()
     {
         QApplication::setActiveWindow(w.get());
-        frmCol *col = w->Col();
+        frmCol *col = w->SetWindow();
         auto *button = w->findChild<QWidget *>(QStringLiteral("imgList"));
         QVERIFY(button);
         const auto inFront = [&] {

@@ -80,7 +80,7 @@ class TestEndToEnd : public QObject
         const QByteArray before = readFile(path("r.zb"));
 
         // Row 2, then "Editovat".
-        frmCol *col = w->Col();
+        frmCol *col = w->SetWindow();
         QTest::mouseClick(col->lblCName[2], Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(int(col->Selected), 2);
         QTest::mouseClick(col->imgBCave[0], Qt::LeftButton, {}, QPoint(10, 5));

@@ -69,7 +69,7 @@ class TestListOps : public QObject
     {
         QTimer::singleShot(0, this, [this, width, height] {
             ++dialogs;
-            frmSize *s = main->Size();
+            frmSize *s = main->SizeDialog();
             QVERIFY(s->isVisible());
             QCOMPARE(s->txtUD(0)->text(), QStringLiteral("11"));
             QCOMPARE(s->txtUD(1)->text(), QStringLiteral("19"));
@@ -87,7 +87,7 @@ private slots:
         main->resize(1000, 800);
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
-        col = main->Col();
+        col = main->SetWindow();
         col->show();
         // Start from no set at all: the start-up set is closed.
         main->Changed = false;

@@ -116,7 +116,7 @@ void TestMainFrame::setButtonLooks()
     auto *caption = f.control<VbLabel>("Label2");
     QWidget *c = f.control(target);
     // start-up shows the set window with the template set
-    f.w->Col()->hide();
+    f.w->SetWindow()->hide();
     const QPoint at(30, 8);
     QTest::mousePress(c, Qt::MouseButton(button), {}, at);
     QCOMPARE(face->Top(), -28.0f);
@@ -125,16 +125,16 @@ void TestMainFrame::setButtonLooks()
     QCOMPARE(face->Top(), 0.0f);
     QCOMPARE(caption->pos(), QPoint(9, 3));
     // Only a left click brings the set window up; it never hides it.
-    QCOMPARE(f.w->Col()->isVisible(), button == Qt::LeftButton);
+    QCOMPARE(f.w->SetWindow()->isVisible(), button == Qt::LeftButton);
     if (button == Qt::LeftButton) {
         QTest::mouseClick(c, Qt::LeftButton, {}, at);
-        QVERIFY(f.w->Col()->isVisible());
+        QVERIFY(f.w->SetWindow()->isVisible());
         // The press shifts the caption, so a click on its top left corner is released beside it.
-        f.w->Col()->hide();
+        f.w->SetWindow()->hide();
         const QPoint corner = c->mapToGlobal(QPoint(0, 0));
         QTest::mousePress(c, Qt::LeftButton, {}, QPoint(0, 0));
         QTest::mouseRelease(c, Qt::LeftButton, {}, c->mapFromGlobal(corner));
-        QVERIFY(f.w->Col()->isVisible());
+        QVERIFY(f.w->SetWindow()->isVisible());
     }
 }
 
@@ -147,7 +147,7 @@ void TestMainFrame::setWindowStandsInView()
     m.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m));
     m.resize(1280, 800);
-    QMdiSubWindow *set = m.Col()->subWindow();
+    QMdiSubWindow *set = m.SetWindow()->subWindow();
     const QRect area = m.mdiArea()->viewport()->rect();
     QVERIFY(area.contains(set->geometry()));
     // Dragged mostly out of the area, "Sada komnat" brings it back whole.
@@ -159,7 +159,7 @@ void TestMainFrame::setWindowStandsInView()
 void TestMainFrame::tileSideBySide()
 {
     MainWindowFixture f;
-    f.w->Col()->hide();
+    f.w->SetWindow()->hide();
     auto *a = new HidingForm(f.w->mdiArea());
     auto *b = new HidingForm(f.w->mdiArea());
     auto *hidden = new HidingForm(f.w->mdiArea());
@@ -178,7 +178,7 @@ void TestMainFrame::tileSideBySide()
 void TestMainFrame::windowsMenuListsShownWindows()
 {
     MainWindowFixture f;
-    f.w->Col()->hide();
+    f.w->SetWindow()->hide();
     // Made in this order, framed on first showing in the other: listed as made.
     auto *a = new HidingForm(f.w->mdiArea(), true);
     auto *b = new HidingForm(f.w->mdiArea(), true);

@@ -1,6 +1,5 @@
 #include "support/mouse.h"
 #include "toolkit/application.h"
-#include "toolkit/controlarray.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/msgbox.h"
 #include "toolkit/vbevents.h"
@@ -72,7 +71,6 @@ private slots:
     void pressedControlKeepsTheMoves();
     void doubleClick();
     void fractionalGeometry();
-    void controlArray();
     void popupHandlerRunsBeforeReturn();
     void qtTextsInCzech();
     void messageBoxKeys_data();
@@ -241,28 +239,6 @@ void TestToolkit::fractionalGeometry()
     QCOMPARE(box->Height(), 1.0f);
     box->setTop(-28);
     QCOMPARE(box->y(), -28);
-}
-
-void TestToolkit::controlArray()
-{
-    QWidget top;
-    ControlArray<VbLabel> rows;
-    QCOMPARE(rows.UBound(), -1);
-    VbLabel *one = rows.Load(1, &top);
-    QVERIFY(one);
-    QCOMPARE(one->parentWidget(), &top);
-    QCOMPARE(rows.Load(1, &top), one);
-    rows.Load(3, &top);
-    QCOMPARE(rows.count(), 2);
-    QCOMPARE(rows.LBound(), 1);
-    QCOMPARE(rows.UBound(), 3);
-    QPointer<VbLabel> gone = rows(3);
-    rows.Unload(3);
-    QVERIFY(!rows(3));
-    QCOMPARE(rows.UBound(), 1);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!gone);
-    QVERIFY(rows(1));
 }
 
 // The real menu, clicked as a user would.

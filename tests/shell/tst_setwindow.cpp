@@ -61,7 +61,7 @@ private slots:
         main->resize(1000, 800);
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
-        col = main->Col();
+        col = main->SetWindow();
         col->show();
         col->SetFocus();
         QApplication::setActiveWindow(main.get());
@@ -78,12 +78,12 @@ private slots:
 
     void createdOnceHiddenNotClosed()
     {
-        QCOMPARE(main->Col(), col);
+        QCOMPARE(main->SetWindow(), col);
         QCOMPARE(col->Caption(), QStringLiteral("Sada komnat"));
         col->lblCName_Click(5);
         col->subWindow()->close();
         QVERIFY(!col->isVisible());
-        QCOMPARE(main->Col(), col);
+        QCOMPARE(main->SetWindow(), col);
         col->show();
         QVERIFY(col->isVisible());
         QCOMPARE(col->Selected, uint8_t(5));

@@ -4,29 +4,23 @@
 #include "shell/frmmain.h"
 
 ScriptedUser::ScriptedUser()
+    : m_messageSeam([this](const Vb::MessageRequest &r) {
+          messages.append(r);
+          if (messageAnswers.isEmpty())
+              return r.buttons == Vb::MsgOkOnly ? Vb::MsgOk : Vb::MsgCancel;
+          return messageAnswers.takeFirst();
+      }),
+      m_dialogSeam([this](const Vb::FileDialogRequest &r) {
+          dialogs.append(r);
+          return dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();
+      })
 {
-    Vb::setMessageAnswerer([this](const Vb::MessageRequest &r) {
-        messages.append(r);
-        if (messageAnswers.isEmpty())
-            return r.buttons == Vb::MsgOkOnly ? Vb::MsgOk : Vb::MsgCancel;
-        return messageAnswers.takeFirst();
-    });
-    Vb::setFileDialogAnswerer([this](const Vb::FileDialogRequest &r) {
-        dialogs.append(r);
-        return dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();
-    });
-}
-
-ScriptedUser::~ScriptedUser()
-{
-    Vb::setMessageAnswerer({});
-    Vb::setFileDialogAnswerer({});
 }
 
 QStringList rowNames(frmMain &m)
 {
     QStringList names;
     for (int k = 1; k <= m.NumCaves; ++k)
-        names << m.Col()->RowName(k);
+        names << m.SetWindow()->RowName(k);
     return names;
 }

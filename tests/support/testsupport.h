@@ -16,12 +16,15 @@ class ScriptedUser
 {
 public:
     ScriptedUser();
-    ~ScriptedUser();
 
     QList<Vb::MessageRequest> messages;
     QList<Vb::MsgResult> messageAnswers;       // taken in order; Cancel when run out
     QList<Vb::FileDialogRequest> dialogs;
     QList<QString> dialogAnswers;              // taken in order; "" when run out
+
+private:
+    Vb::MessageSeam::Scoped m_messageSeam;
+    Vb::FileDialogSeam::Scoped m_dialogSeam;
 };
 
 // The names the set window shows in rows 1..NumCaves.
