@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString OutOfMemory = QStringLiteral("Out of memory");
-
 // The bars run from 0 at their start to a negative end, shown inverted; Qt
 // steps the arrows and the track by the range, so the steps are turned round.
 void stepTowardTheEnd(QScrollBar *bar, int action)
@@ -129,14 +127,14 @@ void frmCave::buildControls()
 
     QPalette white;
     white.setColor(QPalette::WindowText, Qt::white);
-    for (int i : {0, 1, 3}) {
+    for (int i : {MapTab, PropsTab, SizeCommand}) {
         const auto k = static_cast<size_t>(i);
-        const int h = i == 3 ? 23 : 20;
-        picArrow[k] = new QWidget(i == 3 ? picAttr.get() : picButtons.get());
-        picArrow[k]->setGeometry(i == 3 ? 49 : i * 104, 0, 96, h);
+        const int h = i == SizeCommand ? 23 : 20;
+        picArrow[k] = new QWidget(i == SizeCommand ? picAttr.get() : picButtons.get());
+        picArrow[k]->setGeometry(i == SizeCommand ? 49 : i * 104, 0, 96, h);
         imgBCave[k] = new ImageBox(picArrow[k]);
         imgBCave[k]->setGeometry(0, 0, 96, 2 * h);
-        imgBCave[k]->setPicture(i == 3 ? sizeButton : tab);
+        imgBCave[k]->setPicture(i == SizeCommand ? sizeButton : tab);
         lblCave[k] = new QLabel(captions[i], picArrow[k]);
         lblCave[k]->setAlignment(Qt::AlignCenter);
         QFont f = lblCave[k]->font();
@@ -144,12 +142,12 @@ void frmCave::buildControls()
         f.setPixelSize(12);
         lblCave[k]->setFont(f);
         lblCave[k]->setPalette(white);
-        lblCave[k]->setGeometry(0, i == 3 ? 3 : 2, 96, 13);
+        lblCave[k]->setGeometry(0, i == SizeCommand ? 3 : 2, 96, 13);
         lblCave[k]->installEventFilter(this);
         connect(imgBCave[k], &ImageBox::mouseDown, this,
                 [this, i](int b, int s, QPointF p) { imgBCave_MouseDown(i, b, s, p.x(), p.y()); });
         // A tab's click only repeats its press; the size command runs once per press.
-        if (i != 3)
+        if (i != SizeCommand)
             connect(imgBCave[k], &ImageBox::clicked, this, [this, i] { imgBCave_Click(i); });
     }
     for (int i = 0; i < 7; ++i)
@@ -328,7 +326,7 @@ void frmCave::RefreshCave()
     picCave->shpClone2.resize(small, small);
     picCave->setSurfaceSize(m_cave.Width * TileSize, m_cave.Height * TileSize);
     txtName_Change();
-    lblCave_MouseDown(0, 1, 0, 0, 0);
+    lblCave_MouseDown(MapTab, Vb::LeftButton, 0, 0, 0);
     Arrange();
     for (int X = 0; X < m_cave.Width; ++X) {
         for (int Y = 0; Y < m_cave.Height; ++Y) {
@@ -337,7 +335,7 @@ void frmCave::RefreshCave()
             if (const int d = HeroVariantForCell(c); d > 0 && m)
                 m->mnuH_Click(d);
             PREKR(X, Y, k);
-            if (Caption() == OutOfMemory) {
+            if (Caption() == OutOfMemoryCaption) {
                 hide();
                 return;
             }
@@ -365,14 +363,14 @@ void frmCave::PREKR(double XX, double YY, double Conakr)
         Vb::MsgBox(QStringLiteral("K otevření další komnaty není dostatek paměti.\r\n"
                                   "Zavři nějakou otevřenou komnatu a zkus znovu."),
                    Vb::MsgOkOnly);
-        setCaption(OutOfMemory);
+        setCaption(OutOfMemoryCaption);
     }
 }
 
 QByteArray frmCave::GetCDXY(double X, double Y) const
 {
     if (X > m_cave.Width - 1 || Y > m_cave.Height - 1 || X < 0 || Y < 0)
-        return QByteArrayLiteral("NE");
+        return QByteArray(NoCell);
     return QByteArray(1, m_cave.Map[static_cast<size_t>(X)][static_cast<size_t>(Y)]);
 }
 
@@ -392,7 +390,7 @@ void frmCave::Form_Deactivate()
 
 void frmCave::Form_KeyDown(int KeyCode, int)
 {
-    if (KeyCode == 27) {
+    if (KeyCode == Vb::KeyEscape) {
         int cancel = 0;
         Form_QueryUnload(cancel, Vb::CloseFromProgram);
     }

@@ -34,7 +34,7 @@ void placeBar(QScrollBar *bar, bool needed, QRect place, int max, int step, doub
 bool frmCave::eventFilter(QObject *obj, QEvent *e)
 {
     if (e->type() == QEvent::MouseButtonPress) {
-        for (int i : {0, 1, 3}) {
+        for (int i : {MapTab, PropsTab, SizeCommand}) {
             if (obj == lblCave[static_cast<size_t>(i)]) {
                 auto *me = static_cast<QMouseEvent *>(e);
                 lblCave_MouseDown(i, Vb::button(me->button()), Vb::shift(me->modifiers()), me->position().x(),
@@ -49,8 +49,8 @@ bool frmCave::eventFilter(QObject *obj, QEvent *e)
 void frmCave::setTabLook(int i, bool pressed)
 {
     const auto k = static_cast<size_t>(i);
-    const int frame = i == 3 ? 23 : 20;
-    const int top = i == 3 ? 3 : 2;
+    const int frame = i == SizeCommand ? 23 : 20;
+    const int top = i == SizeCommand ? 3 : 2;
     imgBCave[k]->setTop(pressed ? -frame : 0);
     lblCave[k]->move(pressed ? 1 : 0, pressed ? top + 1 : top);
 }
@@ -68,17 +68,17 @@ void frmCave::lblCave_MouseDown(int Index, int Button, int Shift, double X, doub
 
 void frmCave::imgBCave_Click(int Index)
 {
-    if (Index == 0 || Index == 1) {
-        setTabLook(0, false);
-        setTabLook(1, false);
+    if (Index == MapTab || Index == PropsTab) {
+        setTabLook(MapTab, false);
+        setTabLook(PropsTab, false);
         setTabLook(Index, true);
-        picFCave->setVisible(Index == 0);
-        picFProps->setVisible(Index == 1);
+        picFCave->setVisible(Index == MapTab);
+        picFProps->setVisible(Index == PropsTab);
         return;
     }
-    if (Index != 3)
+    if (Index != SizeCommand)
         return;
-    setTabLook(3, true);
+    setTabLook(SizeCommand, true);
     const int oldW = m_cave.Width, oldH = m_cave.Height;
     frmSize *dlg = mainWindow() ? mainWindow()->Size() : nullptr;
     if (dlg) {
@@ -95,15 +95,15 @@ void frmCave::imgBCave_Click(int Index)
         if (m_cave.Width > oldW)
             for (int Y = 0; Y < m_cave.Height; ++Y)
                 for (int X = oldW; X < m_cave.Width; ++X)
-                    SetCell(X, Y, 2);
+                    SetCell(X, Y, Vb::RightButton);
         if (m_cave.Height > oldH)
             for (int X = 0; X < m_cave.Width; ++X)
                 for (int Y = oldH; Y < m_cave.Height; ++Y)
-                    SetCell(X, Y, 2);
+                    SetCell(X, Y, Vb::RightButton);
         Arrange();
         setChanged();
     }
-    setTabLook(3, false);
+    setTabLook(SizeCommand, false);
 }
 
 // ---- layout and scrolling ----
