@@ -82,13 +82,14 @@ void frmCave::imgBCave_Click(int Index)
     const int oldW = m_cave.Width, oldH = m_cave.Height;
     frmSize *dlg = mainWindow() ? mainWindow()->Size() : nullptr;
     if (dlg) {
-        dlg->txtUD(0)->setText(QString::number(m_cave.Height));
-        dlg->txtUD(1)->setText(QString::number(m_cave.Width));
+        dlg->txtUD(frmSize::HeightBox)->setText(QString::number(m_cave.Height));
+        dlg->txtUD(frmSize::WidthBox)->setText(QString::number(m_cave.Width));
         dlg->exec();
         // A box the user left alone keeps its dimension, even one outside its range.
         using SpinRange::Answer;
-        m_cave.Height = static_cast<uint8_t>(Answer(oldH, dlg->txtUD(0)->text(), dlg->spin->range(0)));
-        m_cave.Width = static_cast<uint8_t>(Answer(oldW, dlg->txtUD(1)->text(), dlg->spin->range(1)));
+        const int h = frmSize::HeightBox, w = frmSize::WidthBox;
+        m_cave.Height = static_cast<uint8_t>(Answer(oldH, dlg->txtUD(h)->text(), dlg->spin->range(h)));
+        m_cave.Width = static_cast<uint8_t>(Answer(oldW, dlg->txtUD(w)->text(), dlg->spin->range(w)));
     }
     if (m_cave.Width != oldW || m_cave.Height != oldH) {
         picCave->setSurfaceSize(m_cave.Width * TileSize, m_cave.Height * TileSize);

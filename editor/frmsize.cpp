@@ -19,11 +19,11 @@ frmSize::frmSize(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowTitleHi
 
     spin = new SpinBoxes(2, this);
     // The width comes first in the tab order.
-    spin->create(1, this, {QStringLiteral("Šířka :"), QStringLiteral("0550"), 2, 10, 10, 88});
-    spin->create(0, this, {QStringLiteral("Výška :"), QStringLiteral("0530"), 2, 123, 10, 94});
+    spin->create(WidthBox, this, {QStringLiteral("Šířka :"), QStringLiteral("0550"), 2, 10, 10, 88});
+    spin->create(HeightBox, this, {QStringLiteral("Výška :"), QStringLiteral("0530"), 2, 123, 10, 94});
     for (int i = 0; i < 2; ++i)
         connect(txtUD(i), &QLineEdit::textChanged, this, [this, i] { txtUD_Change(i); });
-    setTabOrder(txtUD(1), txtUD(0));
+    setTabOrder(txtUD(WidthBox), txtUD(HeightBox));
     for (QWidget *w : findChildren<QWidget *>())
         w->installEventFilter(this);
     if (QScreen *s = QApplication::primaryScreen())
@@ -39,13 +39,13 @@ void frmSize::Form_Initialize()
 
 void frmSize::Form_KeyDown(int KeyCode, int)
 {
-    if (KeyCode == 13)
+    if (KeyCode == Vb::KeyReturn)
         accept();
 }
 
 void frmSize::Form_QueryUnload(int &Cancel, int UnloadMode)
 {
-    if (UnloadMode < 3)
+    if (UnloadMode < Vb::CloseFromTaskManager)
         Cancel = 1;
     accept();
 }
@@ -75,8 +75,8 @@ namespace {
 int keyCode(const QKeyEvent *k)
 {
     if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
-        return 13;
-    return k->key() == Qt::Key_Escape ? 27 : (k->key() & 0xFFFF);
+        return Vb::KeyReturn;
+    return k->key() == Qt::Key_Escape ? Vb::KeyEscape : (k->key() & 0xFFFF);
 }
 
 } // namespace
@@ -87,7 +87,7 @@ bool frmSize::eventFilter(QObject *obj, QEvent *e)
     if (e->type() == QEvent::KeyPress && obj != this && obj->isWidgetType()) {
         auto *k = static_cast<QKeyEvent *>(e);
         Form_KeyDown(keyCode(k), Vb::shift(k->modifiers()));
-        if (keyCode(k) == 13)
+        if (keyCode(k) == Vb::KeyReturn)
             return true;
     }
     return QDialog::eventFilter(obj, e);
@@ -96,6 +96,6 @@ bool frmSize::eventFilter(QObject *obj, QEvent *e)
 void frmSize::keyPressEvent(QKeyEvent *e)
 {
     // Keys the boxes pass on arrive here too; only Enter means anything, and it stopped above.
-    if (keyCode(e) == 13)
-        Form_KeyDown(13, Vb::shift(e->modifiers()));
+    if (keyCode(e) == Vb::KeyReturn)
+        Form_KeyDown(Vb::KeyReturn, Vb::shift(e->modifiers()));
 }

@@ -14,6 +14,7 @@ class frmSize : public QDialog
 public:
     explicit frmSize(QWidget *parent = nullptr);
 
+    static constexpr int HeightBox = 0, WidthBox = 1;
     QLineEdit *txtUD(int i) const { return spin->txtUD[static_cast<size_t>(i)]; }
     SpinBoxes *spin = nullptr; // imgUD(0..1), tmrUD, SpinStep
 
