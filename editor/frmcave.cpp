@@ -53,7 +53,7 @@ const Picture &objectPicture(int k)
     return entry ? entry->picture() : unknown;
 }
 
-const SpinBoxes::Box PropSpins[7] = {
+const SpinBoxes::Box PropSpins[CaveSpins::Count] = {
     {QStringLiteral("Potřebný počet drahokamů :"), QString::fromLatin1(CaveSpins::Tags[0]), 3, 227, 0, 223},
     {QStringLiteral("Celkový čas :"), QString::fromLatin1(CaveSpins::Tags[1]), 3, 311, 25, 139},
     {QStringLiteral("Body :"), QString::fromLatin1(CaveSpins::Tags[2]), 2, 58, 25, 87},
@@ -150,7 +150,7 @@ void frmCave::buildControls()
         if (i != SizeCommand)
             connect(imgBCave[k], &ImageBox::clicked, this, [this, i] { imgBCave_Click(i); });
     }
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < CaveSpins::Count; ++i)
         SetNumOnly(txtUD(i), true);
     fillControls();
     // Made for a window already sized: lay out as its resize would.
@@ -165,7 +165,7 @@ void frmCave::fillControls()
     const QSignalBlocker name(txtName.get()), desc(txtDesc.get());
     txtName->setText(Text8::toUnicode(m_cave.Name));
     txtDesc->setPlainText(Text8::toBoxText(m_cave.Description));
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < CaveSpins::Count; ++i) {
         const QSignalBlocker box(txtUD(i));
         txtUD(i)->setText(QString::number(CaveSpins::Value(m_cave, i)));
     }
@@ -234,15 +234,15 @@ void frmCave::buildPropsPage()
 
     picAttr = new QWidget(picFProps);
     picAttr->resize(CaveLayout::AttrWidth, CaveLayout::AttrHeight);
-    spin = new SpinBoxes(7, this);
-    for (int i = 0; i < 7; ++i) {
+    spin = new SpinBoxes(CaveSpins::Count, this);
+    for (int i = 0; i < CaveSpins::Count; ++i) {
         spin->create(i, picAttr, PropSpins[i]);
         connect(spin->txtUD[static_cast<size_t>(i)], &QLineEdit::textChanged, this,
                 [this, i] { txtUD_Change(i); });
     }
 
     picAtm = new QWidget(picFProps);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < Atmosphere::ButtonCount; ++i) {
         auto *clip = new QWidget(picAtm);
         auto *img = new ImageBox(clip);
         img->setGeometry(0, 0, 80, 80);
@@ -273,7 +273,7 @@ void frmCave::SaveToColl()
         return;
     // A number still being typed is taken as the box will show it.
     if (m_built)
-        for (int i = 0; i < 7; ++i)
+        for (int i = 0; i < CaveSpins::Count; ++i)
             spin->EndEdit(i);
     const auto s = CaveToString(m_cave);
     // A record the string cannot hold leaves the chamber as last stored.
@@ -299,7 +299,7 @@ void frmCave::OpenCave(const QByteArray &A)
         if (sameName)
             txtName_Change();
         txtDesc->SetText(Text8::toBoxText(m_cave.Description));
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < CaveSpins::Count; ++i) {
             const QString text = QString::number(CaveSpins::Value(m_cave, i));
             if (txtUD(i)->text() == text)
                 txtUD_Change(i);

@@ -5,6 +5,7 @@
 #include "editor/drawtools.h"
 #include "editor/piccave.h"
 #include "editor/spinbox.h"
+#include "store/cavespins.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/multilinebox.h"
 #include "toolkit/vbform.h"
@@ -101,7 +102,7 @@ public:
     CaveControl<SpinBoxes> spin{this}; // txtUD(0..6), imgUD(0..6), tmrUD, SpinStep
     QLineEdit *txtUD(int i) const { return spin->txtUD[static_cast<size_t>(i)]; }
     CaveControl<QWidget> picAtm{this};
-    Controls<QWidget, 5> imgAtm{{this, this, this, this, this}}; // each clips its 80 x 80 texture
+    Controls<QWidget, Atmosphere::ButtonCount> imgAtm{{this, this, this, this, this}}; // each clips its 80 x 80 texture
     // Makes the controls if they are not made yet.
     void ensureControls()
     {

@@ -171,7 +171,7 @@ void frmCave::Arrange()
     picTexts->move(static_cast<int>(p.textsLeft), static_cast<int>(p.textsTop));
     picAttr->move(static_cast<int>(p.attrLeft), static_cast<int>(p.attrTop));
     picAtm->setGeometry(static_cast<int>(p.atmLeft), static_cast<int>(p.atmTop), 5 * p.u, p.u);
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < Atmosphere::ButtonCount; ++i)
         imgAtm[static_cast<size_t>(i)]->setGeometry(i * p.u, 0, p.u, p.u);
     m_ring->setGeometry(0, 0, 5 * p.u, p.u);
     m_ring->raise();
