@@ -7,7 +7,7 @@
 
 // The size dialog "Rozměry komnaty": one instance, shown modally, hidden
 // instead of closed. It has no cancel: closing it accepts its values.
-// Callers set txtUD(0) (height) and txtUD(1) (width), exec() it and read them.
+// Callers set txtUD(HeightBox) and txtUD(WidthBox), exec() it and read them.
 class frmSize : public QDialog
 {
     Q_OBJECT

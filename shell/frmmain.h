@@ -79,7 +79,7 @@ public:
     void mnuI_Click(int Index);
 
     // ---- tool bar and cloning source ----
-    uint8_t Nastroj = 0;
+    uint8_t Nastroj = ToolPencil;
     uint8_t Dil = 0;
     void imgTool_Click(int Index);
     // Shows or hides the clone markers in the window that holds the clone point.
