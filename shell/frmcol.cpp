@@ -399,13 +399,13 @@ void frmCol::picCaves_MouseDown(int Button, int Shift, float X, float Y)
 
 void frmCol::picCaves_MouseMove(int Button, int, float, float Y)
 {
-    if (Button != 0)
+    if (Button != Vb::NoButton)
         lblCName_Click(int(std::floor(Y / ColLayout::RowHeight)) + 1);
 }
 
 void frmCol::picCavesIn_MouseMove(int Button, int, float, float Y)
 {
-    if (Button != 0)
+    if (Button != Vb::NoButton)
         lblCName_Click(int(std::floor(Y / ColLayout::RowHeight)) + 1);
 }
 

@@ -22,7 +22,7 @@ int button(Qt::MouseButton b)
     case Qt::LeftButton: return LeftButton;
     case Qt::RightButton: return RightButton;
     case Qt::MiddleButton: return MiddleButton;
-    default: return 0;
+    default: return NoButton;
     }
 }
 

@@ -9,7 +9,8 @@
 // The event conventions the windows are written against.
 namespace Vb {
 
-// Mouse buttons; a move reports the sum of those held (0: none).
+// Mouse buttons; a move reports the sum of those held.
+constexpr int NoButton = 0;
 constexpr int LeftButton = 1;
 constexpr int RightButton = 2;
 constexpr int MiddleButton = 4;
