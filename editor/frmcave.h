@@ -102,7 +102,8 @@ public:
     CaveControl<SpinBoxes> spin{this}; // txtUD(0..6), imgUD(0..6), tmrUD, SpinStep
     QLineEdit *txtUD(int i) const { return spin->txtUD[static_cast<size_t>(i)]; }
     CaveControl<QWidget> picAtm{this};
-    Controls<QWidget, Atmosphere::ButtonCount> imgAtm{{this, this, this, this, this}}; // each clips its 80 x 80 texture
+    // Each clips its 80 x 80 texture.
+    Controls<QWidget, Atmosphere::ButtonCount> imgAtm{{this, this, this, this, this}};
     // Makes the controls if they are not made yet.
     void ensureControls()
     {

@@ -71,7 +71,7 @@ public:
     static constexpr int CloneBuffer = 3;
     std::array<ImageBox *, 36> imgS{};
     std::array<ImageBox *, CloneBuffer + 1> picSel{};
-    std::array<Picture, 10> imgZor{};   // hero variants 1..9
+    std::array<Picture, 10> imgZor{}; // hero variants 1..9
     void imgS_MouseDown(int Index, int Button, int Shift, float X, float Y);
     void Image5_Click();
     void imgSDog_Click(int Index);
