@@ -18,8 +18,6 @@
 
 namespace {
 
-const QString OutOfMemory = QStringLiteral("Out of memory");
-
 // The bars run from 0 at their start to a negative end, shown inverted; Qt
 // steps the arrows and the track by the range, so the steps are turned round.
 void stepTowardTheEnd(QScrollBar *bar, int action)
@@ -56,7 +54,7 @@ const Picture &objectPicture(int k)
     return entry ? entry->picture() : unknown;
 }
 
-const SpinBoxes::Box PropSpins[7] = {
+const SpinBoxes::Box PropSpins[CaveSpins::Count] = {
     {QStringLiteral("Potřebný počet drahokamů :"), QString::fromLatin1(CaveSpins::Tags[0]), 3, 227, 0, 223},
     {QStringLiteral("Celkový čas :"), QString::fromLatin1(CaveSpins::Tags[1]), 3, 311, 25, 139},
     {QStringLiteral("Body :"), QString::fromLatin1(CaveSpins::Tags[2]), 2, 58, 25, 87},
@@ -130,14 +128,14 @@ void frmCave::buildControls()
 
     QPalette white;
     white.setColor(QPalette::WindowText, Qt::white);
-    for (int i : {0, 1, 3}) {
+    for (int i : {MapTab, PropsTab, SizeCommand}) {
         const auto k = static_cast<size_t>(i);
-        const int h = i == 3 ? 23 : 20;
-        picArrow[k] = new QWidget(i == 3 ? picAttr.get() : picButtons.get());
-        picArrow[k]->setGeometry(i == 3 ? 49 : i * 104, 0, 96, h);
+        const int h = i == SizeCommand ? 23 : 20;
+        picArrow[k] = new QWidget(i == SizeCommand ? picAttr.get() : picButtons.get());
+        picArrow[k]->setGeometry(i == SizeCommand ? 49 : i * 104, 0, 96, h);
         imgBCave[k] = new ImageBox(picArrow[k]);
         imgBCave[k]->setGeometry(0, 0, 96, 2 * h);
-        imgBCave[k]->setPicture(i == 3 ? sizeButton : tab);
+        imgBCave[k]->setPicture(i == SizeCommand ? sizeButton : tab);
         lblCave[k] = new QLabel(captions[i], picArrow[k]);
         lblCave[k]->setAlignment(Qt::AlignCenter);
         QFont f = lblCave[k]->font();
@@ -145,15 +143,15 @@ void frmCave::buildControls()
         f.setPixelSize(12);
         lblCave[k]->setFont(f);
         lblCave[k]->setPalette(white);
-        lblCave[k]->setGeometry(0, i == 3 ? 3 : 2, 96, 13);
+        lblCave[k]->setGeometry(0, i == SizeCommand ? 3 : 2, 96, 13);
         lblCave[k]->installEventFilter(this);
         connect(imgBCave[k], &ImageBox::mouseDown, this,
                 [this, i](int b, int s, QPointF p) { imgBCave_MouseDown(i, b, s, p.x(), p.y()); });
         // A tab's click only repeats its press; the size command runs once per press.
-        if (i != 3)
+        if (i != SizeCommand)
             connect(imgBCave[k], &ImageBox::clicked, this, [this, i] { imgBCave_Click(i); });
     }
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < CaveSpins::Count; ++i)
         SetNumOnly(txtUD(i), true);
     fillControls();
     // Made for a window already sized: lay out as its resize would.
@@ -168,7 +166,7 @@ void frmCave::fillControls()
     const QSignalBlocker name(txtName.get()), desc(txtDesc.get());
     txtName->setText(Text8::toUnicode(m_cave.Name));
     txtDesc->setPlainText(Text8::toBoxText(m_cave.Description));
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < CaveSpins::Count; ++i) {
         const QSignalBlocker box(txtUD(i));
         txtUD(i)->setText(QString::number(CaveSpins::Value(m_cave, i)));
     }
@@ -237,15 +235,15 @@ void frmCave::buildPropsPage()
 
     picAttr = new QWidget(picFProps);
     picAttr->resize(CaveLayout::AttrWidth, CaveLayout::AttrHeight);
-    spin = new SpinBoxes(7, this);
-    for (int i = 0; i < 7; ++i) {
+    spin = new SpinBoxes(CaveSpins::Count, this);
+    for (int i = 0; i < CaveSpins::Count; ++i) {
         spin->create(i, picAttr, PropSpins[i]);
         connect(spin->txtUD[static_cast<size_t>(i)], &QLineEdit::textChanged, this,
                 [this, i] { txtUD_Change(i); });
     }
 
     picAtm = new QWidget(picFProps);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < Atmosphere::ButtonCount; ++i) {
         auto *clip = new QWidget(picAtm);
         auto *img = new ImageBox(clip);
         img->setGeometry(0, 0, 80, 80);
@@ -276,7 +274,7 @@ void frmCave::SaveToColl()
         return;
     // A number still being typed is taken as the box will show it.
     if (m_built)
-        for (int i = 0; i < 7; ++i)
+        for (int i = 0; i < CaveSpins::Count; ++i)
             spin->EndEdit(i);
     const auto s = CaveToString(m_cave);
     // A record the string cannot hold leaves the chamber as last stored.
@@ -302,7 +300,7 @@ void frmCave::OpenCave(const QByteArray &A)
         if (sameName)
             txtName_Change();
         txtDesc->SetText(Text8::toBoxText(m_cave.Description));
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < CaveSpins::Count; ++i) {
             const QString text = QString::number(CaveSpins::Value(m_cave, i));
             if (txtUD(i)->text() == text)
                 txtUD_Change(i);
@@ -329,7 +327,7 @@ void frmCave::RefreshCave()
     picCave->shpClone2.resize(small, small);
     picCave->setSurfaceSize(m_cave.Width * TileSize, m_cave.Height * TileSize);
     txtName_Change();
-    lblCave_MouseDown(0, 1, 0, 0, 0);
+    lblCave_MouseDown(MapTab, Vb::LeftButton, 0, 0, 0);
     Arrange();
     for (int X = 0; X < m_cave.Width; ++X) {
         for (int Y = 0; Y < m_cave.Height; ++Y) {
@@ -338,7 +336,7 @@ void frmCave::RefreshCave()
             if (const int d = HeroVariantForCell(c); d > 0 && m)
                 m->mnuH_Click(d);
             PREKR(X, Y, k);
-            if (Caption() == OutOfMemory) {
+            if (Caption() == OutOfMemoryCaption) {
                 hide();
                 return;
             }
@@ -366,14 +364,14 @@ void frmCave::PREKR(double XX, double YY, double Conakr)
         Vb::MsgBox(QStringLiteral("K otevření další komnaty není dostatek paměti.\r\n"
                                   "Zavři nějakou otevřenou komnatu a zkus znovu."),
                    Vb::MsgOkOnly);
-        setCaption(OutOfMemory);
+        setCaption(OutOfMemoryCaption);
     }
 }
 
 QByteArray frmCave::GetCDXY(double X, double Y) const
 {
     if (X > m_cave.Width - 1 || Y > m_cave.Height - 1 || X < 0 || Y < 0)
-        return QByteArrayLiteral("NE");
+        return QByteArray(NoCell);
     return QByteArray(1, m_cave.Map[static_cast<size_t>(X)][static_cast<size_t>(Y)]);
 }
 
@@ -393,7 +391,7 @@ void frmCave::Form_Deactivate()
 
 void frmCave::Form_KeyDown(int KeyCode, int)
 {
-    if (KeyCode == 27) {
+    if (KeyCode == Vb::KeyEscape) {
         int cancel = 0;
         Form_QueryUnload(cancel, Vb::CloseFromProgram);
     }

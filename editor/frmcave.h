@@ -5,6 +5,7 @@
 #include "editor/drawtools.h"
 #include "editor/piccave.h"
 #include "editor/spinbox.h"
+#include "store/cavespins.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/multilinebox.h"
 #include "toolkit/vbform.h"
@@ -55,6 +56,15 @@ class frmCave : public VbForm
 public:
     frmCave();
 
+    // The buttons of picArrow, imgBCave and lblCave: the two tabs and the
+    // command "Rozměry" on the property page (there is no button 2).
+    static constexpr int MapTab = 0, PropsTab = 1, SizeCommand = 3;
+    // GetCDXY's answer for a cell outside the chamber: the clone buffer then paints nothing.
+    static constexpr char NoCell[] = "NE";
+    // The caption of a window whose map could not be painted for want of memory.
+    static inline const QString OutOfMemoryCaption = QStringLiteral("Out of memory");
+
+    // ---- the chamber, its loading, painting and storing (frmcave.cpp) ----
     int16_t CaveNo = 0;
     QString CaveName;
     void SaveToColl();
@@ -71,11 +81,11 @@ public:
     void setVisible(bool visible) override;
     const CaveRecord &record() const { return m_cave; }
 
-    // ---- controls ----
+    // ---- controls, made by frmcave.cpp ----
     template <class T, size_t N>
     using Controls = std::array<CaveControl<T>, N>;
     CaveControl<QWidget> picButtons{this};
-    Controls<QWidget, 4> picArrow{{this, this, this, this}}; // 0, 1 the tabs, 3 "Rozměry"
+    Controls<QWidget, 4> picArrow{{this, this, this, this}}; // MapTab, PropsTab, SizeCommand
     Controls<ImageBox, 4> imgBCave{{this, this, this, this}};
     Controls<QLabel, 4> lblCave{{this, this, this, this}};
     CaveControl<QWidget> picFCave{this};
@@ -92,7 +102,8 @@ public:
     CaveControl<SpinBoxes> spin{this}; // txtUD(0..6), imgUD(0..6), tmrUD, SpinStep
     QLineEdit *txtUD(int i) const { return spin->txtUD[static_cast<size_t>(i)]; }
     CaveControl<QWidget> picAtm{this};
-    Controls<QWidget, 5> imgAtm{{this, this, this, this, this}}; // each clips its 80 x 80 texture
+    // Each clips its 80 x 80 texture.
+    Controls<QWidget, Atmosphere::ButtonCount> imgAtm{{this, this, this, this, this}};
     // Makes the controls if they are not made yet.
     void ensureControls()
     {
@@ -100,49 +111,65 @@ public:
             buildControls();
     }
     bool controlsMade() const { return m_built; }
-    QRectF shpAtm;                     // the selection ring's four circles, one place
+    QRectF shpAtm;                     // the selection ring's four circles, one place (frmcave_props.cpp)
 
     // ---- state ----
-    uint8_t TileSize = 0;
+    uint8_t TileSize = 0; // frmMain::Dil as RefreshCave found it
+    // Auto-scroll (frmcave_layout.cpp): the pointer as the mouse (frmcave_mouse.cpp) left it.
     double PointerX = 0, PointerY = 0, ScrollGain = 0;
     double m_autoL = 0, m_autoT = 0; // the surface's exact place after the last auto-scroll step
     double ViewWidth = 0, ViewHeight = 0;
+    // A line or rectangle stroke (frmcave_mouse.cpp).
     double DragX1 = 0, DragY1 = 0, DragX2 = 0, DragY2 = 0;
     bool Dragging = false;
     double LastCellX = 0, LastCellY = 0;
-    int16_t AtmIndex = 0;
+    int16_t AtmIndex = 0; // frmcave_props.cpp
 
-    // ---- handlers ----
+    // ---- window events (frmcave.cpp) ----
     void Form_Activate();
     void Form_Deactivate();
     void Form_KeyDown(int KeyCode, int Shift) override;
     void Form_QueryUnload(int &Cancel, int UnloadMode) override;
-    void Form_Resize();
+    // The picture that painting uses for a cell character.
+    static Picture CellPicture(char c);
+
+    // ---- the mouse on the map (frmcave_mouse.cpp) ----
     void picCave_MouseDown(int Button, int Shift, double X, double Y);
     void picCave_MouseMove(int Button, int Shift, double X, double Y);
     void picCave_MouseUp(int Button, int Shift, double X, double Y);
+
+    // ---- the property page (frmcave_props.cpp) ----
     void txtUD_Change(int Index);
     void txtName_Change();
     void txtDesc_Change();
     void imgAtm_Click(int Index);
+
+    // ---- tabs, "Rozměry", layout, scrolling and auto-scroll (frmcave_layout.cpp) ----
     void imgBCave_Click(int Index);
     void imgBCave_MouseDown(int Index, int Button, int Shift, double X, double Y);
     void lblCave_MouseDown(int Index, int Button, int Shift, double X, double Y);
+    void Form_Resize();
     void Arrange();
     void HScroll1_Change();
     void VScroll1_Change();
     void Check1_Click();
     void Timer1_Timer();
 
-    // The picture that painting uses for a cell character.
-    static Picture CellPicture(char c);
-
 protected:
-    void resizeEvent(QResizeEvent *e) override;
-    void frameMade(QMdiSubWindow *sub) override;
-    bool eventFilter(QObject *obj, QEvent *e) override;
+    void frameMade(QMdiSubWindow *sub) override;        // frmcave.cpp
+    void resizeEvent(QResizeEvent *e) override;         // frmcave_layout.cpp
+    bool eventFilter(QObject *obj, QEvent *e) override; // frmcave_layout.cpp
 
 private:
+    // ---- construction, loading and hiding (frmcave.cpp) ----
+    void setChanged();
+    void giveBack();
+    void buildControls();
+    void buildMapPage();
+    void buildPropsPage();
+    void fillControls();
+
+    // ---- the tools (frmcave_mouse.cpp) ----
     int PixelToCellX(double X) const;
     int PixelToCellY(double Y) const;
     bool hasCells() const;
@@ -164,18 +191,16 @@ private:
     // The phase of a stroke that the mouse handlers pass on to the tool.
     enum MousePhase { Press, Move, Release };
     void dispatch(MousePhase phase, int X, int Y, int Button, int Shift);
+
+    // ---- the tabs (frmcave_layout.cpp) ----
     void setTabLook(int i, bool pressed);
-    void setChanged();
-    void giveBack();
-    void buildControls();
-    void buildMapPage();
-    void buildPropsPage();
-    void fillControls();
+
+    // ---- the property page (frmcave_props.cpp) ----
     void showName(const QString &name);
 
     CaveRecord m_cave;
-    AtmRing *m_ring = nullptr;
-    bool m_active = false;
+    AtmRing *m_ring = nullptr; // over imgAtm, drawn at shpAtm (frmcave_props.cpp)
+    bool m_active = false;     // from Form_Activate to Form_Deactivate
     bool m_built = false;
 };
 

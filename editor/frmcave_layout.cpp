@@ -35,7 +35,7 @@ void placeBar(QScrollBar *bar, bool needed, QRect place, int max, int step, doub
 bool frmCave::eventFilter(QObject *obj, QEvent *e)
 {
     if (e->type() == QEvent::MouseButtonPress) {
-        for (int i : {0, 1, 3}) {
+        for (int i : {MapTab, PropsTab, SizeCommand}) {
             if (obj == lblCave[static_cast<size_t>(i)]) {
                 auto *me = static_cast<QMouseEvent *>(e);
                 lblCave_MouseDown(i, Vb::button(me->button()), Vb::shift(me->modifiers()), me->position().x(),
@@ -50,8 +50,8 @@ bool frmCave::eventFilter(QObject *obj, QEvent *e)
 void frmCave::setTabLook(int i, bool pressed)
 {
     const auto k = static_cast<size_t>(i);
-    const int frame = i == 3 ? 23 : 20;
-    const int top = i == 3 ? 3 : 2;
+    const int frame = i == SizeCommand ? 23 : 20;
+    const int top = i == SizeCommand ? 3 : 2;
     imgBCave[k]->setTop(pressed ? -frame : 0);
     lblCave[k]->move(pressed ? 1 : 0, pressed ? top + 1 : top);
 }
@@ -69,43 +69,44 @@ void frmCave::lblCave_MouseDown(int Index, int Button, int Shift, double X, doub
 
 void frmCave::imgBCave_Click(int Index)
 {
-    if (Index == 0 || Index == 1) {
-        setTabLook(0, false);
-        setTabLook(1, false);
+    if (Index == MapTab || Index == PropsTab) {
+        setTabLook(MapTab, false);
+        setTabLook(PropsTab, false);
         setTabLook(Index, true);
-        picFCave->setVisible(Index == 0);
-        picFProps->setVisible(Index == 1);
+        picFCave->setVisible(Index == MapTab);
+        picFProps->setVisible(Index == PropsTab);
         return;
     }
-    if (Index != 3)
+    if (Index != SizeCommand)
         return;
-    setTabLook(3, true);
+    setTabLook(SizeCommand, true);
     const int oldW = m_cave.Width, oldH = m_cave.Height;
     frmMain *m = frmMain::instance();
     frmSize *dlg = m ? m->SizeDialog() : nullptr;
     if (dlg) {
-        dlg->txtUD(0)->setText(QString::number(m_cave.Height));
-        dlg->txtUD(1)->setText(QString::number(m_cave.Width));
+        dlg->txtUD(frmSize::HeightBox)->setText(QString::number(m_cave.Height));
+        dlg->txtUD(frmSize::WidthBox)->setText(QString::number(m_cave.Width));
         dlg->exec();
         // A box the user left alone keeps its dimension, even one outside its range.
         using SpinRange::Answer;
-        m_cave.Height = static_cast<uint8_t>(Answer(oldH, dlg->txtUD(0)->text(), dlg->spin->range(0)));
-        m_cave.Width = static_cast<uint8_t>(Answer(oldW, dlg->txtUD(1)->text(), dlg->spin->range(1)));
+        const int h = frmSize::HeightBox, w = frmSize::WidthBox;
+        m_cave.Height = static_cast<uint8_t>(Answer(oldH, dlg->txtUD(h)->text(), dlg->spin->range(h)));
+        m_cave.Width = static_cast<uint8_t>(Answer(oldW, dlg->txtUD(w)->text(), dlg->spin->range(w)));
     }
     if (m_cave.Width != oldW || m_cave.Height != oldH) {
         picCave->setSurfaceSize(m_cave.Width * TileSize, m_cave.Height * TileSize);
         if (m_cave.Width > oldW)
             for (int Y = 0; Y < m_cave.Height; ++Y)
                 for (int X = oldW; X < m_cave.Width; ++X)
-                    SetCell(X, Y, 2);
+                    SetCell(X, Y, Vb::RightButton);
         if (m_cave.Height > oldH)
             for (int X = 0; X < m_cave.Width; ++X)
                 for (int Y = oldH; Y < m_cave.Height; ++Y)
-                    SetCell(X, Y, 2);
+                    SetCell(X, Y, Vb::RightButton);
         Arrange();
         setChanged();
     }
-    setTabLook(3, false);
+    setTabLook(SizeCommand, false);
 }
 
 // ---- layout and scrolling ----
@@ -172,7 +173,7 @@ void frmCave::Arrange()
     picTexts->move(static_cast<int>(p.textsLeft), static_cast<int>(p.textsTop));
     picAttr->move(static_cast<int>(p.attrLeft), static_cast<int>(p.attrTop));
     picAtm->setGeometry(static_cast<int>(p.atmLeft), static_cast<int>(p.atmTop), 5 * p.u, p.u);
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < Atmosphere::ButtonCount; ++i)
         imgAtm[static_cast<size_t>(i)]->setGeometry(i * p.u, 0, p.u, p.u);
     m_ring->setGeometry(0, 0, 5 * p.u, p.u);
     m_ring->raise();

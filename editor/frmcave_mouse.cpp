@@ -2,7 +2,9 @@
 #include "editor/frmcave.h"
 
 #include "editor/drawtools.h"
+#include "common/tools.h"
 #include "shell/frmmain.h"
+#include "toolkit/vbevents.h"
 
 #include <QMdiSubWindow>
 #include <QStyle>
@@ -17,7 +19,7 @@ const QString BusyMark = QStringLiteral(" - Pracuje se...");
 ImageBox *buttonObject(int b)
 {
     auto *m = frmMain::instance();
-    return m && b >= 0 && b < 4 ? m->picSel[static_cast<size_t>(b)] : nullptr;
+    return m && b >= 0 && b <= frmMain::CloneBuffer ? m->picSel[static_cast<size_t>(b)] : nullptr;
 }
 
 // The cell character a mouse button's object writes: a blank when it has none.
@@ -41,10 +43,10 @@ int frmCave::PixelToCellY(double Y) const
 void frmCave::dispatch(MousePhase phase, int X, int Y, int Button, int Shift)
 {
     const frmMain *m = frmMain::instance();
-    const int tool = m ? m->Nastroj : 0;
+    const int tool = m ? m->Nastroj : static_cast<int>(ToolPencil);
     switch (tool) {
-    case 0: PencilTool(X, Y, Button, Shift); break;
-    case 1:
+    case ToolPencil: PencilTool(X, Y, Button, Shift); break;
+    case ToolLine:
         if (phase == Press)
             LineStart(X, Y, Button);
         else if (phase == Move)
@@ -52,11 +54,11 @@ void frmCave::dispatch(MousePhase phase, int X, int Y, int Button, int Shift)
         else
             LineCommit(X, Y, Button);
         break;
-    case 2:
+    case ToolClone:
         if (phase != Release)
             CloneTool(X, Y, Button);
         break;
-    case 3:
+    case ToolRectangle:
         if (phase == Press)
             RectStart(X, Y, Button);
         else if (phase == Move)
@@ -64,7 +66,7 @@ void frmCave::dispatch(MousePhase phase, int X, int Y, int Button, int Shift)
         else
             RectCommit(X, Y, Button);
         break;
-    case 4:
+    case ToolFill:
         if (phase != Release)
             FillTool(X, Y, Button);
         break;
@@ -84,7 +86,7 @@ void frmCave::picCave_MouseDown(int Button, int Shift, double X, double Y)
 {
     if (!Visible())
         return;
-    if ((Button == 1 || Button == 2) && hasCells())
+    if ((Button == Vb::LeftButton || Button == Vb::RightButton) && hasCells())
         dispatch(Press, PixelToCellX(X), PixelToCellY(Y), Button, Shift);
 }
 
@@ -97,7 +99,7 @@ void frmCave::picCave_MouseMove(int Button, int Shift, double X, double Y)
         PointerY = picCave->y() + Y;
         ScrollGain = 1;
     }
-    if ((Button != 1 && Button != 2) || !hasCells())
+    if ((Button != Vb::LeftButton && Button != Vb::RightButton) || !hasCells())
         return;
     const int cx = PixelToCellX(X), cy = PixelToCellY(Y);
     if (cx == LastCellX && cy == LastCellY)
@@ -111,7 +113,7 @@ void frmCave::picCave_MouseUp(int Button, int Shift, double X, double Y)
 {
     if (!Visible())
         return;
-    if ((Button == 1 || Button == 2) && hasCells())
+    if ((Button == Vb::LeftButton || Button == Vb::RightButton) && hasCells())
         dispatch(Release, PixelToCellX(X), PixelToCellY(Y), Button, Shift);
 }
 
@@ -185,7 +187,7 @@ void frmCave::HideBusy()
 
 static QColor previewColour(int Button)
 {
-    return Button == 1 ? QColor(255, 255, 127) : QColor(127, 255, 255);
+    return Button == Vb::LeftButton ? QColor(255, 255, 127) : QColor(127, 255, 255);
 }
 
 // A press starts a line or rectangle stroke at its cell; a press while one
@@ -266,12 +268,12 @@ void frmCave::CloneTool(int X, int Y, int Button)
     auto *m = frmMain::instance();
     if (!m)
         return;
-    if (Button == 2) {
+    if (Button == Vb::RightButton) {
         m->SetClonePoint(static_cast<float>(X), static_cast<float>(Y), static_cast<uint8_t>(Tag.toInt()));
         return;
     }
     m->GetCD(static_cast<float>(X), static_cast<float>(Y));
-    const ImageBox *buffer = buttonObject(3);
-    if (buffer && buffer->Tag != "NE")
-        PencilTool(X, Y, 3, 0);
+    const ImageBox *buffer = buttonObject(frmMain::CloneBuffer);
+    if (buffer && buffer->Tag != NoCell)
+        PencilTool(X, Y, frmMain::CloneBuffer, 0);
 }

@@ -39,7 +39,7 @@ void frmCave::txtDesc_Change()
 
 void frmCave::imgAtm_Click(int Index)
 {
-    if (Index < 0 || Index > 4)
+    if (Index < 0 || Index >= Atmosphere::ButtonCount)
         return;
     if (Index != AtmIndex) {
         setChanged();

@@ -24,11 +24,11 @@ frmSize::frmSize(QWidget *parent)
 
     spin = new SpinBoxes(2, this);
     // The width comes first in the tab order.
-    spin->create(1, this, {QStringLiteral("Šířka :"), QStringLiteral("0550"), 2, 10, 10, 88});
-    spin->create(0, this, {QStringLiteral("Výška :"), QStringLiteral("0530"), 2, 123, 10, 94});
+    spin->create(WidthBox, this, {QStringLiteral("Šířka :"), QStringLiteral("0550"), 2, 10, 10, 88});
+    spin->create(HeightBox, this, {QStringLiteral("Výška :"), QStringLiteral("0530"), 2, 123, 10, 94});
     for (int i = 0; i < 2; ++i)
         connect(txtUD(i), &QLineEdit::textChanged, this, [this, i] { txtUD_Change(i); });
-    setTabOrder(txtUD(1), txtUD(0));
+    setTabOrder(txtUD(WidthBox), txtUD(HeightBox));
     for (QWidget *w : findChildren<QWidget *>())
         w->installEventFilter(this);
     if (QScreen *s = QApplication::primaryScreen())
@@ -44,13 +44,13 @@ void frmSize::Form_Initialize()
 
 void frmSize::Form_KeyDown(int KeyCode, int)
 {
-    if (KeyCode == 13)
+    if (KeyCode == Vb::KeyReturn)
         accept();
 }
 
 void frmSize::Form_QueryUnload(int &Cancel, int UnloadMode)
 {
-    if (UnloadMode < 3)
+    if (UnloadMode < Vb::CloseFromTaskManager)
         Cancel = 1;
     accept();
 }
@@ -81,7 +81,7 @@ bool frmSize::eventFilter(QObject *obj, QEvent *e)
     if (e->type() == QEvent::KeyPress && obj != this && obj->isWidgetType()) {
         auto *k = static_cast<QKeyEvent *>(e);
         Form_KeyDown(Vb::keyCode(k->key()), Vb::shift(k->modifiers()));
-        if (Vb::keyCode(k->key()) == 13)
+        if (Vb::keyCode(k->key()) == Vb::KeyReturn)
             return true;
     }
     return QDialog::eventFilter(obj, e);
@@ -90,6 +90,6 @@ bool frmSize::eventFilter(QObject *obj, QEvent *e)
 void frmSize::keyPressEvent(QKeyEvent *e)
 {
     // Keys the boxes pass on arrive here too; only Enter means anything, and it stopped above.
-    if (Vb::keyCode(e->key()) == 13)
-        Form_KeyDown(13, Vb::shift(e->modifiers()));
+    if (Vb::keyCode(e->key()) == Vb::KeyReturn)
+        Form_KeyDown(Vb::KeyReturn, Vb::shift(e->modifiers()));
 }

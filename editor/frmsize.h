@@ -7,13 +7,14 @@
 
 // The size dialog "Rozměry komnaty": one instance, shown modally, hidden
 // instead of closed. It has no cancel: closing it accepts its values.
-// Callers set txtUD(0) (height) and txtUD(1) (width), exec() it and read them.
+// Callers set txtUD(HeightBox) and txtUD(WidthBox), exec() it and read them.
 class frmSize : public QDialog
 {
     Q_OBJECT
 public:
     explicit frmSize(QWidget *parent = nullptr);
 
+    static constexpr int HeightBox = 0, WidthBox = 1;
     QLineEdit *txtUD(int i) const { return spin->txtUD[static_cast<size_t>(i)]; }
     SpinBoxes *spin = nullptr; // imgUD(0..1), tmrUD, SpinStep
 

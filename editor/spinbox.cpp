@@ -1,6 +1,7 @@
 #include "editor/spinbox.h"
 
 #include "toolkit/vbcontrol.h"
+#include "toolkit/vbevents.h"
 
 #include <QRegularExpressionValidator>
 
@@ -124,7 +125,7 @@ void SpinBoxes::imgUD_MouseDown(int Index, int Button, int Shift, float X, float
 
 void SpinBoxes::imgUD_MouseMove(int Index, int Button, int, float, float Y)
 {
-    if (Button == 0)
+    if (Button == Vb::NoButton)
         return;
     ImageBox *img = imgUD[static_cast<size_t>(Index)];
     const auto d = SpinRange::ForRow(Y / 15.0 + img->y());

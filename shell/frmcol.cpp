@@ -176,12 +176,13 @@ void frmCol::buildList()
 
 void frmCol::buildButtons()
 {
-    const std::array<const char16_t *, 5> captions{u"Editovat", u"Přidat", u"Smazat", u"  Nahoru", u"Dolu  "};
-    const std::array<int, 5> panel{0, 0, 0, 1, 1};
-    const std::array<int, 5> left{0, 104, 208, 97, 0};
+    const std::array<const char16_t *, ButtonCount> captions{u"Editovat", u"Přidat", u"Smazat", u"  Nahoru",
+                                                             u"Dolu  "};
+    const std::array<int, ButtonCount> panel{0, 0, 0, 1, 1};
+    const std::array<int, ButtonCount> left{0, 104, 208, 97, 0};
     picButtons[0] = box(this, WindowBack, {0, 0, ColLayout::Panel0Width, ColLayout::Panel0Height});
     picButtons[1] = box(this, WindowBack, {0, 0, ColLayout::Panel1Width, ColLayout::Panel1Height});
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < ButtonCount; ++i) {
         picArrow[i] = box(picButtons[panel[i]], WindowBack, {left[i], 0, 96, 20});
         imgBCave[i] = new ImageBox(picArrow[i]);
         imgBCave[i]->Move(0, 0, 96, 40);
@@ -206,15 +207,15 @@ void frmCol::buildButtons()
         // A press shifts the caption a pixel: a release anywhere on the button is its click.
         lblCave[i]->setClickArea(picArrow[i]);
     }
-    imgBCave[0]->setPicture(Picture(QStringLiteral("btnface")));
-    imgBCave[3]->setPicture(Picture(QStringLiteral("btnup")));
-    imgBCave[4]->setPicture(Picture(QStringLiteral("btndown")));
+    imgBCave[EditButton]->setPicture(Picture(QStringLiteral("btnface")));
+    imgBCave[UpButton]->setPicture(Picture(QStringLiteral("btnup")));
+    imgBCave[DownButton]->setPicture(Picture(QStringLiteral("btndown")));
 }
 
 void frmCol::Form_Load()
 {
-    imgBCave[1]->setPicture(imgBCave[0]->picture());
-    imgBCave[2]->setPicture(imgBCave[0]->picture());
+    imgBCave[AddButton]->setPicture(imgBCave[EditButton]->picture());
+    imgBCave[DeleteButton]->setPicture(imgBCave[EditButton]->picture());
 }
 
 void frmCol::setChanged()
@@ -381,7 +382,7 @@ void frmCol::lblCName_MouseDown(int Index, int Button, int Shift, float X, float
 
 void frmCol::lblCName_MouseMove(int Index, int Button, int, float, float Y)
 {
-    if (Button == 1)
+    if (Button == Vb::LeftButton)
         lblCName_Click(Index + int(std::floor(Y / ColLayout::RowHeight)));
 }
 
@@ -392,7 +393,7 @@ void frmCol::picCaves_MouseDown(int Button, int Shift, float X, float Y)
 
 void frmCol::picCaves_MouseMove(int Button, int, float, float Y)
 {
-    if (Button != 0)
+    if (Button != Vb::NoButton)
         lblCName_Click(int(std::floor(Y / ColLayout::RowHeight)) + 1);
 }
 
@@ -405,11 +406,11 @@ void frmCol::VScroll1_Change() { picCavesIn->move(picCavesIn->x(), -VScroll1->va
 
 void frmCol::Form_KeyDown(int KeyCode, int)
 {
-    if (KeyCode == 38)
+    if (KeyCode == Vb::KeyUp)
         lblCName_Click(int16_t(Selected - 1));
-    if (KeyCode == 40)
+    if (KeyCode == Vb::KeyDown)
         lblCName_Click(int16_t(Selected + 1));
-    if (KeyCode == 13 || KeyCode == 115)
+    if (KeyCode == Vb::KeyReturn || KeyCode == Vb::KeyF4)
         lblCName_DblClick(Selected);
 }
 
@@ -422,18 +423,18 @@ void frmCol::imgBCave_Click(int Index)
     if (!m)
         return;
     switch (Index) {
-    case 0: m->ShowCave(Selected); break;
-    case 1: m->AddCave(Selected); break;
-    case 2: m->DelCave(Selected); break;
-    case 3: m->MoveCave(Selected, -1); break;
-    case 4: m->MoveCave(Selected, 1); break;
+    case EditButton: m->ShowCave(Selected); break;
+    case AddButton: m->AddCave(Selected); break;
+    case DeleteButton: m->DelCave(Selected); break;
+    case UpButton: m->MoveCave(Selected, -1); break;
+    case DownButton: m->MoveCave(Selected, 1); break;
     default: break;
     }
 }
 
 void frmCol::imgBCave_MouseDown(int Index, int, int, float, float)
 {
-    if (Index < 0 || Index > 4)
+    if (Index < 0 || Index >= ButtonCount)
         return;
     imgBCave[Index]->setTop(-20);
     lblCave[Index]->Move(1, 3);
@@ -441,7 +442,7 @@ void frmCol::imgBCave_MouseDown(int Index, int, int, float, float)
 
 void frmCol::imgBCave_MouseUp(int Index, int, int, float, float)
 {
-    if (Index < 0 || Index > 4)
+    if (Index < 0 || Index >= ButtonCount)
         return;
     imgBCave[Index]->setTop(0);
     lblCave[Index]->Move(0, 2);

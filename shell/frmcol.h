@@ -29,6 +29,10 @@ public:
 
     uint8_t Selected = 0;
 
+    // The buttons below the list, by their index in picArrow, imgBCave and lblCave.
+    enum CaveButton : int { EditButton = 0, AddButton = 1, DeleteButton = 2, UpButton = 3, DownButton = 4 };
+    static constexpr int ButtonCount = 5;
+
     // The six property boxes; the set file fills and reads them.
     QLineEdit *txtName = nullptr;
     QLineEdit *txtAuth = nullptr;
@@ -98,9 +102,9 @@ public:
     QScrollBar *VScroll1 = nullptr;
     ImageBox *imgSel = nullptr;
     std::array<PictureBox *, 2> picButtons{};
-    std::array<PictureBox *, 5> picArrow{};
-    std::array<ImageBox *, 5> imgBCave{};
-    std::array<VbLabel *, 5> lblCave{};
+    std::array<PictureBox *, ButtonCount> picArrow{};
+    std::array<ImageBox *, ButtonCount> imgBCave{};
+    std::array<VbLabel *, ButtonCount> lblCave{};
     std::array<QLabel *, 6> Label2{};
 
     QSize sizeHint() const override { return {448, 409}; }

@@ -37,8 +37,8 @@ constexpr int BarWidthTwips = 1500;
 constexpr int ObjWidth = 100;
 
 // Tool buttons' left edges by tool number: on screen 0, 1, 3, 4, 2.
-constexpr std::array<int, 5> ToolLeft = {0, 32, 128, 64, 96};
-const std::array<const char *, 5> ToolTips = {"Tužka", "Čára", "Klonující tužka", "Obdélník",
+constexpr std::array<int, ToolCount> ToolLeft = {0, 32, 128, 64, 96};
+const std::array<const char *, ToolCount> ToolTips = {"Tužka", "Čára", "Klonující tužka", "Obdélník",
                                               "Výplň"};
 const std::array<const char *, 4> GroupCaptions = {"Základní", "Zdi", "Tvorové", "Klíče"};
 const std::array<const char *, 4> GroupNames = {"Picture8", "Picture9", "Picture10", "Picture11"};
@@ -194,9 +194,9 @@ void frmMain::buildToolBar()
 
     // The hidden stores of the tool bar: the clone source, the hero variants
     // and the group arrows.
-    picSel[3] = new ImageBox(picTools);
-    picSel[3]->setObjectName(indexed("picSel", 3));
-    picSel[3]->hide();
+    picSel[CloneBuffer] = new ImageBox(picTools);
+    picSel[CloneBuffer]->setObjectName(indexed("picSel", CloneBuffer));
+    picSel[CloneBuffer]->hide();
     for (int v = 1; v <= 9; ++v)
         imgZor[v] = Picture(QStringLiteral("hero%1").arg(v));
     imgA1 = Picture(QStringLiteral("grp_collapsed"));
@@ -238,9 +238,9 @@ void frmMain::buildObjectBar()
     Shape2 = new VbShape(Picture6);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape2->setObjectName(QStringLiteral("Shape2"));
-    for (int b : {1, 2}) {
-        PictureBox *well = b == 1 ? Picture4 : Picture6;
-        VbShape *frame = b == 1 ? Shape1 : Shape2;
+    for (int b : {Vb::LeftButton, Vb::RightButton}) {
+        PictureBox *well = b == Vb::LeftButton ? Picture4 : Picture6;
+        VbShape *frame = b == Vb::LeftButton ? Shape1 : Shape2;
         picSel[b] = new ImageBox(well);
         picSel[b]->setObjectName(indexed("picSel", b));
         picSel[b]->Move(4, 4, 40, 40);
@@ -473,9 +473,9 @@ void frmMain::MDIForm_Load()
     imgSDog[1]->setPicture(imgSDog[0]->picture());
     imgSDog[2]->setPicture(imgSDog[0]->picture());
 
-    imgS_MouseDown(1, 1, 0, 0, 0);
-    imgS_MouseDown(0, 2, 0, 0, 0);
-    imgTool_Click(0);
+    imgS_MouseDown(1, Vb::LeftButton, 0, 0, 0);
+    imgS_MouseDown(0, Vb::RightButton, 0, 0, 0);
+    imgTool_Click(ToolPencil);
     mnuH_Click(1);
     Dil = 26;
     AppPath = QCoreApplication::applicationDirPath();
@@ -566,7 +566,7 @@ void frmMain::imgS_MouseDown(int Index, int Button, int, float, float)
 {
     // Only the left and the right button carry an object; a press of any
     // other button (middle, or one without a number) picks nothing.
-    if (Button != 1 && Button != 2)
+    if (Button != Vb::LeftButton && Button != Vb::RightButton)
         return;
     picSel[Button]->setPicture(imgS[Index]->picture());
     picSel[Button]->Tag = imgS[Index]->Tag;
@@ -574,12 +574,14 @@ void frmMain::imgS_MouseDown(int Index, int Button, int, float, float)
 
 void frmMain::Image5_Click()
 {
-    const Picture picture = picSel[1]->picture();
-    const QByteArray tag = picSel[1]->Tag;
-    picSel[1]->setPicture(picSel[2]->picture());
-    picSel[1]->Tag = picSel[2]->Tag;
-    picSel[2]->setPicture(picture);
-    picSel[2]->Tag = tag;
+    ImageBox *left = picSel[Vb::LeftButton];
+    ImageBox *right = picSel[Vb::RightButton];
+    const Picture picture = left->picture();
+    const QByteArray tag = left->Tag;
+    left->setPicture(right->picture());
+    left->Tag = right->Tag;
+    right->setPicture(picture);
+    right->Tag = tag;
 }
 
 void frmMain::mnuH_Click(int Index)

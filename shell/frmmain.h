@@ -2,6 +2,7 @@
 
 #include "common/caverecord.h"
 #include "common/freetag.h"
+#include "common/tools.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/picture.h"
 #include "toolkit/picturebox.h"
@@ -65,9 +66,12 @@ public:
     frmSize *SizeDialog();
 
     // ---- palette and button objects ----
+    // picSel's index is the mouse button (Vb::LeftButton, Vb::RightButton) whose
+    // object it holds; this one, hidden, holds what the cloning pencil paints.
+    static constexpr int CloneBuffer = 3;
     std::array<ImageBox *, 36> imgS{};
-    std::array<ImageBox *, 4> picSel{}; // 1 left, 2 right, 3 the clone source (hidden)
-    std::array<Picture, 10> imgZor{};   // hero variants 1..9
+    std::array<ImageBox *, CloneBuffer + 1> picSel{};
+    std::array<Picture, 10> imgZor{}; // hero variants 1..9
     void imgS_MouseDown(int Index, int Button, int Shift, float X, float Y);
     void Image5_Click();
     void imgSDog_Click(int Index);
@@ -75,7 +79,7 @@ public:
     void mnuI_Click(int Index);
 
     // ---- tool bar and cloning source ----
-    uint8_t Nastroj = 0;
+    uint8_t Nastroj = ToolPencil;
     uint8_t Dil = 0;
     void imgTool_Click(int Index);
     // Shows or hides the clone markers in the window that holds the clone point.
@@ -155,18 +159,18 @@ private:
 
     QWidget *m_client = nullptr;
     PictureBox *picTools = nullptr;
-    PictureBox *Picture2 = nullptr;
-    PictureBox *Picture5 = nullptr;
+    PictureBox *Picture2 = nullptr; // the tool bar's row: the set button and the tool buttons
+    PictureBox *Picture5 = nullptr; // the tool buttons' panel
     ImageBox *imgList = nullptr;
     VbLabel *Label2 = nullptr;
-    std::array<ImageBox *, 5> imgTool{};
-    PictureBox *Picture1 = nullptr;
+    std::array<ImageBox *, ToolCount> imgTool{};
+    PictureBox *Picture1 = nullptr; // the object bar along the left, its width rolled
     PictureBox *picObj = nullptr;
-    PictureBox *Picture4 = nullptr;
-    PictureBox *Picture6 = nullptr;
-    VbShape *Shape1 = nullptr;
-    VbShape *Shape2 = nullptr;
-    ImageBox *Image5 = nullptr;
+    PictureBox *Picture4 = nullptr; // the left button's well
+    PictureBox *Picture6 = nullptr; // the right button's well
+    VbShape *Shape1 = nullptr;      // the left button's frame
+    VbShape *Shape2 = nullptr;      // the right button's frame
+    ImageBox *Image5 = nullptr;     // swaps the left and the right button's objects
     // The groups in screen order: Picture8..11 with their header labels
     // (Label1, 4, 6, 8), arrows (Image1, 3, 2, 4) and frames (Shape3..6).
     std::array<PictureBox *, 4> m_group{};

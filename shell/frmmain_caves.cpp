@@ -69,7 +69,7 @@ void frmMain::ShowCave(int no)
         w->show();
         w->RefreshCave();
     }
-    if (w->Caption() != QLatin1String("Out of memory")) {
+    if (w->Caption() != frmCave::OutOfMemoryCaption) {
         w->SetFocus();
     } else if (before && before != w->subWindow() && before->isVisible()) {
         // Showing made it active; the window the user was in stays the one in use.
@@ -125,12 +125,12 @@ void frmMain::GetCD(float XX, float YY)
         two.move(one.Left() + Dil / 4.0, one.Top() + Dil / 4.0);
     }
     const QByteArray ch = w->GetCDXY(SX, SY);
-    ImageBox *buffer = picSel[3];
+    ImageBox *buffer = picSel[CloneBuffer];
     if (!buffer)
         return;
     buffer->Tag = ch;
     // The buffer shows what painting would show for that character.
-    if (ch != "NE" && ch.size() == 1)
+    if (ch != frmCave::NoCell && ch.size() == 1)
         buffer->setPicture(frmCave::CellPicture(ch.at(0)));
 }
 

@@ -31,11 +31,11 @@ namespace {
 void askNewCaveSize(frmMain &m, int &width, int &height)
 {
     frmSize *size = m.SizeDialog();
-    size->txtUD(0)->setText(QStringLiteral("11"));
-    size->txtUD(1)->setText(QStringLiteral("19"));
+    size->txtUD(frmSize::HeightBox)->setText(QStringLiteral("11"));
+    size->txtUD(frmSize::WidthBox)->setText(QStringLiteral("19"));
     size->exec();
-    width = std::clamp(size->txtUD(1)->text().toInt(), 5, 50);
-    height = std::clamp(size->txtUD(0)->text().toInt(), 5, 30);
+    width = std::clamp(size->txtUD(frmSize::WidthBox)->text().toInt(), 5, 50);
+    height = std::clamp(size->txtUD(frmSize::HeightBox)->text().toInt(), 5, 30);
 }
 
 } // namespace

@@ -47,8 +47,8 @@ int ButtonForValue(int value)
 
 int FirstValue(int button)
 {
-    static const int first[5] = {3, 2, 0, 6, 1};
-    return button >= 0 && button < 5 ? first[button] : 3;
+    static const int first[ButtonCount] = {3, 2, 0, 6, 1};
+    return button >= 0 && button < ButtonCount ? first[button] : 3;
 }
 
 } // namespace Atmosphere
@@ -61,7 +61,7 @@ CaveRecord Loaded(CaveRecord r)
         return SpinRange::Clamp(SpinRange::LeadingNumber(QString::number(v)),
                                 SpinRange::Parse(QString::fromLatin1(Tags[i])));
     };
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < Count; ++i)
         SetValue(r, i, box(Value(r, i), i));
     return r;
 }

@@ -26,6 +26,8 @@ int Clamp(int v, const Range &r);
 // The five atmosphere buttons, three chamber values each.
 namespace Atmosphere {
 
+constexpr int ButtonCount = 5;
+
 // The button a record value belongs to, or -1 for a value outside the table.
 int ButtonForValue(int value);
 // The value a chosen button stores: the first of its three.
@@ -37,7 +39,8 @@ int FirstValue(int button);
 // points, bonus points, mud permeability, magic-wall time, amoeba time.
 namespace CaveSpins {
 
-inline constexpr const char *Tags[7] = {"00999", "05999", "0099", "0099", "008", "01150", "01150"};
+constexpr int Count = 7;
+inline constexpr const char *Tags[Count] = {"00999", "05999", "0099", "0099", "008", "01150", "01150"};
 
 // The record's value behind box i; setting one outside 0..6 does nothing.
 int Value(const CaveRecord &r, int i);

@@ -13,21 +13,23 @@ namespace Vb {
 int button(Qt::MouseButton b)
 {
     switch (b) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton: return LeftButton;
+    case Qt::RightButton: return RightButton;
+    case Qt::MiddleButton: return MiddleButton;
+    default: return NoButton;
     }
 }
 
 int buttons(Qt::MouseButtons b)
 {
-    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
+    return (b & Qt::LeftButton ? LeftButton : 0) | (b & Qt::RightButton ? RightButton : 0) |
+           (b & Qt::MiddleButton ? MiddleButton : 0);
 }
 
 int shift(Qt::KeyboardModifiers m)
 {
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+    return (m & Qt::ShiftModifier ? ShiftMask : 0) | (m & Qt::ControlModifier ? CtrlMask : 0) |
+           (m & Qt::AltModifier ? AltMask : 0);
 }
 
 int keyCode(int k)
@@ -35,26 +37,26 @@ int keyCode(int k)
     if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9) || k == Qt::Key_Space)
         return k;
     if (k >= Qt::Key_F1 && k <= Qt::Key_F12)
-        return 112 + (k - Qt::Key_F1);
+        return KeyF1 + (k - Qt::Key_F1);
     switch (k) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
+    case Qt::Key_Backspace: return KeyBack;
+    case Qt::Key_Tab: return KeyTab;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
+    case Qt::Key_Enter: return KeyReturn;
+    case Qt::Key_Shift: return KeyShift;
+    case Qt::Key_Control: return KeyControl;
+    case Qt::Key_Alt: return KeyAlt;
+    case Qt::Key_Escape: return KeyEscape;
+    case Qt::Key_PageUp: return KeyPageUp;
+    case Qt::Key_PageDown: return KeyPageDown;
+    case Qt::Key_End: return KeyEnd;
+    case Qt::Key_Home: return KeyHome;
+    case Qt::Key_Left: return KeyLeft;
+    case Qt::Key_Up: return KeyUp;
+    case Qt::Key_Right: return KeyRight;
+    case Qt::Key_Down: return KeyDown;
+    case Qt::Key_Insert: return KeyInsert;
+    case Qt::Key_Delete: return KeyDelete;
     default: return 0;
     }
 }

@@ -9,14 +9,40 @@
 // The event conventions the windows are written against.
 namespace Vb {
 
-// Mouse buttons: 1 left, 2 right, 4 middle; a move reports the sum held.
+// Mouse buttons; a move reports the sum of those held.
+constexpr int NoButton = 0;
+constexpr int LeftButton = 1;
+constexpr int RightButton = 2;
+constexpr int MiddleButton = 4;
 int button(Qt::MouseButton b);
 int buttons(Qt::MouseButtons b);
-// Shift state: 1 Shift, 2 Ctrl, 4 Alt.
+// Shift state: the sum of the keys held.
+constexpr int ShiftMask = 1;
+constexpr int CtrlMask = 2;
+constexpr int AltMask = 4;
 int shift(Qt::KeyboardModifiers m);
 
-// Key codes: letters and digits as their upper-case characters, Return 13,
-// Escape 27, Delete 46, F1 112 .. F12 123, arrows 37 to 40 and so on.
+// Key codes: letters and digits as their upper-case characters, the others
+// as named here; F1 to F12 follow one another from KeyF1.
+constexpr int KeyBack = 8;
+constexpr int KeyTab = 9;
+constexpr int KeyReturn = 13;
+constexpr int KeyShift = 16;
+constexpr int KeyControl = 17;
+constexpr int KeyAlt = 18;
+constexpr int KeyEscape = 27;
+constexpr int KeyPageUp = 33;
+constexpr int KeyPageDown = 34;
+constexpr int KeyEnd = 35;
+constexpr int KeyHome = 36;
+constexpr int KeyLeft = 37;
+constexpr int KeyUp = 38;
+constexpr int KeyRight = 39;
+constexpr int KeyDown = 40;
+constexpr int KeyInsert = 45;
+constexpr int KeyDelete = 46;
+constexpr int KeyF1 = 112;
+constexpr int KeyF4 = 115;
 int keyCode(int qtKey);
 
 // Where a close request comes from.
@@ -24,6 +50,7 @@ enum CloseOrigin : int {
     CloseFromControlBox = 0,
     CloseFromProgram = 1,
     CloseFromShutdown = 2,
+    CloseFromTaskManager = 3,
     CloseFromFrame = 4,
 };
 
