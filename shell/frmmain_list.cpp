@@ -11,7 +11,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include <algorithm>
 
 frmCol *frmMain::SetWindow()
 {
@@ -30,12 +29,17 @@ namespace {
 // The size dialog has no cancel: whatever its boxes show when it goes is the size.
 void askNewCaveSize(frmMain &m, int &width, int &height)
 {
+    constexpr int OfferedWidth = 19, OfferedHeight = 11;
     frmSize *size = m.SizeDialog();
-    size->txtUD(frmSize::HeightBox)->setText(QStringLiteral("11"));
-    size->txtUD(frmSize::WidthBox)->setText(QStringLiteral("19"));
+    size->txtUD(frmSize::HeightBox)->setText(QString::number(OfferedHeight));
+    size->txtUD(frmSize::WidthBox)->setText(QString::number(OfferedWidth));
     size->exec();
-    width = std::clamp(size->txtUD(frmSize::WidthBox)->text().toInt(), 5, 50);
-    height = std::clamp(size->txtUD(frmSize::HeightBox)->text().toInt(), 5, 30);
+    // The boxes' own ranges: the dialog settles them as it closes, this keeps any other text out.
+    const auto answer = [size](int box) {
+        return SpinRange::Clamp(SpinRange::LeadingNumber(size->txtUD(box)->text()), size->spin->range(box));
+    };
+    width = answer(frmSize::WidthBox);
+    height = answer(frmSize::HeightBox);
 }
 
 } // namespace
