@@ -8,7 +8,6 @@
 #include "support/mainwindow.h"
 
 #include <QMdiArea>
-#include <QtTest>
 
 #include <algorithm>
 

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "support/mainwindow.h"
-#include "toolkit/vbevents.h"
 
 #include <QMenu>
-#include <QtTest>
 
 // The main window with the palette's roll driven by hand.
 struct FrameFixture : MainWindowFixture
