@@ -2,15 +2,14 @@
 
 #include "common/cellchars.h"
 #include "editor/frmcave.h"
-#include "shell/frmmain.h"
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
 #include "support/builders.h"
+#include "support/mainwindow.h"
 
 #include <QMdiArea>
-#include <QtTest>
 
-#include <memory>
+#include <algorithm>
 
 inline void setButton(frmMain &m, int b, char c)
 {
@@ -19,19 +18,32 @@ inline void setButton(frmMain &m, int b, char c)
     box->setPicture(frmCave::CellPicture(c));
 }
 
-inline std::unique_ptr<frmMain> makeMain()
+// The main window with the start-up set closed: the editor tests bind their own chambers.
+struct EditorFixture : MainWindowFixture
 {
-    auto m = std::make_unique<frmMain>();
-    // the left button earth, the right button empty space
-    setButton(*m, 1, ';');
-    setButton(*m, 2, '.');
-    m->resize(1000, 700);
-    m->show();
-    // Start-up opens the template set; the tests bind their own chambers.
-    m->Changed = false;
-    m->CloseCollection();
-    return m;
-}
+    frmMain *const m = w.get();
+
+    EditorFixture() : MainWindowFixture({1000, 700})
+    {
+        // the left button earth, the right button empty space
+        setButton(*m, 1, ';');
+        setButton(*m, 2, '.');
+        closeStartupSet();
+    }
+    // Binds chamber no to a window; the set counts at least no chambers.
+    frmCave *open(const CaveRecord &r, int no = 1)
+    {
+        m->OpenCave(chamberString(r), no);
+        m->NumCaves = std::max<uint8_t>(m->NumCaves, static_cast<uint8_t>(no));
+        return m->BoundCave(no);
+    }
+    frmCave *show(const CaveRecord &r, int no = 1)
+    {
+        frmCave *cave = open(r, no);
+        m->ShowCave(no);
+        return cave;
+    }
+};
 
 inline char cell(const frmCave *w, int x, int y)
 {

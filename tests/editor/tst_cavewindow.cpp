@@ -2,7 +2,6 @@
 #include "editor/frmsize.h"
 #include "editor/piccave.h"
 #include "support/mouse.h"
-#include "support/testsupport.h"
 
 #include <QMdiSubWindow>
 #include <QPainter>
@@ -10,23 +9,6 @@
 #include <QScopeGuard>
 
 namespace {
-
-struct Fixture
-{
-    std::unique_ptr<frmMain> m = makeMain();
-    frmCave *open(const CaveRecord &r, int no = 1)
-    {
-        m->OpenCave(chamberString(r), no);
-        m->NumCaves = std::max<uint8_t>(m->NumCaves, static_cast<uint8_t>(no));
-        return m->BoundCave(no);
-    }
-    frmCave *show(const CaveRecord &r, int no = 1)
-    {
-        frmCave *w = open(r, no);
-        m->ShowCave(no);
-        return w;
-    }
-};
 
 bool cellShows(frmCave *w, int x, int y, const Picture &pic)
 {
@@ -50,7 +32,7 @@ private slots:
 
     void bindingTakesLowestFreeSlot()
     {
-        Fixture f;
+        EditorFixture f;
         for (int no = 1; no <= 5; ++no)
             f.open(DefaultCave(), no);
         QCOMPARE(f.m->Caves(1)->Tag, QStringLiteral("1"));
@@ -66,7 +48,7 @@ private slots:
 
     void showFindsTheBoundWindowNotAFreedOne()
     {
-        Fixture f;
+        EditorFixture f;
         f.open(DefaultCave(), 1);
         f.open(DefaultCave(8, 8), 2);
         // chamber 1 deleted: its window is freed but keeps CaveNo 1; chamber 2 became 1
@@ -80,7 +62,7 @@ private slots:
 
     void loadingWritesBackWhatTheRecordHolds()
     {
-        Fixture f;
+        EditorFixture f;
         CaveRecord r = DefaultCave();
         r.TotalTime = 2;   // below the box's range
         r.Points = 150;    // above it
@@ -103,7 +85,7 @@ private slots:
     // stores it unchanged, and stores it again when the frame closes.
     void neverShownWindowStoresItsChamber()
     {
-        Fixture f;
+        EditorFixture f;
         CaveRecord r = DefaultCave();
         r.Name = "Jeskyn\xec";
         r.Description = "a\r\nb\rc";
@@ -120,7 +102,7 @@ private slots:
 
     void reusedWindowNamesItsRowAgain()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.open(DefaultCave());
         w->Tag = QStringLiteral("free");
         w->CaveName.clear();
@@ -139,7 +121,7 @@ private slots:
     void toolsLeaveAChamberWithoutCellsAlone()
     {
         QFETCH(int, tool);
-        Fixture f;
+        EditorFixture f;
         CaveRecord r = DefaultCave();
         r.Width = 0;
         frmCave *w = f.show(r);
@@ -155,7 +137,7 @@ private slots:
 
     void paintsEveryCellColumnByColumn()
     {
-        Fixture f;
+        EditorFixture f;
         CaveRecord r = DefaultCave();
         r.Map[5][5] = '$';
         r.Map[6][5] = 'C';
@@ -182,7 +164,7 @@ private slots:
 
     void heroEntryEndsOnTheLastDigitPainted()
     {
-        Fixture f;
+        EditorFixture f;
         CaveRecord r = DefaultCave();
         r.Map[2][2] = ';';
         r.Map[4][9] = '3';
@@ -212,7 +194,7 @@ private slots:
     }
     void cellQueryBounds()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.open(DefaultCave());
         QFETCH(int, x);
         QFETCH(int, y);
@@ -221,11 +203,11 @@ private slots:
 
     void escapeFromTheNameBoxHidesAndStores()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(DefaultCave());
         w->imgBCave_Click(1);
         w->txtName->setFocus();
-        QApplication::setActiveWindow(f.m.get());
+        QApplication::setActiveWindow(f.m);
         w->txtName->selectAll();
         QTest::keyClicks(w->txtName, QStringLiteral("Nov"));
         QTest::sendKeyEvent(QTest::Click, w->txtName, Qt::Key_Aacute, QString::fromUtf8("á"), Qt::NoModifier);
@@ -243,7 +225,7 @@ private slots:
 
     void closeBoxHidesAndFrameUnloads()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(DefaultCave());
         f.m->CaveData[1].clear();
         QVERIFY(!w->subWindow()->close());
@@ -257,7 +239,7 @@ private slots:
 
     void minimisedWindowStaysOnView()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(DefaultCave());
         w->subWindow()->showMinimized();
         QCoreApplication::processEvents();
@@ -272,7 +254,7 @@ private slots:
 
     void showingMarksTheSetChanged()
     {
-        Fixture f;
+        EditorFixture f;
         f.open(DefaultCave());
         f.m->Changed = false;
         f.m->ShowCave(1);
@@ -281,29 +263,28 @@ private slots:
 
     void outOfMemoryIsShownOnceAndRetried()
     {
-        Fixture f;
-        ScriptedUser user;
+        EditorFixture f;
         frmCave *other = f.show(DefaultCave(5, 5), 2);
         frmCave *w = f.open(DefaultCave());
         PicCave::MaxPixels = 20000;
         f.m->ShowCave(1);
-        QCOMPARE(user.messages.size(), 1);
+        QCOMPARE(f.user.messages.size(), 1);
         QCOMPARE(f.m->mdiArea()->activeSubWindow(), other->subWindow());
-        QCOMPARE(user.messages[0].text, QString::fromUtf8("K otevření další komnaty není dostatek paměti.\r\n"
-                                                          "Zavři nějakou otevřenou komnatu a zkus znovu."));
-        QCOMPARE(user.messages[0].buttons, Vb::MsgOkOnly);
+        QCOMPARE(f.user.messages[0].text, QString::fromUtf8("K otevření další komnaty není dostatek paměti.\r\n"
+                                                            "Zavři nějakou otevřenou komnatu a zkus znovu."));
+        QCOMPARE(f.user.messages[0].buttons, Vb::MsgOkOnly);
         QCOMPARE(w->Caption(), QStringLiteral("Out of memory"));
         QVERIFY(!w->Visible());
         PicCave::MaxPixels = 0;
         f.m->ShowCave(1);
         QVERIFY(w->Visible());
         QCOMPARE(w->Caption(), QString::fromUtf8("Komnata - Nepojmenovaná 19×11"));
-        QCOMPARE(user.messages.size(), 1);
+        QCOMPARE(f.user.messages.size(), 1);
     }
 
     void pencilSetsEachEnteredCellOnce()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(DefaultCave());
         f.m->imgTool_Click(0);
         f.m->Changed = false;
@@ -323,7 +304,7 @@ private slots:
 
     void movesWithBothButtonsOrAtTheFirstCellDoNothing()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(DefaultCave());
         f.m->imgTool_Click(0);
         Mouse mouse{w->picCave, Qt::LeftButton | Qt::RightButton};
@@ -339,7 +320,7 @@ private slots:
 
     void lineDragAndCancel()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(filled(19, 11, '.'));
         f.m->imgTool_Click(1);
         setButton(*f.m, 1, 'X');
@@ -384,10 +365,10 @@ private slots:
     void hidingDropsARunningStroke()
     {
         QFETCH(int, how);
-        Fixture f;
+        EditorFixture f;
         f.open(filled(19, 11, '.'), 2);
         frmCave *w = f.show(filled(19, 11, '.'), 1);
-        QApplication::setActiveWindow(f.m.get());
+        QApplication::setActiveWindow(f.m);
         f.m->imgTool_Click(1);
         Mouse mouse{w->picCave, {}};
         mouse.press(Qt::LeftButton, centre(1, 1));
@@ -416,7 +397,7 @@ private slots:
 
     void rectangleOutline()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(filled(19, 11, ';'));
         f.m->imgTool_Click(3);
         Mouse mouse{w->picCave, {}};
@@ -453,7 +434,7 @@ private slots:
 
     void fillShowsTheBusyMark()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(filled(5, 5, '.'));
         f.m->imgTool_Click(4);
         QStringList captions;
@@ -477,7 +458,7 @@ private slots:
 
     void cloneAcrossTwoWindows()
     {
-        Fixture f;
+        EditorFixture f;
         CaveRecord a = filled(19, 11, '.');
         a.Map[5][3] = 'D';
         a.Map[6][3] = 'R';
@@ -555,7 +536,7 @@ private slots:
     {
         QFETCH(char, c);
         QFETCH(QString, picture);
-        Fixture f;
+        EditorFixture f;
         f.m->mnuH_Click(4);
         CaveRecord r = filled(5, 5, '.');
         r.Map[1][1] = c;
@@ -578,10 +559,10 @@ private slots:
     void escapeClosesTheActiveWindow()
     {
         QFETCH(int, focus);
-        Fixture f;
+        EditorFixture f;
         frmCave *other = f.show(DefaultCave(), 2);
         frmCave *w = f.show(DefaultCave(50, 30), 1);
-        QApplication::setActiveWindow(f.m.get());
+        QApplication::setActiveWindow(f.m);
         w->Check1->setChecked(true);
         w->subWindow()->resize(600, 400); // bars shown: the auto-scroll runs
         QVERIFY(w->Timer1->Enabled());
@@ -637,7 +618,7 @@ private slots:
         QFETCH(QString, typing);
         QFETCH(QString, ending);
         QFETCH(int, value);
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(DefaultCave());
         w->imgBCave_Click(1);
         const auto typeInto = [&](QLineEdit *txt) {
@@ -681,7 +662,7 @@ private slots:
 
     void spinBoxesTakeDigits()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(DefaultCave());
         w->imgBCave_Click(1);
         // only digits, and no more than the box holds
@@ -699,7 +680,7 @@ private slots:
 
     void spinRepeatsAndDivider()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(DefaultCave());
         w->imgBCave_Click(1);
         ImageBox *strip = w->spin->imgUD[6];
@@ -736,7 +717,7 @@ private slots:
 
     void descriptionAndNameEdits()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(DefaultCave());
         w->imgBCave_Click(1);
         f.m->Changed = false;
@@ -755,7 +736,7 @@ private slots:
 
     void atmosphereButtons()
     {
-        Fixture f;
+        EditorFixture f;
         CaveRecord r = DefaultCave();
         r.Atmosphere = 10; // button 1
         frmCave *w = f.show(r);
@@ -775,7 +756,7 @@ private slots:
 
     void sizeDialogGrowsWithTheRightButtonObject()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(DefaultCave());
         w->imgBCave_Click(1);
         setButton(*f.m, 2, '.');
@@ -844,7 +825,7 @@ private slots:
         QFETCH(QString, widthKeys);
         QFETCH(bool, byClose);
         QFETCH(QSize, size);
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(filled(width, height, 'W'));
         w->imgBCave_Click(1);
         frmSize *dlg = f.m->SizeDialog();
@@ -876,7 +857,7 @@ private slots:
 
     void layoutOfASmallChamber()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(DefaultCave());
         w->resize(600, 400);
         w->Arrange();
@@ -906,7 +887,7 @@ private slots:
         QFETCH(bool, horizontal);
         QFETCH(double, at);
         QFETCH(int, moved);
-        Fixture f;
+        EditorFixture f;
         frmCave *w = f.show(DefaultCave(50, 30));
         w->resize(600, 400);
         w->Arrange();
@@ -927,7 +908,7 @@ private slots:
 
     void autoScrollOnlyInTheActiveWindow()
     {
-        Fixture f;
+        EditorFixture f;
         frmCave *a = f.show(DefaultCave(50, 30), 1);
         frmCave *b = f.show(DefaultCave(50, 30), 2);
         for (frmCave *w : {a, b}) {
@@ -966,7 +947,7 @@ private slots:
         const QString dir = qEnvironmentVariable("ZB_GRAB_DIR");
         if (dir.isEmpty())
             QSKIP("set ZB_GRAB_DIR to grab");
-        Fixture f;
+        EditorFixture f;
         f.m->resize(1400, 900);
         CaveRecord r = DefaultCave(50, 30);
         const char objects[] = ".RDXWAMKESLFBI#%&$:JGN";

@@ -11,17 +11,14 @@ class TestHiDpi : public QObject
 private slots:
     void surfaceTilesAtTheDevicePixelRatio()
     {
-        auto m = makeMain();
-        m->OpenCave(chamberString(filled(5, 5, ';')), 1);
-        m->NumCaves = 1;
-        m->ShowCave(1);
-        const QImage &img = m->Caves(1)->picCave->image();
+        EditorFixture f;
+        const QImage &img = f.show(filled(5, 5, ';'))->picCave->image();
         QCOMPARE(img.devicePixelRatio(), 2.0);
         QCOMPARE(img.size(), QSize(5 * 52, 5 * 52));
 
         QImage expected(52, 52, QImage::Format_RGB32);
         expected.fill(Qt::black);
-        QPainter(&expected).drawImage(0, 0, m->imgS[1]->picture().image(QSize(52, 52)));
+        QPainter(&expected).drawImage(0, 0, f.m->imgS[1]->picture().image(QSize(52, 52)));
         QImage cell = img.copy(52, 52, 52, 52).convertToFormat(QImage::Format_RGB32);
         cell.setDevicePixelRatio(1);
         QCOMPARE(cell, expected);

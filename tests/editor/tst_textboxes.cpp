@@ -2,7 +2,6 @@
 #include "common/text8.h"
 #include "shell/frmcol.h"
 #include "store/setfile.h"
-#include "support/testsupport.h"
 #include "toolkit/multilinebox.h"
 
 #include <QClipboard>
@@ -19,7 +18,8 @@ class TestTextBoxes : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<frmMain> m;
+    std::unique_ptr<EditorFixture> f;
+    frmMain *m = nullptr;
     frmCave *cave = nullptr;
 
     QWidget *box(const QString &name) const
@@ -74,7 +74,8 @@ class TestTextBoxes : public QObject
 private slots:
     void init()
     {
-        m = makeMain();
+        f = std::make_unique<EditorFixture>();
+        m = f->m;
         m->OpenCave(chamberString(DefaultCave()), 1);
         m->NumCaves = 1;
         m->ShowCave(1);
@@ -82,11 +83,7 @@ private slots:
         m->SetWindow()->show();
         m->Changed = false;
     }
-    void cleanup()
-    {
-        m->Changed = false;
-        m.reset();
-    }
+    void cleanup() { f.reset(); }
 
     void maximumLength_data()
     {

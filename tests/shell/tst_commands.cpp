@@ -7,7 +7,7 @@
 #include "store/setfile.h"
 #include "store/setfileio.h"
 #include "support/stationerydata.h"
-#include "support/testsupport.h"
+#include "support/mainwindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -16,7 +16,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -28,11 +27,11 @@ class TestCommands : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ScriptedUser> user;
-    std::unique_ptr<frmMain> w;
-    std::unique_ptr<QTemporaryDir> tmp;
+    std::unique_ptr<MainWindowFixture> f;
+    frmMain *w = nullptr;
+    ScriptedUser *user = nullptr;
 
-    QString path(const QString &name) const { return tmp->filePath(name); }
+    QString path(const QString &name) const { return f->path(name); }
 
     QWidget *box(const char *name) const
     {
@@ -61,32 +60,15 @@ class TestCommands : public QObject
         else
             qobject_cast<QPlainTextEdit *>(b)->setPlainText(t);
     }
-    void open(const QString &file)
-    {
-        user->messageAnswers.clear();
-        user->dialogAnswers << file;
-        w->mnuOpen_Click();
-        QCOMPARE(w->FileName, file);
-    }
 
   private slots:
     void init()
     {
-        CommonDialogy::InitDir.clear();
-        tmp = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedUser>();
-        w = std::make_unique<frmMain>();
-        w->resize(1280, 800);
-        w->show();
+        f = std::make_unique<MainWindowFixture>();
+        w = f->w.get();
+        user = &f->user;
     }
-
-    void cleanup()
-    {
-        // Leave without questions.
-        w->Changed = false;
-        w.reset();
-        user.reset();
-    }
+    void cleanup() { f.reset(); }
 
     void startsWithTheTemplate()
     {
@@ -127,7 +109,7 @@ class TestCommands : public QObject
     void saveAsTakesTheChosenFile()
     {
         QVERIFY(writeFile(path("a.zb"), setFile(3)));
-        open(path("a.zb"));
+        f->openSet("a.zb");
         const QByteArray a = readFile(path("a.zb"));
         setText("txtAuth", QStringLiteral("Jiný"));
         user->dialogAnswers << path("b.zb");
@@ -232,7 +214,7 @@ class TestCommands : public QObject
     void yesOnAFileWritesItAndCloses()
     {
         QVERIFY(writeFile(path("y.zb"), setFile(3)));
-        open(path("y.zb"));
+        f->openSet("y.zb");
         setText("txtName", QStringLiteral("Nové jméno"));
         user->messageAnswers << Vb::MsgYes;
         w->mnuNew_Click();
@@ -254,7 +236,7 @@ class TestCommands : public QObject
     void openCancelledInTheDialogGivesTheTemplate()
     {
         QVERIFY(writeFile(path("c.zb"), setFile(4)));
-        open(path("c.zb"));
+        f->openSet("c.zb");
         w->mnuOpen_Click(); // cancelled
         QCOMPARE(user->dialogs.last().title, QStringLiteral("Otevřít sadu"));
         QVERIFY(!user->dialogs.last().save);
@@ -310,7 +292,7 @@ class TestCommands : public QObject
     {
         QFETCH(QString, name);
         QVERIFY(writeFile(path(name), setFile(5)));
-        open(path(name));
+        f->openSet(name);
         QVERIFY(user->messages.isEmpty());
         QCOMPARE(int(w->NumCaves), 5);
     }
@@ -358,7 +340,7 @@ class TestCommands : public QObject
         QFETCH(QString, command);
         QFETCH(QString, name);
         QFETCH(QString, fault);
-        QVERIFY(QDir(tmp->path()).mkpath(QStringLiteral("slozka.zb")));
+        QVERIFY(QDir(f->tmp.path()).mkpath(QStringLiteral("slozka.zb")));
         QCOMPARE(mkfifo(QFile::encodeName(path("fifo.zb")).constData(), 0600), 0);
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path("zero.zb")));
         QVERIFY(QFile::link(path("nic.zb"), path("odkaz.zb")));
@@ -366,11 +348,11 @@ class TestCommands : public QObject
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(MaxSetFileSize + 1)); // sparse: costs no disk
         big.close();
         QVERIFY(writeFile(path("c.zb"), setFile(4)));
-        open(path("c.zb"));
+        f->openSet("c.zb");
         if (command == QLatin1String("new")) {
             // The template is looked for in the program's folder.
             QVERIFY(QFile::rename(path(name), path("stationery.zb~")));
-            w->AppPath = tmp->path();
+            w->AppPath = f->tmp.path();
             name = QStringLiteral("stationery.zb~");
             w->mnuNew_Click();
         } else {
@@ -393,7 +375,7 @@ class TestCommands : public QObject
 
     void missingTemplateGivesOneDefaultChamber()
     {
-        w->AppPath = tmp->path();
+        w->AppPath = f->tmp.path();
         w->mnuNew_Click();
         QCOMPARE(user->messages.size(), 1);
         QVERIFY(user->messages.first().text.contains(QStringLiteral("stationery.zb~")));
@@ -415,7 +397,7 @@ class TestCommands : public QObject
         SetFileData q = setOf(2);
         q.CollFlag = "%";
         QVERIFY(writeFile(path("q.zb"), setFile(q)));
-        open(path("q.zb"));
+        f->openSet("q.zb");
         w->mnuSave_Click();
         QCOMPARE(ReadSetFile(readFile(path("q.zb"))).value().CollFlag, QByteArray("%"));
     }
@@ -425,7 +407,7 @@ class TestCommands : public QObject
         SetFileData al = setOf(12);
         al.Allowed[3] = al.Allowed[12] = true;
         QVERIFY(writeFile(path("al.zb"), setFile(al)));
-        open(path("al.zb"));
+        f->openSet("al.zb");
         QCOMPARE(text("txtCaves"), QStringLiteral("01;03;12;"));
         setText("txtCaves", QStringLiteral("03;12;5"));
         w->mnuSave_Click();
@@ -440,8 +422,8 @@ class TestCommands : public QObject
         big.Allowed[5] = big.Allowed[6] = true;
         QVERIFY(writeFile(path("big.zb"), setFile(big)));
         QVERIFY(writeFile(path("small.zb"), setFile(3)));
-        open(path("big.zb"));
-        open(path("small.zb"));
+        f->openSet("big.zb");
+        f->openSet("small.zb");
         QCOMPARE(rowNames(*w), (QStringList{"K1", "K2", "K3"}));
         for (int k = 2; k <= 100; ++k)
             QVERIFY(!w->Allowed[k]);
@@ -468,7 +450,7 @@ class TestCommands : public QObject
         QFETCH(QString, counts);
         QVERIFY(writeFile(path("many.zb"), setFile(before)));
         QVERIFY(writeFile(path("five.zb"), setFile(5)));
-        open(path("many.zb"));
+        f->openSet("many.zb");
         user->dialogAnswers << path("five.zb");
         w->mnuJoin_Click();
         QCOMPARE(user->dialogs.last().title, QStringLiteral("Připojit sadu"));
@@ -495,7 +477,7 @@ class TestCommands : public QObject
         bad.chop(2 + bad.size() - bad.lastIndexOf("\r\n", bad.size() - 3) - 2); // cut the congratulation
         bad += "abc\r\n";
         QVERIFY(writeFile(path("bad.zb"), bad));
-        open(path("s.zb"));
+        f->openSet("s.zb");
         const auto data = w->CaveData;
         user->dialogAnswers << path("bad.zb");
         w->mnuJoin_Click();
@@ -525,14 +507,14 @@ class TestCommands : public QObject
         QFETCH(int, how);
         QFETCH(QString, fault);
         QVERIFY(writeFile(path("old.zb"), setFile(30)));
-        open(path("old.zb"));
+        f->openSet("old.zb");
         const QByteArray old = readFile(path("old.zb"));
         setText("txtDesc", QString(3000, u'd'));
         QString target = path("old.zb");
         if (how == 0)
             target = path("nic/old.zb");
         if (how == 1) {
-            QVERIFY(QDir(tmp->path()).mkpath(QStringLiteral("slozka.zb")));
+            QVERIFY(QDir(f->tmp.path()).mkpath(QStringLiteral("slozka.zb")));
             target = path("slozka.zb");
         }
         if (how == 3) {
@@ -559,7 +541,7 @@ class TestCommands : public QObject
                  QStringLiteral("Sadu nelze uložit do souboru '%1'.\r\n").arg(target) + fault);
         QVERIFY(w->Changed);
         QCOMPARE(readFile(path("old.zb")), old);
-        QCOMPARE(QDir(tmp->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        QCOMPARE(QDir(f->tmp.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
     void quitting_data()
@@ -595,7 +577,7 @@ class TestCommands : public QObject
     // Hidden or behind a chamber window, the set window comes up in front with the focus.
     void setButtonShowsTheSetWindow()
     {
-        QApplication::setActiveWindow(w.get());
+        QApplication::setActiveWindow(w);
         frmCol *col = w->SetWindow();
         auto *button = w->findChild<QWidget *>(QStringLiteral("imgList"));
         QVERIFY(button);

@@ -1,16 +1,14 @@
 #include "editor/frmcave.h"
-#include "shell/commondialogy.h"
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
 #include "store/modzorbel.h"
 #include "store/setfile.h"
 #include "support/mouse.h"
-#include "support/testsupport.h"
+#include "support/mainwindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -21,21 +19,15 @@ class TestEndToEnd : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ScriptedUser> user;
-    std::unique_ptr<frmMain> w;
-    std::unique_ptr<QTemporaryDir> tmp;
+    std::unique_ptr<MainWindowFixture> f;
+    frmMain *w = nullptr;
+    ScriptedUser *user = nullptr;
 
-    QString path(const char *name) const { return tmp->filePath(QLatin1String(name)); }
+    QString path(const char *name) const { return f->path(QLatin1String(name)); }
 
     void writeSet(const char *name, int n, const QByteArray &prefix)
     {
         QVERIFY(writeFile(path(name), setFile(n, prefix)));
-    }
-    void open(const char *name)
-    {
-        user->dialogAnswers << path(name);
-        w->mnuOpen_Click();
-        QCOMPARE(w->FileName, path(name));
     }
     static QStringList fileNames(const QByteArray &bytes)
     {
@@ -49,22 +41,11 @@ class TestEndToEnd : public QObject
   private slots:
     void init()
     {
-        CommonDialogy::InitDir.clear();
-        tmp = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedUser>();
-        w = std::make_unique<frmMain>();
-        w->resize(1280, 800);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        f = std::make_unique<MainWindowFixture>();
+        w = f->w.get();
+        user = &f->user;
     }
-
-    void cleanup()
-    {
-        if (w)
-            w->Changed = false;
-        w.reset();
-        user.reset();
-    }
+    void cleanup() { f.reset(); }
 
     void editSaveReopen_data()
     {
@@ -76,7 +57,7 @@ class TestEndToEnd : public QObject
     {
         QFETCH(bool, closeFirst);
         writeSet("r.zb", 3, "K");
-        open("r.zb");
+        f->openSet("r.zb");
         const QByteArray before = readFile(path("r.zb"));
 
         // Row 2, then "Editovat".
@@ -110,7 +91,7 @@ class TestEndToEnd : public QObject
 
         w->mnuNew_Click();
         QVERIFY(user->messages.isEmpty()); // nothing left unsaved
-        open("r.zb");
+        f->openSet("r.zb");
         const CaveRecord r = StringToCave(w->CaveData[2]).value();
         QCOMPARE(r.Map[3][3], '.');
         QCOMPARE(r.Map[4][3], ';');
@@ -155,12 +136,12 @@ class TestEndToEnd : public QObject
         // Chamber 1 goes through the boxes of a window that showed another
         // chamber before and is bound again; chamber 2 through a window never shown.
         writeSet("other.zb", 1, "O");
-        open("other.zb");
+        f->openSet("other.zb");
         w->ShowCave(1);
         const frmCave *reused = w->BoundCave(1);
         reused->subWindow()->close();
         w->Changed = false; // showing marks the set changed; no save question
-        open("bytes.zb");
+        f->openSet("bytes.zb");
         QCOMPARE(w->BoundCave(1), reused);
         w->mnuSave_Click();
         const auto back = ReadSetFile(readFile(path("bytes.zb")));
@@ -176,7 +157,7 @@ class TestEndToEnd : public QObject
     void savesInChamberOrderAfterMoves()
     {
         writeSet("m.zb", 4, "K");
-        open("m.zb");
+        f->openSet("m.zb");
         w->MoveCave(1, 1);  // K2 K1 K3 K4
         w->MoveCave(4, -1); // K2 K1 K4 K3
         QCOMPARE(rowNames(*w), (QStringList{"K2", "K1", "K4", "K3"}));
@@ -188,7 +169,7 @@ class TestEndToEnd : public QObject
     {
         writeSet("a.zb", 4, "K");
         writeSet("b.zb", 2, "J");
-        open("a.zb");
+        f->openSet("a.zb");
         w->DelCave(2);     // K1 K3 K4, slot 2 free
         w->MoveCave(1, 1); // K3 K1 K4
         user->dialogAnswers << path("b.zb");
@@ -204,7 +185,7 @@ class TestEndToEnd : public QObject
     void quitWithChamberWindowsOpen()
     {
         writeSet("q.zb", 3, "K");
-        open("q.zb");
+        f->openSet("q.zb");
         w->ShowCave(1);
         w->ShowCave(3);
         QVERIFY(w->BoundCave(3)->isVisible());
@@ -214,7 +195,7 @@ class TestEndToEnd : public QObject
         QVERIFY(!w->isVisible());
         for (int i = 1; i <= w->MaxCaveWindow; ++i)
             QVERIFY(!w->Caves(i)->isVisible());
-        w.reset(); // the frame goes with every chamber window
+        f->w.reset(); // the frame goes with every chamber window
         QCoreApplication::processEvents();
     }
 };

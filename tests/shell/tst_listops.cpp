@@ -4,7 +4,7 @@
 #include "shell/frmmain.h"
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
-#include "support/testsupport.h"
+#include "support/mainwindow.h"
 #include "toolkit/vblabel.h"
 
 #include <QApplication>
@@ -20,8 +20,8 @@ class TestListOps : public QObject
 {
     Q_OBJECT
 
-    ScriptedUser user;
-    std::unique_ptr<frmMain> main;
+    std::unique_ptr<MainWindowFixture> f;
+    frmMain *main = nullptr;
     frmCol *col = nullptr;
     int dialogs = 0;
 
@@ -83,21 +83,18 @@ private slots:
     void init()
     {
         dialogs = 0;
-        main = std::make_unique<frmMain>();
-        main->resize(1000, 800);
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        f = std::make_unique<MainWindowFixture>(QSize(1000, 800));
+        main = f->w.get();
         col = main->SetWindow();
         col->show();
         // Start from no set at all: the start-up set is closed.
-        main->Changed = false;
-        QVERIFY(main->CloseCollection());
+        QVERIFY(f->closeStartupSet());
         main->NumCaves = 0;
     }
 
     void cleanup()
     {
-        main.reset();
+        f.reset();
         col = nullptr;
     }
 
@@ -310,14 +307,14 @@ private slots:
             col->lblCName_Click(3);
             col->SetFocus();
             col->txtDesc->setFocus();
-            QApplication::setActiveWindow(main.get());
+            QApplication::setActiveWindow(main);
             QTest::keyClick(col->txtDesc, Qt::Key_Return);
             QCOMPARE(col->txtDesc->toPlainText(), QStringLiteral("\n")); // the box got the key as well
             break;
         case 4:
             col->lblCName_Click(3);
             col->SetFocus();
-            QApplication::setActiveWindow(main.get());
+            QApplication::setActiveWindow(main);
             QTest::keyClick(col, Qt::Key_F4);
             break;
         }

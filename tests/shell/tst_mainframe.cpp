@@ -52,7 +52,7 @@ private slots:
 
 void TestMainFrame::menuBar()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     const auto top = f.w->menuBar()->actions();
     QStringList captions;
     for (QAction *a : top)
@@ -86,7 +86,7 @@ void TestMainFrame::menuBar()
 
 void TestMainFrame::aboutBox()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     f.control<QAction>("mnuHelp")->trigger();
     QCOMPARE(f.user.messages.size(), 1);
     const Vb::MessageRequest &m = f.user.messages.first();
@@ -111,7 +111,7 @@ void TestMainFrame::setButtonLooks()
 {
     QFETCH(QString, target);
     QFETCH(int, button);
-    MainWindowFixture f;
+    FrameFixture f;
     ImageBox *face = f.image("imgList");
     auto *caption = f.control<VbLabel>("Label2");
     QWidget *c = f.control(target);
@@ -158,7 +158,7 @@ void TestMainFrame::setWindowStandsInView()
 
 void TestMainFrame::tileSideBySide()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     f.w->SetWindow()->hide();
     auto *a = new HidingForm(f.w->mdiArea());
     auto *b = new HidingForm(f.w->mdiArea());
@@ -177,7 +177,7 @@ void TestMainFrame::tileSideBySide()
 
 void TestMainFrame::windowsMenuListsShownWindows()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     f.w->SetWindow()->hide();
     // Made in this order, framed on first showing in the other: listed as made.
     auto *a = new HidingForm(f.w->mdiArea(), true);
@@ -227,7 +227,7 @@ void TestMainFrame::restoredFrameKeepsMostOfTheScreen()
 
 void TestMainFrame::frameClosesItsChildren()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     auto *a = new HidingForm(f.w->mdiArea());
     a->show();
     a->subWindow()->close();
@@ -239,7 +239,7 @@ void TestMainFrame::frameClosesItsChildren()
 
 void TestMainFrame::layout()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     const QWidget *client = f.w->centralWidget();
     QCOMPARE(f.box("picTools")->geometry(), QRect(0, 0, client->width(), 57));
     QCOMPARE(f.box("Picture1")->geometry(), QRect(0, 57, 100, client->height() - 57));
@@ -296,7 +296,7 @@ void TestMainFrame::grab()
     const QString out = qEnvironmentVariable("ZB_GRAB");
     if (out.isEmpty())
         QSKIP("set ZB_GRAB to a PNG path to grab the main window");
-    MainWindowFixture f;
+    FrameFixture f;
     QVERIFY(f.w->grab().save(out));
     const QString open = qEnvironmentVariable("ZB_GRAB_OPEN");
     if (!open.isEmpty()) {

@@ -1,43 +1,12 @@
 #pragma once
 
-#include "shell/frmmain.h"
-#include "support/testsupport.h"
-#include "toolkit/vbevents.h"
+#include "support/mainwindow.h"
 
 #include <QMenu>
-#include <QtTest>
 
-#include <memory>
-
-// A started main window, shown offscreen so real mouse events reach its
-// controls, with scripted answers for its message boxes.
-struct MainWindowFixture
+// The main window with the palette's roll driven by hand.
+struct FrameFixture : MainWindowFixture
 {
-    ScriptedUser user;
-    std::unique_ptr<frmMain> w;
-
-    MainWindowFixture()
-    {
-        w = std::make_unique<frmMain>();
-        w->resize(1280, 800);
-        w->show();
-        if (!QTest::qWaitForWindowExposed(w.get()))
-            qWarning("main window not exposed");
-    }
-    ~MainWindowFixture() { Vb::setPopupAnswerer({}); }
-
-    template <class T = QWidget>
-    T *control(const QString &name) const
-    {
-        T *c = w->findChild<T *>(name);
-        if (!c)
-            qWarning("no control %s", qPrintable(name));
-        return c;
-    }
-    ImageBox *image(const QString &name) const { return control<ImageBox>(name); }
-    PictureBox *box(const QString &name) const { return control<PictureBox>(name); }
-    ImageBox *entry(int n) const { return w->imgS[n]; }
-
     // Runs the roll timer's ticks until the roll ends; the number of ticks.
     int rollToEnd(int limit = 50)
     {

@@ -46,6 +46,13 @@ protected:
     void Form_KeyDown(int KeyCode, int Shift) override { keys << KeyCode << Shift; }
 };
 
+// A bare frame with an MDI area for the child windows.
+struct Frame : QMainWindow
+{
+    QMdiArea *area = new QMdiArea;
+    Frame() { setCentralWidget(area); show(); }
+};
+
 struct Events
 {
     QList<QList<int>> seen; // kind (0 down, 1 move, 2 up, 3 click), button, x, y
@@ -79,12 +86,9 @@ private slots:
 
 void TestToolkit::childAppearsOnlyWhenShown()
 {
-    QMainWindow frame;
-    auto *area = new QMdiArea;
-    frame.setCentralWidget(area);
-    frame.show();
+    Frame frame;
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    Form form(area);
+    Form form(frame.area);
     QVERIFY(!form.isVisible());
     QVERIFY(!form.subWindow()->isVisible());
     form.show();
@@ -98,12 +102,9 @@ void TestToolkit::childAppearsOnlyWhenShown()
 
 void TestToolkit::closeOrigins()
 {
-    QMainWindow frame;
-    auto *area = new QMdiArea;
-    frame.setCentralWidget(area);
-    frame.show();
+    Frame frame;
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    QPointer<Form> form = new Form(area);
+    QPointer<Form> form = new Form(frame.area);
     form->show();
     form->subWindow()->close();
     form->show();
@@ -114,19 +115,16 @@ void TestToolkit::closeOrigins()
     QVERIFY(!form->isVisible());
     form->show();
     QVERIFY(form->isVisible());
-    QVERIFY(Vb::CloseChildren(area));
+    QVERIFY(Vb::CloseChildren(frame.area));
     QCOMPARE(form->origins.last(), int(Vb::CloseFromFrame));
     QVERIFY(form);
 }
 
 void TestToolkit::keyPreview()
 {
-    QMainWindow frame;
-    auto *area = new QMdiArea;
-    frame.setCentralWidget(area);
-    frame.show();
+    Frame frame;
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    Form form(area);
+    Form form(frame.area);
     form.show();
     form.SetFocus();
     form.edit->setFocus();

@@ -23,7 +23,7 @@ private slots:
 
 void TestPalette::startUpState()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     frmMain &w = *f.w;
     QCOMPARE(w.picSel[1]->Tag, QByteArray(";"));
     QCOMPARE(w.picSel[1]->picture().path(), entryPictureName(1));
@@ -61,7 +61,7 @@ void TestPalette::startUpState()
 
 void TestPalette::entriesCarryTheirObjects()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     for (int n = 0; n < ObjectCount; ++n) {
         ImageBox *e = f.entry(n);
         QCOMPARE(e->objectName(), QStringLiteral("imgS(%1)").arg(n));
@@ -108,7 +108,7 @@ void TestPalette::picking()
     QFETCH(int, button);
     QFETCH(QByteArray, left);
     QFETCH(QByteArray, right);
-    MainWindowFixture f;
+    FrameFixture f;
     f.openAllGroups();
     const Picture leftBefore = f.w->picSel[1]->picture();
     const Picture rightBefore = f.w->picSel[2]->picture();
@@ -124,7 +124,7 @@ void TestPalette::picking()
 
 void TestPalette::swapTwice()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     f.openAllGroups();
     QTest::mousePress(f.entry(30), Qt::LeftButton, {}, QPoint(3, 3));
     QTest::mousePress(f.entry(30), Qt::RightButton, {}, QPoint(3, 3));
@@ -152,7 +152,7 @@ void TestPalette::swapTwice()
 
 void TestPalette::heroMenu()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     f.openAllGroups();
     QTest::mousePress(f.entry(4), Qt::LeftButton, {}, QPoint(3, 3));
 
@@ -217,7 +217,7 @@ void TestPalette::insectMenus()
     QFETCH(QString, defaultItem);
     QFETCH(int, shown);
     QFETCH(QByteArray, tag);
-    MainWindowFixture f;
+    FrameFixture f;
     f.openAllGroups();
     const int first = stack == 1 ? 21 : 17;
     ImageBox *arrow = f.image(QStringLiteral("imgSDog(%1)").arg(stack));
@@ -259,7 +259,7 @@ void TestPalette::dismissedFirstMenu()
     QFETCH(int, stack);
     QFETCH(QList<int>, before);
     QFETCH(int, after);
-    MainWindowFixture f;
+    FrameFixture f;
     f.openAllGroups();
     const int first = stack == 1 ? 21 : 17;
     QCOMPARE(f.shownEntries(first), before);
@@ -270,7 +270,7 @@ void TestPalette::dismissedFirstMenu()
 
 void TestPalette::catLeavesEverything()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     f.openAllGroups();
     auto snapshot = [&f] {
         QStringList s;
@@ -317,7 +317,7 @@ void TestPalette::toolClicks()
     QFETCH(int, tool);
     QFETCH(int, left);
     QFETCH(QString, tip);
-    MainWindowFixture f;
+    FrameFixture f;
     // Start from another tool so every row changes something.
     QTest::mouseClick(f.image(QStringLiteral("imgTool(%1)").arg((tool + 1) % 5)), Qt::LeftButton,
                       {}, QPoint(14, 14));

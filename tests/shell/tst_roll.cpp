@@ -67,7 +67,7 @@ void TestRoll::headerOrArrowOpensAndShuts()
     QFETCH(bool, arrow);
     QFETCH(int, ticks);
     QFETCH(QList<float>, openTops);
-    MainWindowFixture f;
+    FrameFixture f;
     QWidget *target = arrow ? static_cast<QWidget *>(f.image(Arrows[group])) : f.control(Labels[group]);
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, 4));
     QCOMPARE(f.w->tmrRoll->Tag, QString::number(3 + 2 * group));
@@ -90,7 +90,7 @@ void TestRoll::headerOrArrowOpensAndShuts()
 
 void TestRoll::firstTickOfZakladni()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     QTest::mouseClick(f.control("Label1"), Qt::LeftButton);
     // Nothing moves before the first tick.
     QCOMPARE(f.box("Picture8")->Height(), 17.0f);
@@ -105,7 +105,7 @@ void TestRoll::firstTickOfZakladni()
 
 void TestRoll::reverseAndRepeat()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     QTest::mouseClick(f.control("Label6"), Qt::LeftButton);
     f.w->tmrRoll_Timer();
     f.w->tmrRoll_Timer();
@@ -131,7 +131,7 @@ void TestRoll::reverseAndRepeat()
 
 void TestRoll::interruptedGroupShutsNext()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     QTest::mouseClick(f.control("Label1"), Qt::LeftButton);
     f.w->tmrRoll_Timer();
     f.w->tmrRoll_Timer();
@@ -156,7 +156,7 @@ void TestRoll::interruptedGroupShutsNext()
 
 void TestRoll::objectBar()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     PictureBox *bar = f.box("Picture1");
     PictureBox *obj = f.box("picObj");
     QWidget *mdi = f.control("MDIClient");
@@ -195,7 +195,7 @@ void TestRoll::objectBar()
 
 void TestRoll::tagWithoutCode()
 {
-    MainWindowFixture f;
+    FrameFixture f;
     f.w->tmrRoll->Tag = QStringLiteral("x");
     f.w->tmrRoll->setEnabled(true);
     f.w->tmrRoll_Timer();

@@ -1,7 +1,7 @@
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
 #include "support/mouse.h"
-#include "support/testsupport.h"
+#include "support/mainwindow.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/multilinebox.h"
 #include "toolkit/picturebox.h"
@@ -23,8 +23,8 @@ class TestSetWindow : public QObject
 {
     Q_OBJECT
 
-    ScriptedUser user;
-    std::unique_ptr<frmMain> main;
+    std::unique_ptr<MainWindowFixture> f;
+    frmMain *main = nullptr;
     frmCol *col = nullptr;
 
     // Sets the set window's inner size.
@@ -57,14 +57,12 @@ class TestSetWindow : public QObject
 private slots:
     void init()
     {
-        main = std::make_unique<frmMain>();
-        main->resize(1000, 800);
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        f = std::make_unique<MainWindowFixture>(QSize(1000, 800));
+        main = f->w.get();
         col = main->SetWindow();
         col->show();
         col->SetFocus();
-        QApplication::setActiveWindow(main.get());
+        QApplication::setActiveWindow(main);
         main->tmrRoll->setEnabled(false);
         setInner(448, 409);
         fillRows(12);
@@ -72,7 +70,7 @@ private slots:
 
     void cleanup()
     {
-        main.reset();
+        f.reset();
         col = nullptr;
     }
 

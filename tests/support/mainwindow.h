@@ -1,0 +1,64 @@
+#pragma once
+
+#include "shell/commondialogy.h"
+#include "shell/frmmain.h"
+#include "support/testsupport.h"
+#include "toolkit/vbevents.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// A started main window, shown offscreen so real mouse events reach its
+// controls, with scripted answers for its message boxes and file dialogs and
+// a folder of its own for set files.
+struct MainWindowFixture
+{
+    ScriptedUser user;
+    QTemporaryDir tmp;
+    std::unique_ptr<frmMain> w;
+
+    explicit MainWindowFixture(QSize size = {1280, 800})
+    {
+        CommonDialogy::InitDir.clear(); // no folder remembered from an earlier test
+        w = std::make_unique<frmMain>();
+        w->resize(size);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+    ~MainWindowFixture()
+    {
+        if (w)
+            w->Changed = false; // leave without questions
+        Vb::setPopupAnswerer({});
+    }
+
+    // Start-up opens the template set; tests that bind their own chambers close it.
+    bool closeStartupSet()
+    {
+        w->Changed = false;
+        return w->CloseCollection();
+    }
+    QString path(const QString &name) const { return tmp.filePath(name); }
+    // Opens the set file name in the fixture's folder through the menu.
+    void openSet(const QString &name)
+    {
+        user.messageAnswers.clear();
+        user.dialogAnswers << path(name);
+        w->mnuOpen_Click();
+        QCOMPARE(w->FileName, path(name));
+    }
+
+    template <class T = QWidget>
+    T *control(const QString &name) const
+    {
+        T *c = w->findChild<T *>(name);
+        if (!c)
+            qWarning("no control %s", qPrintable(name));
+        return c;
+    }
+    ImageBox *image(const QString &name) const { return control<ImageBox>(name); }
+    PictureBox *box(const QString &name) const { return control<PictureBox>(name); }
+    ImageBox *entry(int n) const { return w->imgS[n]; }
+};
