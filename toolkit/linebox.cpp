@@ -1,11 +1,11 @@
 #include "toolkit/linebox.h"
 
 #include "common/text8.h"
+#include "toolkit/inputcommit.h"
 
 #include <QClipboard>
 #include <QDropEvent>
 #include <QGuiApplication>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QValidator>
@@ -51,15 +51,7 @@ void LineBox::keyPressEvent(QKeyEvent *e)
 
 void LineBox::inputMethodEvent(QInputMethodEvent *e)
 {
-    const QString kept = Text8::heldOnly(e->commitString());
-    if (kept.size() != e->commitString().size()) {
-        QInputMethodEvent cut(e->preeditString(), e->attributes());
-        cut.setCommitString(kept, e->replacementStart(), e->replacementLength());
-        QLineEdit::inputMethodEvent(&cut);
-        e->accept();
-        return;
-    }
-    QLineEdit::inputMethodEvent(e);
+    passCommit(e, Text8::heldOnly(e->commitString()), [this](QInputMethodEvent *x) { QLineEdit::inputMethodEvent(x); });
 }
 
 void LineBox::dropEvent(QDropEvent *e)

@@ -1,8 +1,8 @@
 #include "toolkit/multilinebox.h"
 
 #include "common/text8.h"
+#include "toolkit/inputcommit.h"
 
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 
@@ -101,16 +101,7 @@ void MultiLineBox::keyPressEvent(QKeyEvent *e)
 
 void MultiLineBox::inputMethodEvent(QInputMethodEvent *e)
 {
-    const QString commit = e->commitString();
-    const QString kept = admitted(commit);
-    if (kept != commit) {
-        QInputMethodEvent cut(e->preeditString(), e->attributes());
-        cut.setCommitString(kept, e->replacementStart(), e->replacementLength());
-        QPlainTextEdit::inputMethodEvent(&cut);
-        e->accept();
-        return;
-    }
-    QPlainTextEdit::inputMethodEvent(e);
+    passCommit(e, admitted(e->commitString()), [this](QInputMethodEvent *x) { QPlainTextEdit::inputMethodEvent(x); });
 }
 
 void MultiLineBox::insertFromMimeData(const QMimeData *source)
