@@ -23,13 +23,9 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-class TestCommands : public QObject
+class TestCommands : public QObject, FreshMainWindow
 {
     Q_OBJECT
-
-    std::unique_ptr<MainWindowFixture> f;
-    frmMain *w = nullptr;
-    ScriptedUser *user = nullptr;
 
     QString path(const QString &name) const { return f->path(name); }
 
@@ -62,13 +58,8 @@ class TestCommands : public QObject
     }
 
   private slots:
-    void init()
-    {
-        f = std::make_unique<MainWindowFixture>();
-        w = f->w.get();
-        user = &f->user;
-    }
-    void cleanup() { f.reset(); }
+    void init() { start(); }
+    void cleanup() { reset(); }
 
     void startsWithTheTemplate()
     {

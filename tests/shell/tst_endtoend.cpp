@@ -15,13 +15,9 @@
 
 // The whole road: a set file opened through the menu, a chamber edited in its
 // window with real input, the set saved, reopened and read back.
-class TestEndToEnd : public QObject
+class TestEndToEnd : public QObject, FreshMainWindow
 {
     Q_OBJECT
-
-    std::unique_ptr<MainWindowFixture> f;
-    frmMain *w = nullptr;
-    ScriptedUser *user = nullptr;
 
     QString path(const char *name) const { return f->path(QLatin1String(name)); }
 
@@ -39,13 +35,8 @@ class TestEndToEnd : public QObject
     }
 
   private slots:
-    void init()
-    {
-        f = std::make_unique<MainWindowFixture>();
-        w = f->w.get();
-        user = &f->user;
-    }
-    void cleanup() { f.reset(); }
+    void init() { start(); }
+    void cleanup() { reset(); }
 
     void editSaveReopen_data()
     {

@@ -62,3 +62,20 @@ struct MainWindowFixture
     PictureBox *box(const QString &name) const { return control<PictureBox>(name); }
     ImageBox *entry(int n) const { return w->imgS[n]; }
 };
+
+// For test classes that start a fresh main window for every test function:
+// start() in init(), reset() in cleanup().
+struct FreshMainWindow
+{
+    std::unique_ptr<MainWindowFixture> f;
+    frmMain *w = nullptr;
+    ScriptedUser *user = nullptr;
+
+    void start()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        w = f->w.get();
+        user = &f->user;
+    }
+    void reset() { f.reset(); }
+};
