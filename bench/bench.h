@@ -37,9 +37,9 @@ struct Register
 
 } // namespace Bench
 
-#define ZB_BENCH_IMPL(name, floor, cold, per)                                                                 \
-    static void zbBench_##name();                                                                             \
-    static const Bench::Register zbBenchRegister_##name(#name, &zbBench_##name, floor, cold, per);            \
+#define ZB_BENCH_IMPL(name, floor, cold, per)                                                                \
+    static void zbBench_##name();                                                                            \
+    static const Bench::Register zbBenchRegister_##name(#name, &zbBench_##name, floor, cold, per);           \
     static void zbBench_##name()
 
 #define ZB_BENCH(name, floor) ZB_BENCH_IMPL(name, #floor, false, 1)

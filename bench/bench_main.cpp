@@ -147,7 +147,8 @@ void resume()
 // Cold cases, start-up and memory: one fresh process per run.
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     if (argc == 3 && !std::strcmp(argv[1], "--startup"))
         return startupChild(argc, argv, !std::strcmp(argv[2], "editor"));
 
@@ -212,8 +213,8 @@ int main(int argc, char *argv[])
         return done[c.name] = stats(ms);
     };
 
-    std::printf("%-22s %5s %10s %10s %10s %-3s  %-20s %8s\n", "case", "runs", "min", "median", "max", "", "floor",
-                "ratio");
+    std::printf("%-22s %5s %10s %10s %10s %-3s  %-20s %8s\n", "case", "runs", "min", "median", "max", "",
+                "floor", "ratio");
     for (const auto &c : Bench::registry()) {
         if (!wanted(c.name))
             continue;

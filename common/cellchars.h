@@ -5,8 +5,8 @@
 // One palette entry: the object number is its index in PaletteObjects.
 struct PaletteObjectInfo
 {
-    char cell;          // the cell character; entry 4 carries the hero variant's digit
-    const char *name;   // Czech name (UTF-8), the entry's tool tip
+    char cell;        // the cell character; entry 4 carries the hero variant's digit
+    const char *name; // Czech name (UTF-8), the entry's tool tip
 };
 
 constexpr int ObjectCount = 36;

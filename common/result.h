@@ -11,8 +11,18 @@ template <typename T>
 class Result
 {
 public:
-    static Result success(T value) { Result r; r.m_value = std::move(value); return r; }
-    static Result failure(QString message) { Result r; r.m_error = std::move(message); return r; }
+    static Result success(T value)
+    {
+        Result r;
+        r.m_value = std::move(value);
+        return r;
+    }
+    static Result failure(QString message)
+    {
+        Result r;
+        r.m_error = std::move(message);
+        return r;
+    }
 
     bool ok() const { return m_value.has_value(); }
     explicit operator bool() const { return ok(); }

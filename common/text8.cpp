@@ -28,11 +28,12 @@ const std::bitset<0x10000> &heldTable()
 
 bool isBoxBreak(QChar c)
 {
-    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator
-           || c == QChar(LoneCR) || c == QChar(LoneLF);
+    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator ||
+           c == QChar(LoneCR) || c == QChar(LoneLF);
 }
 
-template <typename Keep> QString keepOnly(QStringView text, Keep keep)
+template <typename Keep>
+QString keepOnly(QStringView text, Keep keep)
 {
     QString out;
     out.reserve(text.size());

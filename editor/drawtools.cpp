@@ -95,10 +95,22 @@ std::vector<Cell> FloodFillCells(const std::function<char(int, int)> &at, int wi
         int nx = f.x, ny = f.y;
         bool inside = false;
         switch (n) {
-        case 0: nx = f.x - 1; inside = f.x > 0; break;
-        case 1: ny = f.y - 1; inside = f.y > 0; break;
-        case 2: ny = f.y + 1; inside = f.y < height - 1; break;
-        default: nx = f.x + 1; inside = f.x < width - 1; break;
+        case 0:
+            nx = f.x - 1;
+            inside = f.x > 0;
+            break;
+        case 1:
+            ny = f.y - 1;
+            inside = f.y > 0;
+            break;
+        case 2:
+            ny = f.y + 1;
+            inside = f.y < height - 1;
+            break;
+        default:
+            nx = f.x + 1;
+            inside = f.x < width - 1;
+            break;
         }
         if (inside && holdsOld(nx, ny)) {
             set(nx, ny);

@@ -22,20 +22,16 @@ namespace {
 // steps the arrows and the track by the range, so the steps are turned round.
 void stepTowardTheEnd(QScrollBar *bar, int action)
 {
-    const int step = action == QAbstractSlider::SliderSingleStepAdd || action == QAbstractSlider::SliderSingleStepSub
-                         ? bar->singleStep()
-                         : bar->pageStep();
+    const int step =
+        action == QAbstractSlider::SliderSingleStepAdd || action == QAbstractSlider::SliderSingleStepSub
+            ? bar->singleStep()
+            : bar->pageStep();
     switch (action) {
     case QAbstractSlider::SliderSingleStepAdd:
-    case QAbstractSlider::SliderPageStepAdd:
-        bar->setSliderPosition(bar->value() - step);
-        break;
+    case QAbstractSlider::SliderPageStepAdd: bar->setSliderPosition(bar->value() - step); break;
     case QAbstractSlider::SliderSingleStepSub:
-    case QAbstractSlider::SliderPageStepSub:
-        bar->setSliderPosition(bar->value() + step);
-        break;
-    default:
-        break;
+    case QAbstractSlider::SliderPageStepSub: bar->setSliderPosition(bar->value() + step); break;
+    default: break;
     }
 }
 constexpr int NameLimit = 190; // a chamber string holds at most 190 characters of each text
@@ -77,13 +73,14 @@ frmCave::frmCave() : VbForm(frmMain::instance()->mdiArea(), true)
 void frmCave::frameMade(QMdiSubWindow *sub)
 {
     sub->resize(700, 480);
-    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
-        const bool was = before & Qt::WindowActive, is = now & Qt::WindowActive;
-        if (is && !was)
-            Form_Activate();
-        else if (was && !is)
-            Form_Deactivate();
-    });
+    connect(sub, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates before, Qt::WindowStates now) {
+                const bool was = before & Qt::WindowActive, is = now & Qt::WindowActive;
+                if (is && !was)
+                    Form_Activate();
+                else if (was && !is)
+                    Form_Deactivate();
+            });
 }
 
 void frmCave::setVisible(bool visible)
@@ -193,7 +190,8 @@ void frmCave::buildMapPage()
         bar->setTracking(false);
         bar->setRange(0, 0);
         bar->hide();
-        connect(bar, &QAbstractSlider::actionTriggered, this, [bar](int action) { stepTowardTheEnd(bar, action); });
+        connect(bar, &QAbstractSlider::actionTriggered, this,
+                [bar](int action) { stepTowardTheEnd(bar, action); });
     }
     connect(HScroll1, &QScrollBar::valueChanged, this, &frmCave::HScroll1_Change);
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmCave::VScroll1_Change);

@@ -111,7 +111,7 @@ public:
             buildControls();
     }
     bool controlsMade() const { return m_built; }
-    QRectF shpAtm;                     // the selection ring's four circles, one place (frmcave_props.cpp)
+    QRectF shpAtm; // the selection ring's four circles, one place (frmcave_props.cpp)
 
     // ---- state ----
     uint8_t TileSize = 0; // frmMain::Dil as RefreshCave found it

@@ -209,8 +209,8 @@ void frmCave::Timer1_Timer()
         HScroll1->setValue(value);
     }
     if (!VScroll1->isHidden()) {
-        T = CaveLayout::AutoScrollStep(ScrollGain, PointerY, ViewHeight, picCave->height(), picCave->height(), T,
-                                       &value);
+        T = CaveLayout::AutoScrollStep(ScrollGain, PointerY, ViewHeight, picCave->height(), picCave->height(),
+                                       T, &value);
         VScroll1->setValue(value);
     }
     m_autoL = L;

@@ -1,8 +1,8 @@
 // The chamber window's mouse: the dispatch of a stroke to the chosen tool, and the tools.
 #include "editor/frmcave.h"
 
-#include "editor/drawtools.h"
 #include "common/tools.h"
+#include "editor/drawtools.h"
 #include "shell/frmmain.h"
 #include "toolkit/vbevents.h"
 

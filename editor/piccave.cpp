@@ -224,7 +224,8 @@ void PicCave::mousePressEvent(QMouseEvent *e)
 
 void PicCave::mouseMoveEvent(QMouseEvent *e)
 {
-    emit mouseMove(Vb::buttons(e->buttons()), Vb::shift(e->modifiers()), e->position().x(), e->position().y());
+    emit mouseMove(Vb::buttons(e->buttons()), Vb::shift(e->modifiers()), e->position().x(),
+                   e->position().y());
 }
 
 void PicCave::mouseReleaseEvent(QMouseEvent *e)

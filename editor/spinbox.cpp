@@ -145,7 +145,8 @@ void SpinBoxes::tmrUD_Timer()
     if (i < 0 || i >= static_cast<int>(txtUD.size()))
         return;
     QLineEdit *txt = txtUD[static_cast<size_t>(i)];
-    const int v = SpinRange::Clamp(static_cast<int16_t>(SpinRange::LeadingNumber(txt->text()) + SpinStep), range(i));
+    const int v =
+        SpinRange::Clamp(static_cast<int16_t>(SpinRange::LeadingNumber(txt->text()) + SpinStep), range(i));
     const QString shown = QString::number(v);
     if (txt->text() != shown)
         txt->setText(shown);

@@ -7,7 +7,10 @@ namespace ColLayout {
 
 namespace {
 
-int half(double v) { return int(std::lround(v / 2)); }
+int half(double v)
+{
+    return int(std::lround(v / 2));
+}
 
 } // namespace
 

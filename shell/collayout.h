@@ -40,8 +40,8 @@ struct Result
 {
     bool changed = false; // false: the window is minimised, nothing to do
     bool listVisible = false;
-    int frameWidth = 0;   // outer
-    int frameHeight = 0;  // outer; only when listVisible
+    int frameWidth = 0;  // outer
+    int frameHeight = 0; // outer; only when listVisible
     int frameInnerHeight = 0;
     bool listLaidOut = false; // steps 7 to 9 ran
     bool sideBySide = false;

@@ -7,8 +7,7 @@
 #include <QHash>
 #include <QStandardPaths>
 
-namespace CommonDialogy
-{
+namespace CommonDialogy {
 QString InitDir;
 } // namespace CommonDialogy
 
@@ -44,8 +43,7 @@ QString ShowFileDialog(QWidget *owner, bool save, const QString &title, const QS
     return Vb::RunFileDialog(owner, request);
 }
 
-namespace
-{
+namespace {
 
 const QHash<QChar, QString> &substitutions()
 {

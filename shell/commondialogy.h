@@ -7,8 +7,7 @@
 class QWidget;
 
 // The open and save dialogs of the set files, and the file-name stem.
-namespace CommonDialogy
-{
+namespace CommonDialogy {
 
 // Hidden and system files are listed too.
 constexpr uint32_t OFN_FORCESHOWHIDDEN = 0x10000000;

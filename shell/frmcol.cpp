@@ -37,9 +37,10 @@ PictureBox *box(QWidget *parent, QColor back, QRect geometry)
 void styleBox(QWidget *box, double points, QColor text)
 {
     box->setFont(Vb::Arial(points, true));
-    box->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid rgb(56,26,0);"
-                                      " selection-background-color: rgb(255,208,112); selection-color: black;")
-                           .arg(BoxBack.name(), text.name()));
+    box->setStyleSheet(
+        QStringLiteral("background: %1; color: %2; border: 1px solid rgb(56,26,0);"
+                       " selection-background-color: rgb(255,208,112); selection-color: black;")
+            .arg(BoxBack.name(), text.name()));
 }
 } // namespace
 
@@ -140,11 +141,12 @@ void frmCol::buildList()
     VScroll1->setRange(0, 0);
     VScroll1->setSingleStep(ColLayout::RowHeight);
     VScroll1->setFocusPolicy(Qt::NoFocus);
-    VScroll1->setStyleSheet(QStringLiteral("QScrollBar:vertical { background: rgb(56,26,0); width: 9px; margin: 0; }"
-                                           "QScrollBar::handle:vertical { background: rgb(192,108,24);"
-                                           " min-height: 12px; border-radius: 3px; }"
-                                           "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
-                                           "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"));
+    VScroll1->setStyleSheet(
+        QStringLiteral("QScrollBar:vertical { background: rgb(56,26,0); width: 9px; margin: 0; }"
+                       "QScrollBar::handle:vertical { background: rgb(192,108,24);"
+                       " min-height: 12px; border-radius: 3px; }"
+                       "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
+                       "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"));
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
 
     imgSel = new ImageBox(picCavesIn);
@@ -317,9 +319,15 @@ void frmCol::DestroyRow(int k)
     }
 }
 
-bool frmCol::RowExists(int k) const { return k >= 1 && k < int(lblCNo.size()) && lblCNo[k]; }
+bool frmCol::RowExists(int k) const
+{
+    return k >= 1 && k < int(lblCNo.size()) && lblCNo[k];
+}
 
-QString frmCol::RowName(int k) const { return RowExists(k) ? lblCName[k]->Caption() : QString(); }
+QString frmCol::RowName(int k) const
+{
+    return RowExists(k) ? lblCName[k]->Caption() : QString();
+}
 
 void frmCol::SetRowName(int row, const QString &name)
 {
@@ -327,13 +335,25 @@ void frmCol::SetRowName(int row, const QString &name)
         lblCName[row]->setCaption(name);
 }
 
-void frmCol::SetCanvasHeight(int h) { picCavesIn->resize(picCavesIn->width(), h); }
+void frmCol::SetCanvasHeight(int h)
+{
+    picCavesIn->resize(picCavesIn->width(), h);
+}
 
-void frmCol::SetSelTop(int top) { imgSel->setTop(top); }
+void frmCol::SetSelTop(int top)
+{
+    imgSel->setTop(top);
+}
 
-int frmCol::SelTop() const { return imgSel->y(); }
+int frmCol::SelTop() const
+{
+    return imgSel->y();
+}
 
-void frmCol::SendSelToBack() { imgSel->lower(); }
+void frmCol::SendSelToBack()
+{
+    imgSel->lower();
+}
 
 // ---- selection ----
 
@@ -362,7 +382,10 @@ void frmCol::lblCName_DblClick(int Index)
         m->ShowCave(Index);
 }
 
-void frmCol::lblCNo_DblClick(int Index) { lblCName_DblClick(Index); }
+void frmCol::lblCNo_DblClick(int Index)
+{
+    lblCName_DblClick(Index);
+}
 
 // A press on either label of a row, or a move over its number, drags the selection as over its name.
 void frmCol::lblCNo_MouseDown(int Index, int Button, int Shift, float X, float Y)
@@ -402,7 +425,10 @@ void frmCol::picCavesIn_MouseMove(int Button, int Shift, float X, float Y)
     picCaves_MouseMove(Button, Shift, X, Y);
 }
 
-void frmCol::VScroll1_Change() { picCavesIn->move(picCavesIn->x(), -VScroll1->value()); }
+void frmCol::VScroll1_Change()
+{
+    picCavesIn->move(picCavesIn->x(), -VScroll1->value());
+}
 
 void frmCol::Form_KeyDown(int KeyCode, int)
 {
@@ -413,7 +439,6 @@ void frmCol::Form_KeyDown(int KeyCode, int)
     if (KeyCode == Vb::KeyReturn || KeyCode == Vb::KeyF4)
         lblCName_DblClick(Selected);
 }
-
 
 // ---- buttons ----
 
@@ -465,9 +490,15 @@ void frmCol::lblCave_MouseUp(int Index, int Button, int Shift, float X, float Y)
 
 // ---- the roll-down sheet ----
 
-void frmCol::Image1_MouseDown() { Image1->setTop(-20); }
+void frmCol::Image1_MouseDown()
+{
+    Image1->setTop(-20);
+}
 
-void frmCol::Image1_MouseUp() { Image1->setTop(0); }
+void frmCol::Image1_MouseUp()
+{
+    Image1->setTop(0);
+}
 
 void frmCol::Image1_Click()
 {
@@ -476,7 +507,10 @@ void frmCol::Image1_Click()
     Picture2->raise();
 }
 
-void frmCol::setSheetHeight(double h) { Picture2->Move(0, 0, float(width()), float(h)); }
+void frmCol::setSheetHeight(double h)
+{
+    Picture2->Move(0, 0, float(width()), float(h));
+}
 
 // The main window's one roll timer runs the sheet, as it runs its own animations.
 void frmCol::startSheetRoll(int code)

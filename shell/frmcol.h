@@ -94,11 +94,11 @@ public:
     void SheetRollStep(int code);
 
     // Controls, for the store and for tests.
-    PictureBox *Picture2 = nullptr;              // the roll-down sheet
-    std::array<PictureBox *, 2> Picture1{};      // roll-button panel, property panel
-    ImageBox *Image1 = nullptr;                  // the roll button's face
-    PictureBox *picCaves = nullptr;                  // list frame
-    PictureBox *picCavesIn = nullptr;                // list canvas
+    PictureBox *Picture2 = nullptr;         // the roll-down sheet
+    std::array<PictureBox *, 2> Picture1{}; // roll-button panel, property panel
+    ImageBox *Image1 = nullptr;             // the roll button's face
+    PictureBox *picCaves = nullptr;         // list frame
+    PictureBox *picCavesIn = nullptr;       // list canvas
     QScrollBar *VScroll1 = nullptr;
     ImageBox *imgSel = nullptr;
     std::array<PictureBox *, 2> picButtons{};

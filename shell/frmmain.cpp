@@ -39,7 +39,7 @@ constexpr int ObjWidth = 100;
 // Tool buttons' left edges by tool number: on screen 0, 1, 3, 4, 2.
 constexpr std::array<int, ToolCount> ToolLeft = {0, 32, 128, 64, 96};
 const std::array<const char *, ToolCount> ToolTips = {"Tužka", "Čára", "Klonující tužka", "Obdélník",
-                                              "Výplň"};
+                                                      "Výplň"};
 const std::array<const char *, 4> GroupCaptions = {"Základní", "Zdi", "Tvorové", "Klíče"};
 const std::array<const char *, 4> GroupNames = {"Picture8", "Picture9", "Picture10", "Picture11"};
 const std::array<const char *, 4> LabelNames = {"Label1", "Label4", "Label6", "Label8"};
@@ -305,7 +305,7 @@ void frmMain::buildPalette()
 
     for (int n = 0; n < ObjectCount; ++n) {
         const Place &place = Places[n];
-        QWidget *parent = place.stack != NoStack     ? static_cast<QWidget *>(Picture7[place.stack])
+        QWidget *parent = place.stack != NoStack   ? static_cast<QWidget *>(Picture7[place.stack])
                           : place.group != NoGroup ? static_cast<QWidget *>(m_group[place.group])
                                                    : static_cast<QWidget *>(picObj);
         auto *entry = new ImageBox(parent);
@@ -323,9 +323,8 @@ void frmMain::buildPalette()
         if (place.stack == NoStack && place.group == NoGroup)
             entry->hide(); // Biomasa: only its picture is used, for painting
         imgS[n] = entry;
-        connect(entry, &VbControl::mouseDown, this, [this, n](int b, int s, QPointF p) {
-            imgS_MouseDown(n, b, s, float(p.x()), float(p.y()));
-        });
+        connect(entry, &VbControl::mouseDown, this,
+                [this, n](int b, int s, QPointF p) { imgS_MouseDown(n, b, s, float(p.x()), float(p.y())); });
     }
 
     for (int s = 0; s < 4; ++s) {
@@ -644,14 +643,38 @@ void frmMain::startRoll(int code)
     tmrRoll->setEnabled(true);
 }
 
-void frmMain::Label1_Click() { startRoll(Roll::HeaderCode(0, m_group[0]->Height())); }
-void frmMain::Label4_Click() { startRoll(Roll::HeaderCode(1, m_group[1]->Height())); }
-void frmMain::Label6_Click() { startRoll(Roll::HeaderCode(2, m_group[2]->Height())); }
-void frmMain::Label8_Click() { startRoll(Roll::HeaderCode(3, m_group[3]->Height())); }
-void frmMain::Image1_Click() { Label1_Click(); }
-void frmMain::Image3_Click() { Label4_Click(); }
-void frmMain::Image2_Click() { Label6_Click(); }
-void frmMain::Image4_Click() { Label8_Click(); }
+void frmMain::Label1_Click()
+{
+    startRoll(Roll::HeaderCode(0, m_group[0]->Height()));
+}
+void frmMain::Label4_Click()
+{
+    startRoll(Roll::HeaderCode(1, m_group[1]->Height()));
+}
+void frmMain::Label6_Click()
+{
+    startRoll(Roll::HeaderCode(2, m_group[2]->Height()));
+}
+void frmMain::Label8_Click()
+{
+    startRoll(Roll::HeaderCode(3, m_group[3]->Height()));
+}
+void frmMain::Image1_Click()
+{
+    Label1_Click();
+}
+void frmMain::Image3_Click()
+{
+    Label4_Click();
+}
+void frmMain::Image2_Click()
+{
+    Label6_Click();
+}
+void frmMain::Image4_Click()
+{
+    Label8_Click();
+}
 
 void frmMain::ShowObjBar()
 {

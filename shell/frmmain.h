@@ -42,7 +42,7 @@ public:
     QMdiArea *mdiArea() const { return m_mdi; }
 
     // ---- open set and chamber windows ----
-    QString FileName;        // "*" while the set is untitled
+    QString FileName; // "*" while the set is untitled
     uint8_t NumCaves = 0;
     bool Changed = false;
     QString AppPath;

@@ -17,8 +17,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 
-namespace
-{
+namespace {
 
 const QString SetFilter = QStringLiteral("Sady komnat pro Zorbela (*.zb);*.zb");
 const QString SetExtension = QStringLiteral("zb");
@@ -70,7 +69,8 @@ QString boundCaveName(frmMain *main, int no)
 }
 
 // ---- the set window's parts that the set operations fill ----
-struct ColTexts {
+struct ColTexts
+{
     QString name, auth, mail, desc, congr;
 };
 

@@ -11,7 +11,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-
 frmCol *frmMain::SetWindow()
 {
     if (!m_col) {

@@ -3,8 +3,14 @@
 namespace PaletteLayout {
 
 namespace {
-constexpr Place at(int group, int row, int column) { return {group, row, column, NoStack}; }
-constexpr Place on(int stack) { return {Creatures, 0, 0, stack}; }
+constexpr Place at(int group, int row, int column)
+{
+    return {group, row, column, NoStack};
+}
+constexpr Place on(int stack)
+{
+    return {Creatures, 0, 0, stack};
+}
 } // namespace
 
 const std::array<Place, 36> Places = {{
@@ -29,21 +35,21 @@ const std::array<Place, 36> Places = {{
     on(FireflyStack),
     on(FireflyStack),
     on(FireflyStack),
-    on(ButterflyStack),  // 21..24 Motýl
+    on(ButterflyStack), // 21..24 Motýl
     on(ButterflyStack),
     on(ButterflyStack),
     on(ButterflyStack),
-    at(Walls, 3, 0),     // 25 Rostoucí zeď horizontální
-    at(Walls, 3, 1),     // 26 Rostoucí zeď vertikální
-    at(Keys, 1, 0),      // 27 Modrý zámek
-    at(Keys, 3, 0),      // 28 Zelený zámek
+    at(Walls, 3, 0),          // 25 Rostoucí zeď horizontální
+    at(Walls, 3, 1),          // 26 Rostoucí zeď vertikální
+    at(Keys, 1, 0),           // 27 Modrý zámek
+    at(Keys, 3, 0),           // 28 Zelený zámek
     {NoGroup, 0, 0, NoStack}, // 29 Biomasa, never on the palette
-    at(Basic, 3, 1),     // 30 Bomba
-    at(Creatures, 2, 1), // 31 Blecha
-    at(Walls, 4, 0),     // 32 Čidlo
-    on(CatStack),        // 33 Kočka
-    at(Creatures, 5, 1), // 34 Kudlanka
-    at(Keys, 4, 1),      // 35 Bílý klíč (kočičí)
+    at(Basic, 3, 1),          // 30 Bomba
+    at(Creatures, 2, 1),      // 31 Blecha
+    at(Walls, 4, 0),          // 32 Čidlo
+    on(CatStack),             // 33 Kočka
+    at(Creatures, 5, 1),      // 34 Kudlanka
+    at(Keys, 4, 1),           // 35 Bílý klíč (kočičí)
 }};
 
 const std::array<StackInfo, 4> Stacks = {{

@@ -28,12 +28,24 @@ struct StackInfo
 extern const std::array<StackInfo, 4> Stacks;
 
 constexpr int EntrySize = 28;
-constexpr int RowY(int row) { return 19 + 31 * (row - 1); }
-constexpr int ColumnX(int column) { return column == 0 ? 6 : 37; }
+constexpr int RowY(int row)
+{
+    return 19 + 31 * (row - 1);
+}
+constexpr int ColumnX(int column)
+{
+    return column == 0 ? 6 : 37;
+}
 constexpr int StackX = 12;
 
 // The entry an insect stack shows for direction d (0 none chosen yet).
-constexpr int ButterflyEntry(int d) { return 21 + d % 4; }
-constexpr int FireflyEntry(int d) { return 17 + d % 4; }
+constexpr int ButterflyEntry(int d)
+{
+    return 21 + d % 4;
+}
+constexpr int FireflyEntry(int d)
+{
+    return 17 + d % 4;
+}
 
 } // namespace PaletteLayout

@@ -21,7 +21,7 @@ enum Code : int {
     None = 0,
     HideBar = 1,
     ShowBar = 2,
-    FirstGroup = 3,  // 3 + 2 * group grows it, one more shrinks it
+    FirstGroup = 3, // 3 + 2 * group grows it, one more shrinks it
     LastGroup = 10,
     SheetDown = 11,
     SheetUp = 12,

@@ -9,8 +9,8 @@ namespace SheetRoll {
 struct Step
 {
     double height = 0;
-    bool stop = false;      // the end value was reached: timer off
-    int faceLeft = 0;       // the face to show once stopped: 0 roll down, -48 roll up
+    bool stop = false;        // the end value was reached: timer off
+    int faceLeft = 0;         // the face to show once stopped: 0 roll down, -48 roll up
     bool chainRollUp = false; // a sheet rolled down into a window too low for it goes straight back
     double rollPanelTop = 0;
     double propPanelTop = 0;

@@ -36,11 +36,21 @@ namespace Atmosphere {
 int ButtonForValue(int value)
 {
     switch (value) {
-    case 3: case 4: case 9: return 0;
-    case 2: case 5: case 10: return 1;
-    case 0: case 8: case 11: return 2;
-    case 6: case 7: case 12: return 3;
-    case 1: case 13: case 14: return 4;
+    case 3:
+    case 4:
+    case 9: return 0;
+    case 2:
+    case 5:
+    case 10: return 1;
+    case 0:
+    case 8:
+    case 11: return 2;
+    case 6:
+    case 7:
+    case 12: return 3;
+    case 1:
+    case 13:
+    case 14: return 4;
     default: return -1;
     }
 }

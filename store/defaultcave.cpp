@@ -22,7 +22,8 @@ CaveRecord DefaultCave(int width, int height)
     r.Width = static_cast<uint8_t>(width);
     r.Height = static_cast<uint8_t>(height);
     // "Nepojmenovaná " W "×" H, in code page 1250 (á is 0xE1, × is 0xD7)
-    r.Name = QByteArray("Nepojmenovan\xE1 ") + QByteArray::number(width) + '\xD7' + QByteArray::number(height);
+    r.Name =
+        QByteArray("Nepojmenovan\xE1 ") + QByteArray::number(width) + '\xD7' + QByteArray::number(height);
     r.Description = "Bez popisu";
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y)

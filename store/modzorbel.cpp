@@ -85,8 +85,8 @@ Result<CaveRecord> StringToCave(const QByteArray &text)
         return R::failure(QStringLiteral("Text komnaty je zkrácený: končí před jejími čísly."));
     };
     const auto negative = [](const char *what) {
-        return R::failure(QStringLiteral("Text komnaty není platný: %1 je záporná.")
-                              .arg(QString::fromUtf8(what)));
+        return R::failure(
+            QStringLiteral("Text komnaty není platný: %1 je záporná.").arg(QString::fromUtf8(what)));
     };
     if (text.isEmpty())
         return R::failure(QStringLiteral("Text komnaty je prázdný."));
@@ -117,8 +117,8 @@ Result<CaveRecord> StringToCave(const QByteArray &text)
     for (int i = 0; i < 10; ++i)
         v[i] = Text8::code(text, pos + i) - 65;
     const int width = v[0], height = v[1], a = v[2], u = v[3], g = v[4];
-    static const char *const names[10] = {"šířka", "výška", nullptr, nullptr, nullptr,
-                                          "body", "prémiové body", "čas kouzelné zdi",
+    static const char *const names[10] = {"šířka",     "výška",    nullptr,         nullptr,
+                                          nullptr,     "body",     "prémiové body", "čas kouzelné zdi",
                                           "čas améby", "atmosféra"};
     for (int i = 0; i < 10; ++i)
         if (names[i] && v[i] < 0)

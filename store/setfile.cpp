@@ -7,14 +7,13 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 // The file's lines one at a time: splitting it whole would cost a list entry
 // for every line, twenty times the file for one of line ends alone.
 class LineCursor
 {
-  public:
+public:
     explicit LineCursor(const QByteArray &bytes) : m_bytes(bytes) {}
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
@@ -36,7 +35,7 @@ class LineCursor
         return line;
     }
 
-  private:
+private:
     const QByteArray &m_bytes;
     qsizetype m_pos = 0;
     qsizetype m_taken = 0;
@@ -64,7 +63,8 @@ Result<QByteArray> plainLine(LineCursor &lines)
 // Chamber lines from line 4: line 4 always, then each further line until an
 // empty one or the file's last line, which ends the run and is returned as the
 // closing line. `limit` stops the run early once that many chambers are taken.
-struct CaveRun {
+struct CaveRun
+{
     QList<QByteArray> caves;
     QByteArray closing;
 };

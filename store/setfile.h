@@ -22,7 +22,8 @@ constexpr char DefaultCollFlag = 'A'; // a set not read from a file carries this
 using AllowedFlags = std::array<bool, MaxSetCaves + 1>; // by chamber number; 0 is unused
 
 // Everything a set file holds, texts as code page 1250 bytes.
-struct SetFileData {
+struct SetFileData
+{
     QByteArray Name;
     QByteArray Author;
     QByteArray Description;

@@ -10,8 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 enum class Fault {
     Missing,
@@ -32,29 +31,20 @@ enum class Fault {
 QString faultText(Fault fault, int sysError = 0)
 {
     switch (fault) {
-    case Fault::Missing:
-        return QStringLiteral("Soubor neexistuje.");
-    case Fault::NoFolder:
-        return QStringLiteral("Složka, do které se má soubor uložit, neexistuje.");
-    case Fault::NoPermission:
-        return QStringLiteral("K tomuto souboru nebo složce nemáte oprávnění.");
-    case Fault::DiskFull:
-        return QStringLiteral("Na disku není dost místa.");
-    case Fault::TooLargeForDisk:
-        return QStringLiteral("Soubor je na tento disk příliš velký.");
-    case Fault::ReadOnlyDisk:
-        return QStringLiteral("Disk je jen pro čtení.");
-    case Fault::DiskError:
-        return QStringLiteral("Disk hlásí chybu čtení nebo zápisu.");
-    case Fault::Folder:
-        return QStringLiteral("Je to složka, ne soubor.");
+    case Fault::Missing: return QStringLiteral("Soubor neexistuje.");
+    case Fault::NoFolder: return QStringLiteral("Složka, do které se má soubor uložit, neexistuje.");
+    case Fault::NoPermission: return QStringLiteral("K tomuto souboru nebo složce nemáte oprávnění.");
+    case Fault::DiskFull: return QStringLiteral("Na disku není dost místa.");
+    case Fault::TooLargeForDisk: return QStringLiteral("Soubor je na tento disk příliš velký.");
+    case Fault::ReadOnlyDisk: return QStringLiteral("Disk je jen pro čtení.");
+    case Fault::DiskError: return QStringLiteral("Disk hlásí chybu čtení nebo zápisu.");
+    case Fault::Folder: return QStringLiteral("Je to složka, ne soubor.");
     case Fault::NotRegular:
         return QStringLiteral("Není to obyčejný soubor, ale zařízení, roura nebo jiný zvláštní soubor.");
     case Fault::TooLarge:
         return QStringLiteral("Soubor je větší než %1 MiB, tak velká sada komnat není.")
             .arg(MaxSetFileSize / (1024 * 1024));
-    case Fault::Other:
-        break;
+    case Fault::Other: break;
     }
     return sysError ? QStringLiteral("Se souborem nelze pracovat (chyba systému %1).").arg(sysError)
                     : QStringLiteral("Se souborem nelze pracovat.");
@@ -64,24 +54,16 @@ Fault faultOf(int sysError)
 {
     switch (sysError) {
     case ENOENT:
-    case ENOTDIR:
-        return Fault::Missing;
+    case ENOTDIR: return Fault::Missing;
     case EACCES:
-    case EPERM:
-        return Fault::NoPermission;
+    case EPERM: return Fault::NoPermission;
     case ENOSPC:
-    case EDQUOT:
-        return Fault::DiskFull;
-    case EFBIG:
-        return Fault::TooLargeForDisk;
-    case EROFS:
-        return Fault::ReadOnlyDisk;
-    case EIO:
-        return Fault::DiskError;
-    case EISDIR:
-        return Fault::Folder;
-    default:
-        return Fault::Other;
+    case EDQUOT: return Fault::DiskFull;
+    case EFBIG: return Fault::TooLargeForDisk;
+    case EROFS: return Fault::ReadOnlyDisk;
+    case EIO: return Fault::DiskError;
+    case EISDIR: return Fault::Folder;
+    default: return Fault::Other;
     }
 }
 
@@ -107,7 +89,8 @@ bool typeFault(const struct stat &st, Fault &fault)
     return true;
 }
 
-struct FdCloser {
+struct FdCloser
+{
     int fd;
     ~FdCloser() { ::close(fd); }
 };

@@ -21,6 +21,6 @@ constexpr qint64 MaxSetFileSize = 8 * 1024 * 1024;
 Result<QByteArray> ReadSetFileBytes(const QString &path);
 
 // Replaces the file at path with bytes; the old file stays whole until the new
-// one is complete beside it. Bytes above MaxSetFileSize are refused. A folder, FIFO or device in the way is refused,
-// not replaced.
+// one is complete beside it. Bytes above MaxSetFileSize are refused. A folder, FIFO or device in the way is
+// refused, not replaced.
 Result<bool> SaveSetFileBytes(const QString &path, const QByteArray &bytes);

@@ -13,10 +13,10 @@ struct FileDialogRequest
 {
     bool save = false;
     QString title;
-    QString filterName;    // "Sady komnat pro Zorbela (*.zb)"
-    QString filterPattern; // "*.zb"
-    QString initialDir;    // may be empty: the platform's default folder
-    QString initialName;   // may be empty
+    QString filterName;       // "Sady komnat pro Zorbela (*.zb)"
+    QString filterPattern;    // "*.zb"
+    QString initialDir;       // may be empty: the platform's default folder
+    QString initialName;      // may be empty
     QString defaultExtension; // without the dot
     bool showHidden = false;
 };
@@ -26,6 +26,9 @@ QString RunFileDialog(QWidget *owner, const FileDialogRequest &request);
 
 using FileDialogSeam = Seam<const FileDialogRequest &, QString>;
 using FileDialogAnswerer = FileDialogSeam::Answerer;
-inline void setFileDialogAnswerer(FileDialogAnswerer answerer) { FileDialogSeam::set(std::move(answerer)); }
+inline void setFileDialogAnswerer(FileDialogAnswerer answerer)
+{
+    FileDialogSeam::set(std::move(answerer));
+}
 
 } // namespace Vb

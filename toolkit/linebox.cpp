@@ -51,7 +51,8 @@ void LineBox::keyPressEvent(QKeyEvent *e)
 
 void LineBox::inputMethodEvent(QInputMethodEvent *e)
 {
-    passCommit(e, Text8::heldOnly(e->commitString()), [this](QInputMethodEvent *x) { QLineEdit::inputMethodEvent(x); });
+    passCommit(e, Text8::heldOnly(e->commitString()),
+               [this](QInputMethodEvent *x) { QLineEdit::inputMethodEvent(x); });
 }
 
 void LineBox::dropEvent(QDropEvent *e)

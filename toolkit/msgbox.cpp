@@ -8,8 +8,7 @@
 
 namespace Vb {
 
-MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title,
-                 QWidget *parent)
+MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title, QWidget *parent)
 {
     const MessageRequest request{text, title, buttons, icon};
     if (const auto answer = MessageSeam::answer(request))
@@ -42,8 +41,9 @@ MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
     titleFont.setBold(true);
     const QFontMetrics titleMetrics(titleFont);
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
-        grid->addItem(new QSpacerItem(titleMetrics.horizontalAdvance(box.windowTitle()) + 8 * titleMetrics.height(), 0),
-                      grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(
+            new QSpacerItem(titleMetrics.horizontalAdvance(box.windowTitle()) + 8 * titleMetrics.height(), 0),
+            grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
     if (buttons != MsgYesNoCancel)
         return MsgOk;

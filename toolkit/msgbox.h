@@ -26,6 +26,9 @@ MsgResult MsgBox(const QString &text, MsgButtons buttons = MsgOkOnly, MsgIcon ic
 
 using MessageSeam = Seam<const MessageRequest &, MsgResult>;
 using MessageAnswerer = MessageSeam::Answerer;
-inline void setMessageAnswerer(MessageAnswerer answerer) { MessageSeam::set(std::move(answerer)); }
+inline void setMessageAnswerer(MessageAnswerer answerer)
+{
+    MessageSeam::set(std::move(answerer));
+}
 
 } // namespace Vb

@@ -101,7 +101,8 @@ void MultiLineBox::keyPressEvent(QKeyEvent *e)
 
 void MultiLineBox::inputMethodEvent(QInputMethodEvent *e)
 {
-    passCommit(e, admitted(e->commitString()), [this](QInputMethodEvent *x) { QPlainTextEdit::inputMethodEvent(x); });
+    passCommit(e, admitted(e->commitString()),
+               [this](QInputMethodEvent *x) { QPlainTextEdit::inputMethodEvent(x); });
 }
 
 void MultiLineBox::insertFromMimeData(const QMimeData *source)

@@ -21,8 +21,8 @@ struct Key
 
 size_t qHash(const Key &k, size_t seed = 0)
 {
-    return ::qHash(k.path, seed) ^ (static_cast<size_t>(k.w) * 31 + static_cast<size_t>(k.h) * 7 +
-                                    static_cast<size_t>(k.ratio));
+    return ::qHash(k.path, seed) ^
+           (static_cast<size_t>(k.w) * 31 + static_cast<size_t>(k.h) * 7 + static_cast<size_t>(k.ratio));
 }
 
 QHash<Key, QPixmap> &renderings()

@@ -145,8 +145,9 @@ void VbControl::mouseReleaseEvent(QMouseEvent *e)
     // The release that ends a double click is no second click.
     const bool afterDouble = std::exchange(m_doublePressed, false);
     // A click area is measured where it stands now: the handlers above may have moved the control back.
-    const bool over = m_clickArea ? m_clickArea->rect().contains(m_clickArea->mapFromGlobal(e->globalPosition()).toPoint())
-                                  : rect().contains(e->position().toPoint());
+    const bool over =
+        m_clickArea ? m_clickArea->rect().contains(m_clickArea->mapFromGlobal(e->globalPosition()).toPoint())
+                    : rect().contains(e->position().toPoint());
     if (e->button() == Qt::LeftButton && !afterDouble && over)
         emit clicked();
 }

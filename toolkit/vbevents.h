@@ -68,6 +68,9 @@ QPoint lastPopupPosition();
 // the item to choose (null dismisses it).
 using PopupSeam = Seam<QMenu *, QAction *>;
 using PopupAnswerer = PopupSeam::Answerer;
-inline void setPopupAnswerer(PopupAnswerer answerer) { PopupSeam::set(std::move(answerer)); }
+inline void setPopupAnswerer(PopupAnswerer answerer)
+{
+    PopupSeam::set(std::move(answerer));
+}
 
 } // namespace Vb

@@ -45,7 +45,8 @@ public:
 };
 
 // Until its frame is made, a window waits hidden in the frame's area, which owns it.
-VbForm::VbForm(QMdiArea *frame, bool frameOnFirstUse) : QWidget(frameOnFirstUse ? frame : nullptr), m_frame(frame)
+VbForm::VbForm(QMdiArea *frame, bool frameOnFirstUse)
+    : QWidget(frameOnFirstUse ? frame : nullptr), m_frame(frame)
 {
     static quint64 made = 0;
     m_order = ++made;

@@ -2,11 +2,11 @@
 // it there): what only a window manager and real pointer events show. Each
 // step leaves a screenshot in tests/xcheck/ of the build folder.
 #include "editor/frmcave.h"
+#include "editor/frmsize.h"
 #include "editor/piccave.h"
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
 #include "support/testsupport.h"
-#include "editor/frmsize.h"
 #include "toolkit/application.h"
 #include "toolkit/msgbox.h"
 
@@ -58,7 +58,7 @@ QString allowedActions(const QWidget *w)
 {
     QProcess xprop;
     xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(w->winId()),
-                                           QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
+                                          QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
     xprop.waitForFinished(Patience);
     return QString::fromLatin1(xprop.readAllStandardOutput());
 }
@@ -108,7 +108,7 @@ class TestDesktop : public QObject
         return nullptr;
     }
 
-  private slots:
+private slots:
     void initTestCase()
     {
         QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"), "needs a real X server");
@@ -207,12 +207,17 @@ class TestDesktop : public QObject
     {
         const QRect room = main->screen()->availableGeometry();
         main->showNormal();
-        QTRY_VERIFY_WITH_TIMEOUT(!main->isMaximized() && main->frameGeometry().width() < room.width(), Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(!main->isMaximized() && main->frameGeometry().width() < room.width(),
+                                 Patience);
         // About three quarters of the screen, centred (the frame adds its border and title).
         const QRect frame = main->frameGeometry();
         QVERIFY2(frame.width() >= room.width() * 2 / 3 && frame.height() >= room.height() * 2 / 3 &&
                      room.contains(frame) && qAbs(frame.center().x() - room.center().x()) < 20,
-                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(frame.x())
+                                .arg(frame.y())
+                                .arg(frame.width())
+                                .arg(frame.height())));
         shot(QStringLiteral("7-frame-unmaximised"));
         main->showMaximized();
         QTRY_COMPARE_WITH_TIMEOUT(main->frameGeometry(), room, Patience);
@@ -223,7 +228,8 @@ class TestDesktop : public QObject
         frmSize *size = main->SizeDialog();
         size->show();
         QVERIFY(QTest::qWaitForWindowExposed(size));
-        QTRY_VERIFY_WITH_TIMEOUT(allowedActions(size).contains(QLatin1String("_NET_WM_ACTION_CLOSE")), Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(allowedActions(size).contains(QLatin1String("_NET_WM_ACTION_CLOSE")),
+                                 Patience);
         const QString actions = allowedActions(size);
         QVERIFY2(!actions.contains(QLatin1String("MINIMIZE")) && !actions.contains(QLatin1String("MAXIMIZE")),
                  qPrintable(actions));

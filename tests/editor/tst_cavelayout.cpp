@@ -21,9 +21,10 @@ private slots:
         QTest::newRow("centred") << 600.0 << 380.0 << 494.0 << 286.0 << false << false << 53.0 << 47.0;
         QTest::newRow("exactly as wide") << 494.0 << 380.0 << 494.0 << 286.0 << false << false << 0.0 << 47.0;
         QTest::newRow("one pixel wider") << 493.0 << 380.0 << 494.0 << 286.0 << true << false << 0.0 << 42.5;
-        QTest::newRow("fits only without the bars") << 500.0 << 280.0 << 494.0 << 286.0 << true << true << 0.0
-                                                    << 0.0;
-        QTest::newRow("vertical bar only") << 600.0 << 200.0 << 494.0 << 286.0 << false << true << 48.5 << 0.0;
+        QTest::newRow("fits only without the bars")
+            << 500.0 << 280.0 << 494.0 << 286.0 << true << true << 0.0 << 0.0;
+        QTest::newRow("vertical bar only")
+            << 600.0 << 200.0 << 494.0 << 286.0 << false << true << 48.5 << 0.0;
     }
     void arrange()
     {

@@ -1,6 +1,6 @@
-#include "editorfixture.h"
 #include "editor/frmsize.h"
 #include "editor/piccave.h"
+#include "editorfixture.h"
 #include "support/mouse.h"
 
 #include <QMdiSubWindow>
@@ -141,7 +141,7 @@ private slots:
         CaveRecord r = DefaultCave();
         r.Map[5][5] = '$';
         r.Map[6][5] = 'C';
-        r.Map[7][5] = 'h';  // no palette entry
+        r.Map[7][5] = 'h'; // no palette entry
         r.Map[8][5] = '0';
         r.Map[2][3] = '3';
         r.Map[10][4] = '7';
@@ -270,8 +270,9 @@ private slots:
         f.m->ShowCave(1);
         QCOMPARE(f.user.messages.size(), 1);
         QCOMPARE(f.m->mdiArea()->activeSubWindow(), other->subWindow());
-        QCOMPARE(f.user.messages[0].text, QString::fromUtf8("K otevření další komnaty není dostatek paměti.\r\n"
-                                                            "Zavři nějakou otevřenou komnatu a zkus znovu."));
+        QCOMPARE(f.user.messages[0].text,
+                 QString::fromUtf8("K otevření další komnaty není dostatek paměti.\r\n"
+                                   "Zavři nějakou otevřenou komnatu a zkus znovu."));
         QCOMPARE(f.user.messages[0].buttons, Vb::MsgOkOnly);
         QCOMPARE(w->Caption(), QStringLiteral("Out of memory"));
         QVERIFY(!w->Visible());
@@ -438,8 +439,7 @@ private slots:
         frmCave *w = f.show(filled(5, 5, '.'));
         f.m->imgTool_Click(4);
         QStringList captions;
-        connect(w->subWindow(), &QWidget::windowTitleChanged, this,
-                [&](const QString &t) { captions << t; });
+        connect(w->subWindow(), &QWidget::windowTitleChanged, this, [&](const QString &t) { captions << t; });
         Mouse mouse{w->picCave, {}};
         mouse.press(Qt::LeftButton, centre(2, 2));
         mouse.release(Qt::LeftButton, centre(2, 2));
@@ -592,21 +592,43 @@ private slots:
     {
         QTest::addColumn<bool>("sizeDialog");
         QTest::addColumn<int>("box");
-        QTest::addColumn<QString>("keys"); // typed over the whole text; "<" is Backspace
+        QTest::addColumn<QString>("keys");   // typed over the whole text; "<" is Backspace
         QTest::addColumn<QString>("typing"); // shown while typing
         QTest::addColumn<QString>("ending");
         QTest::addColumn<int>("value"); // shown and stored once the editing ends
-        QTest::newRow("total time 200") << false << 1 << "200" << "200" << "focus" << 200;
-        QTest::newRow("total time 0") << false << 1 << "0" << "0" << "enter" << 5;
-        QTest::newRow("total time 19 back to 1") << false << 1 << "19<" << "1" << "focus" << 5;
-        QTest::newRow("gems emptied") << false << 0 << "<" << "" << "enter" << 0;
-        QTest::newRow("magic wall over the maximum") << false << 5 << "200" << "150" << "focus" << 150;
-        QTest::newRow("amoeba 0, window stores") << false << 6 << "0" << "0" << "save" << 1;
-        QTest::newRow("total time 3, spin up") << false << 1 << "3" << "3" << "spin" << 6;
-        QTest::newRow("size width 25") << true << 1 << "25" << "25" << "enter" << 25;
-        QTest::newRow("size height 12") << true << 0 << "12" << "12" << "close" << 12;
-        QTest::newRow("size width 2") << true << 1 << "2" << "2" << "enter" << 5;
-        QTest::newRow("size height 60") << true << 0 << "60" << "30" << "enter" << 30;
+        QTest::newRow("total time 200") << false << 1 << "200"
+                                        << "200"
+                                        << "focus" << 200;
+        QTest::newRow("total time 0") << false << 1 << "0"
+                                      << "0"
+                                      << "enter" << 5;
+        QTest::newRow("total time 19 back to 1") << false << 1 << "19<"
+                                                 << "1"
+                                                 << "focus" << 5;
+        QTest::newRow("gems emptied") << false << 0 << "<"
+                                      << ""
+                                      << "enter" << 0;
+        QTest::newRow("magic wall over the maximum") << false << 5 << "200"
+                                                     << "150"
+                                                     << "focus" << 150;
+        QTest::newRow("amoeba 0, window stores") << false << 6 << "0"
+                                                 << "0"
+                                                 << "save" << 1;
+        QTest::newRow("total time 3, spin up") << false << 1 << "3"
+                                               << "3"
+                                               << "spin" << 6;
+        QTest::newRow("size width 25") << true << 1 << "25"
+                                       << "25"
+                                       << "enter" << 25;
+        QTest::newRow("size height 12") << true << 0 << "12"
+                                        << "12"
+                                        << "close" << 12;
+        QTest::newRow("size width 2") << true << 1 << "2"
+                                      << "2"
+                                      << "enter" << 5;
+        QTest::newRow("size height 60") << true << 0 << "60"
+                                        << "30"
+                                        << "enter" << 30;
     }
     // A number below the minimum stays as typed until the editing ends, one
     // over the maximum is cut at once; the record only ever holds the range.
@@ -653,7 +675,8 @@ private slots:
         else if (ending == "save")
             w->SaveToColl();
         else
-            QTest::mouseClick(w->spin->imgUD[static_cast<size_t>(box)], Qt::LeftButton, {}, QPoint(8, 23 + 3));
+            QTest::mouseClick(w->spin->imgUD[static_cast<size_t>(box)], Qt::LeftButton, {},
+                              QPoint(8, 23 + 3));
         QCOMPARE(w->txtUD(box)->text(), QString::number(value));
         QCOMPARE(CaveSpins::Value(w->record(), box), value);
         w->SaveToColl();
@@ -923,14 +946,16 @@ private slots:
 
         // 20 % right of the centre: 0.416 pixels a step, adding up over the steps
         Mouse mouse{b->picCave, {}};
-        mouse.move(QPoint(static_cast<int>(b->ViewWidth * 0.7) - b->picCave->x(), static_cast<int>(b->ViewHeight / 2) - b->picCave->y()));
+        mouse.move(QPoint(static_cast<int>(b->ViewWidth * 0.7) - b->picCave->x(),
+                          static_cast<int>(b->ViewHeight / 2) - b->picCave->y()));
         b->picCave->move(0, b->picCave->y());
         for (int i = 0; i < 20; ++i)
             b->Timer1_Timer();
         QCOMPARE(b->picCave->x(), -8);
 
         // the pointer at the right edge: 1/32 of the surface per step, up to its end
-        mouse.move(QPoint(static_cast<int>(b->ViewWidth) - b->picCave->x(), static_cast<int>(b->ViewHeight / 2) - b->picCave->y()));
+        mouse.move(QPoint(static_cast<int>(b->ViewWidth) - b->picCave->x(),
+                          static_cast<int>(b->ViewHeight / 2) - b->picCave->y()));
         QCOMPARE(b->ScrollGain, 1.0);
         b->picCave->move(0, b->picCave->y());
         b->Timer1_Timer();

@@ -149,10 +149,14 @@ private slots:
                 return;
             rec[y * w + x] = ';';
             expected.push_back({x, y});
-            if (x > 0 && rec[y * w + x - 1] == old) fill(x - 1, y);
-            if (y > 0 && rec[(y - 1) * w + x] == old) fill(x, y - 1);
-            if (y < h - 1 && rec[(y + 1) * w + x] == old) fill(x, y + 1);
-            if (x < w - 1 && rec[y * w + x + 1] == old) fill(x + 1, y);
+            if (x > 0 && rec[y * w + x - 1] == old)
+                fill(x - 1, y);
+            if (y > 0 && rec[(y - 1) * w + x] == old)
+                fill(x, y - 1);
+            if (y < h - 1 && rec[(y + 1) * w + x] == old)
+                fill(x, y + 1);
+            if (x < w - 1 && rec[y * w + x + 1] == old)
+                fill(x + 1, y);
         };
         fill(6, 4);
         QCOMPARE(show(DrawTools::FloodFillCells(at, w, h, 6, 4, ';')), show(expected));
@@ -179,12 +183,18 @@ private slots:
         QTest::addColumn<QString>("tag");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
-        QTest::newRow("below the minimum") << "05999" << "0" << 5;
-        QTest::newRow("empty") << "00999" << "" << 0;
-        QTest::newRow("above") << "01150" << "151" << 150;
-        QTest::newRow("leading number") << "0099" << "42abc" << 42;
-        QTest::newRow("no number") << "008" << "x5" << 0;
-        QTest::newRow("long text") << "0530" << "1919" << 30;
+        QTest::newRow("below the minimum") << "05999"
+                                           << "0" << 5;
+        QTest::newRow("empty") << "00999"
+                               << "" << 0;
+        QTest::newRow("above") << "01150"
+                               << "151" << 150;
+        QTest::newRow("leading number") << "0099"
+                                        << "42abc" << 42;
+        QTest::newRow("no number") << "008"
+                                   << "x5" << 0;
+        QTest::newRow("long text") << "0530"
+                                   << "1919" << 30;
     }
     void spinRange()
     {

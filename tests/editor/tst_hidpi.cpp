@@ -1,5 +1,5 @@
-#include "editorfixture.h"
 #include "editor/piccave.h"
+#include "editorfixture.h"
 
 #include <QPainter>
 

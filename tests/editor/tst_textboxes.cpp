@@ -1,5 +1,5 @@
-#include "editorfixture.h"
 #include "common/text8.h"
+#include "editorfixture.h"
 #include "shell/frmcol.h"
 #include "store/setfile.h"
 #include "toolkit/multilinebox.h"
@@ -97,18 +97,20 @@ private slots:
         const QString a100(100, u'a'), z85(85, u'z'), full(190, u'a');
         for (const char *box : {"chamber name", "chamber description", "set name", "set author"}) {
             const QByteArray n(box);
-            QTest::newRow(n + ": paste cut at the caret")
-                << box << a100 + z85 << 100 << 100 << "" << "0123456789" << a100 + "01234" + z85;
-            QTest::newRow(n + ": key refused when full") << box << full << 50 << 50 << "x" << "" << full;
-            QTest::newRow(n + ": paste over a selection")
-                << box << full << 10 << 13 << "" << "xyzw" << full.left(10) + "xyz" + full.mid(13);
+            QTest::newRow(n + ": paste cut at the caret") << box << a100 + z85 << 100 << 100 << ""
+                                                          << "0123456789" << a100 + "01234" + z85;
+            QTest::newRow(n + ": key refused when full") << box << full << 50 << 50 << "x"
+                                                         << "" << full;
+            QTest::newRow(n + ": paste over a selection") << box << full << 10 << 13 << ""
+                                                          << "xyzw" << full.left(10) + "xyz" + full.mid(13);
         }
         const QString desc = "chamber description";
-        QTest::newRow("a line break takes two bytes") << desc << full.left(189) << 189 << 189 << "\n\r" << ""
-                                                      << full.left(189);
-        QTest::newRow("pasted line breaks too") << desc << full.left(183) << 183 << 183 << "" << "ab\r\ncd\nef"
-                                                << full.left(183) + "ab\ncd";
-        QTest::newRow("huge paste") << desc << "" << 0 << 0 << "" << QString(100000, u'q') << QString(190, u'q');
+        QTest::newRow("a line break takes two bytes") << desc << full.left(189) << 189 << 189 << "\n\r"
+                                                      << "" << full.left(189);
+        QTest::newRow("pasted line breaks too") << desc << full.left(183) << 183 << 183 << ""
+                                                << "ab\r\ncd\nef" << full.left(183) + "ab\ncd";
+        QTest::newRow("huge paste") << desc << "" << 0 << 0 << "" << QString(100000, u'q')
+                                    << QString(190, u'q');
     }
     // A keystroke or paste that would pass the limit is refused or cut where it
     // goes in; the caret follows what went in, the text after it stays, and the
@@ -162,14 +164,28 @@ private slots:
         for (const char *box : {"chamber name", "chamber description", "set name", "set author", "set e-mail",
                                 "set description", "set congratulation"}) {
             const QByteArray n(box);
-            QTest::newRow(n + ": typed") << box << "typed" << "Жук Hélène" << " Hélne";
-            QTest::newRow(n + ": pasted") << box << "pasted" << "Hélène😀" << "Hélne";
-            QTest::newRow(n + ": dropped") << box << "dropped" << "aЖb" << "ab";
-            QTest::newRow(n + ": input method") << box << "input method" << "Жук€" << "€";
+            QTest::newRow(n + ": typed") << box << "typed"
+                                         << "Жук Hélène"
+                                         << " Hélne";
+            QTest::newRow(n + ": pasted") << box << "pasted"
+                                          << "Hélène😀"
+                                          << "Hélne";
+            QTest::newRow(n + ": dropped") << box << "dropped"
+                                           << "aЖb"
+                                           << "ab";
+            QTest::newRow(n + ": input method") << box << "input method"
+                                                << "Жук€"
+                                                << "€";
             QTest::newRow(n + ": Czech and Slovak pass") << box << "pasted" << held << held;
         }
-        QTest::newRow("allowed chambers: typed") << "allowed chambers" << "typed" << "1Ж2" << "12";
-        QTest::newRow("allowed chambers: pasted") << "allowed chambers" << "pasted" << "3Ж,4" << "03;4";
+        QTest::newRow("allowed chambers: typed") << "allowed chambers"
+                                                 << "typed"
+                                                 << "1Ж2"
+                                                 << "12";
+        QTest::newRow("allowed chambers: pasted") << "allowed chambers"
+                                                  << "pasted"
+                                                  << "3Ж,4"
+                                                  << "03;4";
     }
     // Whatever way text comes in, a character code page 1250 lacks stays out,
     // so the saved bytes are what the box shows.
@@ -211,11 +227,13 @@ private slots:
         const SetFileData &set = saved.value();
         const auto chamber = StringToCave(set.Caves.value(0));
         QVERIFY(chamber.ok());
-        const QHash<QString, QByteArray> bytes{
-            {"chamber name", chamber->Name}, {"chamber description", chamber->Description},
-            {"set name", set.Name},          {"set author", set.Author},
-            {"set e-mail", set.Mail},        {"set description", set.Description},
-            {"set congratulation", set.Congratulation}};
+        const QHash<QString, QByteArray> bytes{{"chamber name", chamber->Name},
+                                               {"chamber description", chamber->Description},
+                                               {"set name", set.Name},
+                                               {"set author", set.Author},
+                                               {"set e-mail", set.Mail},
+                                               {"set description", set.Description},
+                                               {"set congratulation", set.Congratulation}};
         if (bytes.contains(name))
             QCOMPARE(bytes.value(name), multi ? Text8::fromBoxText(expected) : Text8::fromUnicode(expected));
     }
@@ -235,7 +253,8 @@ private slots:
         w->SetText({});
         w->setFocus();
         type(w, QStringLiteral("a\rb\u00A0c\nd"));
-        QCOMPARE(w->Bytes(), QByteArray("a\r\nb\xA0" "c\r\nd"));
+        QCOMPARE(w->Bytes(), QByteArray("a\r\nb\xA0"
+                                        "c\r\nd"));
         if (w == cave->txtDesc)
             QCOMPARE(cave->record().Description, w->Bytes());
     }

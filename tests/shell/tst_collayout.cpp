@@ -206,7 +206,6 @@ private slots:
         QCOMPARE(last.rollPanelTop, 29.0);
         QCOMPARE(last.propPanelTop, 6.0);
     }
-
 };
 
 QTEST_APPLESS_MAIN(TestColLayout)

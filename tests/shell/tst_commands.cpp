@@ -6,8 +6,8 @@
 #include "store/modzorbel.h"
 #include "store/setfile.h"
 #include "store/setfileio.h"
-#include "support/stationerydata.h"
 #include "support/mainwindow.h"
+#include "support/stationerydata.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -57,7 +57,7 @@ class TestCommands : public QObject, FreshMainWindow
             qobject_cast<QPlainTextEdit *>(b)->setPlainText(t);
     }
 
-  private slots:
+private slots:
     void init() { start(); }
     void cleanup() { reset(); }
 
@@ -490,8 +490,9 @@ class TestCommands : public QObject, FreshMainWindow
         QTest::newRow("a FIFO in the way")
             << 3 << "Není to obyčejný soubor, ale zařízení, roura nebo jiný zvláštní soubor.";
         QTest::newRow("larger than a set may be")
-            << 4 << "Sada by v souboru měla víc než 8 MiB a tak velkou by editor znovu neotevřel. "
-                    "Zkrať popis nebo blahopřání sady.";
+            << 4
+            << "Sada by v souboru měla víc než 8 MiB a tak velkou by editor znovu neotevřel. "
+               "Zkrať popis nebo blahopřání sady.";
     }
     void saveFailureKeepsTheOldFile()
     {

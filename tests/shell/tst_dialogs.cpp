@@ -9,7 +9,7 @@
 class TestDialogs : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void init() { CommonDialogy::InitDir.clear(); }
 
     void stem_data()
@@ -141,11 +141,21 @@ class TestDialogs : public QObject
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("typed without") << "d" << "moje" << "d/moje.zb";
-        QTest::newRow("typed with") << "d" << "moje.zb" << "d/moje.zb";
-        QTest::newRow("other extension") << "d" << "moje.txt" << "d/moje.txt";
-        QTest::newRow("dotted folder") << "d.x" << "moje" << "d.x/moje.zb";
-        QTest::newRow("cancel") << "d" << "" << "";
+        QTest::newRow("typed without") << "d"
+                                       << "moje"
+                                       << "d/moje.zb";
+        QTest::newRow("typed with") << "d"
+                                    << "moje.zb"
+                                    << "d/moje.zb";
+        QTest::newRow("other extension") << "d"
+                                         << "moje.txt"
+                                         << "d/moje.txt";
+        QTest::newRow("dotted folder") << "d.x"
+                                       << "moje"
+                                       << "d.x/moje.zb";
+        QTest::newRow("cancel") << "d"
+                                << ""
+                                << "";
     }
     void defaultExtensionOnSave()
     {

@@ -3,8 +3,8 @@
 #include "shell/frmmain.h"
 #include "store/modzorbel.h"
 #include "store/setfile.h"
-#include "support/mouse.h"
 #include "support/mainwindow.h"
+#include "support/mouse.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -34,7 +34,7 @@ class TestEndToEnd : public QObject, FreshMainWindow
         return names;
     }
 
-  private slots:
+private slots:
     void init() { start(); }
     void cleanup() { reset(); }
 

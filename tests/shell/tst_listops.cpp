@@ -44,7 +44,8 @@ class TestListOps : public QObject
     // None when two windows hold the number.
     frmCave *windowOf(int no)
     {
-        return std::ranges::count(main->BoundCaves(), no, &frmCave::CaveNo) == 1 ? main->BoundCave(no) : nullptr;
+        return std::ranges::count(main->BoundCaves(), no, &frmCave::CaveNo) == 1 ? main->BoundCave(no)
+                                                                                 : nullptr;
     }
 
     // The set as the list shows it, as the windows hold it and as the store holds it.
@@ -106,7 +107,8 @@ private slots:
         main->AddCave(1);
         QCOMPARE(dialogs, 1);
         const QString newName = QStringLiteral("Nepojmenovaná 19×11");
-        verifyConsistent({newName, QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2"), QStringLiteral("Komnata 3")});
+        verifyConsistent(
+            {newName, QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2"), QStringLiteral("Komnata 3")});
         QCOMPARE(main->CaveData[2], old1);
         QCOMPARE(col->Selected, uint8_t(1));
         QVERIFY(main->Changed);
@@ -121,7 +123,8 @@ private slots:
         answerSize(QStringLiteral("30"), QStringLiteral("7"));
         main->AddCave(3);
         const QString newName = QStringLiteral("Nepojmenovaná 30×7");
-        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2"), newName, QStringLiteral("Komnata 3")});
+        verifyConsistent(
+            {QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2"), newName, QStringLiteral("Komnata 3")});
         const CaveRecord added = StringToCave(main->CaveData[3]).value();
         QCOMPARE(int(added.Width), 30);
         QCOMPARE(int(added.Height), 7);
@@ -173,8 +176,8 @@ private slots:
         main->DelCave(2);
         QCOMPARE(of2->Tag, QStringLiteral("free"));
         QVERIFY(!of2->Visible());
-        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3"), QStringLiteral("Komnata 4"),
-                          QStringLiteral("Komnata 5")});
+        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3"),
+                          QStringLiteral("Komnata 4"), QStringLiteral("Komnata 5")});
         QCOMPARE(of3->CaveNo, int16_t(2));
         QCOMPARE(col->Selected, uint8_t(2));
         QVERIFY(main->Changed);
@@ -252,7 +255,8 @@ private slots:
         QFETCH(QStringList, names);
         verifyConsistent(names);
         QTEST(int(col->Selected), "selected");
-        const bool moved = names.first() != QStringLiteral("Komnata 1") || names.last() != QStringLiteral("Komnata 3");
+        const bool moved =
+            names.first() != QStringLiteral("Komnata 1") || names.last() != QStringLiteral("Komnata 3");
         QCOMPARE(main->Changed, moved);
         if (offset == -1 && no == 2)
             QCOMPARE(main->CaveData[2], data1);
@@ -263,19 +267,23 @@ private slots:
         makeSet({1, 2, 3});
         col->lblCName_Click(2);
         QTest::mouseClick(col->lblCave[3], Qt::LeftButton, {}, QPoint(40, 5)); // "  Nahoru"
-        verifyConsistent({QStringLiteral("Komnata 2"), QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3")});
+        verifyConsistent(
+            {QStringLiteral("Komnata 2"), QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3")});
         QCOMPARE(col->Selected, uint8_t(1));
         QTest::mouseClick(col->imgBCave[4], Qt::LeftButton, {}, QPoint(40, 5)); // "Dolu  "
-        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2"), QStringLiteral("Komnata 3")});
+        verifyConsistent(
+            {QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2"), QStringLiteral("Komnata 3")});
         QCOMPARE(col->Selected, uint8_t(2));
         // The press shifts the caption a pixel, while the pressed caption gets the
         // release: on its former corner, or below it, still a click on the button.
         const auto releaseOn = [this](int i, QPoint onButton) {
-            QTest::mouseRelease(col->lblCave[i], Qt::LeftButton, {}, col->lblCave[i]->mapFrom(col->picArrow[i], onButton));
+            QTest::mouseRelease(col->lblCave[i], Qt::LeftButton, {},
+                                col->lblCave[i]->mapFrom(col->picArrow[i], onButton));
         };
         QTest::mousePress(col->lblCave[4], Qt::LeftButton, {}, QPoint(0, 0));
         releaseOn(4, QPoint(0, 2));
-        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3"), QStringLiteral("Komnata 2")});
+        verifyConsistent(
+            {QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3"), QStringLiteral("Komnata 2")});
         QCOMPARE(col->Selected, uint8_t(3));
         QTest::mousePress(col->lblCave[3], Qt::LeftButton, {}, QPoint(40, 5));
         releaseOn(3, QPoint(40, 18));

@@ -50,7 +50,11 @@ protected:
 struct Frame : QMainWindow
 {
     QMdiArea *area = new QMdiArea;
-    Frame() { setCentralWidget(area); show(); }
+    Frame()
+    {
+        setCentralWidget(area);
+        show();
+    }
 };
 
 struct Events
@@ -58,9 +62,15 @@ struct Events
     QList<QList<int>> seen; // kind (0 down, 1 move, 2 up, 3 click), button, x, y
     void watch(VbControl *c)
     {
-        QObject::connect(c, &VbControl::mouseDown, [this](int b, int, QPointF p) { seen.append({0, b, int(p.x()), int(p.y())}); });
-        QObject::connect(c, &VbControl::mouseMove, [this](int b, int, QPointF p) { seen.append({1, b, int(p.x()), int(p.y())}); });
-        QObject::connect(c, &VbControl::mouseUp, [this](int b, int, QPointF p) { seen.append({2, b, int(p.x()), int(p.y())}); });
+        QObject::connect(c, &VbControl::mouseDown, [this](int b, int, QPointF p) {
+            seen.append({0, b, int(p.x()), int(p.y())});
+        });
+        QObject::connect(c, &VbControl::mouseMove, [this](int b, int, QPointF p) {
+            seen.append({1, b, int(p.x()), int(p.y())});
+        });
+        QObject::connect(c, &VbControl::mouseUp, [this](int b, int, QPointF p) {
+            seen.append({2, b, int(p.x()), int(p.y())});
+        });
         QObject::connect(c, &VbControl::clicked, [this] { seen.append({3, 0, 0, 0}); });
     }
 };
@@ -209,8 +219,8 @@ void TestToolkit::doubleClick()
     QWindow *win = top.windowHandle();
     QTest::mouseDClick(win, Qt::LeftButton, {}, QPoint(5, 5));
     // One press each, one click for the pair, then the double click.
-    QCOMPARE(ev.seen, (QList<QList<int>>{{0, 1, 5, 5}, {2, 1, 5, 5}, {3, 0, 0, 0},
-                                         {0, 1, 5, 5}, {2, 1, 5, 5}}));
+    QCOMPARE(ev.seen,
+             (QList<QList<int>>{{0, 1, 5, 5}, {2, 1, 5, 5}, {3, 0, 0, 0}, {0, 1, 5, 5}, {2, 1, 5, 5}}));
     QCOMPARE(doubles, 1);
 }
 
@@ -271,8 +281,10 @@ void TestToolkit::messageBoxKeys_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<int>("answer");
-    QTest::newRow("Alt+A") << int(Vb::MsgYesNoCancel) << int(Qt::Key_A) << int(Qt::AltModifier) << int(Vb::MsgYes);
-    QTest::newRow("Alt+N") << int(Vb::MsgYesNoCancel) << int(Qt::Key_N) << int(Qt::AltModifier) << int(Vb::MsgNo);
+    QTest::newRow("Alt+A") << int(Vb::MsgYesNoCancel) << int(Qt::Key_A) << int(Qt::AltModifier)
+                           << int(Vb::MsgYes);
+    QTest::newRow("Alt+N") << int(Vb::MsgYesNoCancel) << int(Qt::Key_N) << int(Qt::AltModifier)
+                           << int(Vb::MsgNo);
     QTest::newRow("Esc") << int(Vb::MsgYesNoCancel) << int(Qt::Key_Escape) << 0 << int(Vb::MsgCancel);
     QTest::newRow("Esc, OK only") << int(Vb::MsgOkOnly) << int(Qt::Key_Escape) << 0 << int(Vb::MsgOk);
 }
@@ -302,10 +314,12 @@ void TestToolkit::messageBoxKeys()
         if (!QTest::qWaitFor([box] { return !box->isVisible(); }, 2000))
             box->done(0); // no button answered
     });
-    const Vb::MsgResult answer = Vb::MsgBox(QStringLiteral("Mňau!"), Vb::MsgButtons(buttons), Vb::MsgQuestion, title);
+    const Vb::MsgResult answer =
+        Vb::MsgBox(QStringLiteral("Mňau!"), Vb::MsgButtons(buttons), Vb::MsgQuestion, title);
     QTEST(int(answer), "answer");
     texts.sort();
-    const QStringList shown = buttons == Vb::MsgYesNoCancel ? QStringList{"Ano", "Ne", "Storno"} : QStringList{"OK"};
+    const QStringList shown =
+        buttons == Vb::MsgYesNoCancel ? QStringList{"Ano", "Ne", "Storno"} : QStringList{"OK"};
     QCOMPARE(texts, shown);
     QVERIFY2(width >= titleRoom, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(titleRoom)));
 }

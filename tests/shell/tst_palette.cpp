@@ -319,8 +319,8 @@ void TestPalette::toolClicks()
     QFETCH(QString, tip);
     FrameFixture f;
     // Start from another tool so every row changes something.
-    QTest::mouseClick(f.image(QStringLiteral("imgTool(%1)").arg((tool + 1) % 5)), Qt::LeftButton,
-                      {}, QPoint(14, 14));
+    QTest::mouseClick(f.image(QStringLiteral("imgTool(%1)").arg((tool + 1) % 5)), Qt::LeftButton, {},
+                      QPoint(14, 14));
     ImageBox *button = f.image(QStringLiteral("imgTool(%1)").arg(tool));
     QCOMPARE(button->x(), left);
     QCOMPARE(button->toolTip(), tip);
@@ -329,8 +329,8 @@ void TestPalette::toolClicks()
     for (int i = 0; i < 5; ++i)
         QCOMPARE(f.image(QStringLiteral("imgTool(%1)").arg(i))->Top(), i == tool ? -28.0f : 0.0f);
     // A right click is no click.
-    QTest::mouseClick(f.image(QStringLiteral("imgTool(%1)").arg((tool + 2) % 5)), Qt::RightButton,
-                      {}, QPoint(14, 14));
+    QTest::mouseClick(f.image(QStringLiteral("imgTool(%1)").arg((tool + 2) % 5)), Qt::RightButton, {},
+                      QPoint(14, 14));
     QCOMPARE(int(f.w->Nastroj), tool);
 }
 

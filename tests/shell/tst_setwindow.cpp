@@ -1,7 +1,7 @@
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
-#include "support/mouse.h"
 #include "support/mainwindow.h"
+#include "support/mouse.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/multilinebox.h"
 #include "toolkit/picturebox.h"
@@ -220,7 +220,8 @@ private slots:
         QCOMPARE(col->imgSel->width(), 600 - 18);
         // Too low for a list: the list and both button panels go.
         setInner(600, 85);
-        QVERIFY(!col->picCaves->isVisible() && !col->picButtons[0]->isVisible() && !col->picButtons[1]->isVisible());
+        QVERIFY(!col->picCaves->isVisible() && !col->picButtons[0]->isVisible() &&
+                !col->picButtons[1]->isVisible());
         setInner(600, 86);
         QVERIFY(col->picCaves->isVisible() && col->picButtons[1]->isVisible());
         QCOMPARE(col->picButtons[0]->pos(), QPoint(48, 86 - 24));
@@ -228,8 +229,9 @@ private slots:
 
     void buttons()
     {
-        const QStringList captions{QStringLiteral("Editovat"), QStringLiteral("Přidat"), QStringLiteral("Smazat"),
-                                   QStringLiteral("  Nahoru"), QStringLiteral("Dolu  ")};
+        const QStringList captions{QStringLiteral("Editovat"), QStringLiteral("Přidat"),
+                                   QStringLiteral("Smazat"), QStringLiteral("  Nahoru"),
+                                   QStringLiteral("Dolu  ")};
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(col->lblCave[i]->Caption(), captions[i]);
             QWidget *target = i % 2 ? static_cast<QWidget *>(col->lblCave[i]) : col->imgBCave[i];
@@ -385,9 +387,9 @@ private slots:
         const QString dir = qEnvironmentVariable("ZB_DOCS_DIR");
         if (dir.isEmpty())
             QSKIP("set ZB_DOCS_DIR to write the pictures");
-        const char *names[] = {"Úvod", "Kamenná lavina", "Drahokamy v hlíně", "Motýlí zahrada", "Bludiště",
-                               "Améba", "Zamčené dveře", "Kouzelná zeď", "Světlušky", "Kočičí klíč",
-                               "Velká jeskyně", "Finále"};
+        const char *names[] = {"Úvod",      "Kamenná lavina", "Drahokamy v hlíně", "Motýlí zahrada",
+                               "Bludiště",  "Améba",          "Zamčené dveře",     "Kouzelná zeď",
+                               "Světlušky", "Kočičí klíč",    "Velká jeskyně",     "Finále"};
         for (int k = 1; k <= 12; ++k)
             col->SetRowName(k, QString::fromUtf8(names[k - 1]));
         col->txtName->setText(QStringLiteral("Zorbelovy jeskyně"));

@@ -11,7 +11,8 @@ namespace {
 CaveRecord sample(int w = 19, int h = 11)
 {
     CaveRecord r = filled(w, h, ';');
-    r.Name = "Nepojmenovan\xE1 19\xD7" "11";
+    r.Name = "Nepojmenovan\xE1 19\xD7"
+             "11";
     return r;
 }
 
@@ -82,7 +83,7 @@ private slots:
         const QByteArray s = chamberString(r);
         const int nd = int(r.Name.size() + r.Description.size());
         const int tens = code(s, 6 + nd);
-        QCOMPARE(tens, 65 - 1);                // floor(-5 / 10)
+        QCOMPARE(tens, 65 - 1); // floor(-5 / 10)
         const int units = code(s, 7 + nd);
         QCOMPARE(units, 65 + (-5) * 10 + (-3)); // -53
         const int gemTens = code(s, 8 + nd);
@@ -256,7 +257,8 @@ private slots:
     void defaultChamber()
     {
         const CaveRecord r = DefaultCave();
-        QCOMPARE(r.Name, QByteArray("Nepojmenovan\xE1 19\xD7" "11"));
+        QCOMPARE(r.Name, QByteArray("Nepojmenovan\xE1 19\xD7"
+                                    "11"));
         const QByteArray s = chamberString(r);
         const QByteArray grid = s.mid(13 + r.Name.size() + r.Description.size(), 209);
         QCOMPARE(grid.left(19), QByteArray(19, 'W'));
@@ -264,7 +266,8 @@ private slots:
         QCOMPARE(grid.mid(19 * 9, 19), QByteArray("W;;;;;;;;;;;;;;;;;T"));
         QCOMPARE(grid.right(19), QByteArray(19, 'W'));
         const CaveRecord big = DefaultCave(25, 14);
-        QCOMPARE(big.Name, QByteArray("Nepojmenovan\xE1 25\xD7" "14"));
+        QCOMPARE(big.Name, QByteArray("Nepojmenovan\xE1 25\xD7"
+                                      "14"));
         QCOMPARE(big.Map[24][12], 'T');
         QCOMPARE(big.Map[25][0], '\0');
     }
@@ -324,7 +327,8 @@ private slots:
                 for (int y = 0; y < r.Height; ++y)
                     r.Map[x][y] = static_cast<char>(rng.bounded(0, 256));
             const QByteArray s = chamberString(r);
-            QCOMPARE(s.size(), 13 + r.Name.size() + r.Description.size() + r.Width * r.Height + r.Trailer.size());
+            QCOMPARE(s.size(),
+                     13 + r.Name.size() + r.Description.size() + r.Width * r.Height + r.Trailer.size());
             const auto back = StringToCave(s);
             QVERIFY(back.ok());
             QCOMPARE(back.value(), r);

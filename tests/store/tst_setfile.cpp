@@ -8,8 +8,7 @@
 
 #include <sys/resource.h>
 
-namespace
-{
+namespace {
 
 QByteArray caveString(int k, int w = 19, int h = 11)
 {
@@ -63,7 +62,7 @@ QList<QByteArray> headerLines(const QByteArray &allowed = "A")
 class TestSetFile : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void roundTripsByteForByte_data()
     {
         QTest::addColumn<int>("caves");
@@ -189,7 +188,9 @@ class TestSetFile : public QObject
     void emptyLineEndsTheChambers()
     {
         QList<QByteArray> plain = headerLines();
-        plain << caveString(1) << caveString(2) << "" << "" << "";
+        plain << caveString(1) << caveString(2) << ""
+              << ""
+              << "";
         const auto read = ReadSetFile(fileOf(plain));
         QVERIFY2(read.ok(), qPrintable(read.error()));
         QCOMPARE(read.value().Caves, (QList<QByteArray>{caveString(1), caveString(2)}));
@@ -303,10 +304,11 @@ class TestSetFile : public QObject
             << fileOf(headerLines() << c1) + "ZZZZZZ\r\n" + fileOf({c1, "konec"})
             << "Soubor je poškozený: za řádkem 5, čteným jako gratulace, následuje neprázdný řádek 6.";
         QTest::newRow("chamber after empty lines")
-            << fileOf(headerLines() << c1 << "" << "" << c1 << "")
+            << fileOf(headerLines() << c1 << ""
+                                    << "" << c1 << "")
             << "za řádkem 5, čteným jako gratulace, následuje neprázdný řádek 7";
-        QTest::newRow("no letters after the congratulation")
-            << fileOf(headerLines() << c1 << "") + "x" << "následuje neprázdný řádek 6";
+        QTest::newRow("no letters after the congratulation") << fileOf(headerLines() << c1 << "") + "x"
+                                                             << "následuje neprázdný řádek 6";
         QByteArray notCipher = fileOf(headerLines() << c1 << "");
         notCipher.replace(0, 1, "a");
         QTest::newRow("not letters") << notCipher << "Soubor není sada komnat: řádek 1";
@@ -434,7 +436,8 @@ class TestSetFile : public QObject
         QTest::newRow("bad chamber") << fileOf(headerLines() << caveString(1) << "AA" << caveString(2) << "")
                                      << "Řádek 5" << 10;
         // The whole file is checked, also what the join would not take.
-        QTest::newRow("empty name line") << fileOf({"", "BAu", "x@F", caveString(1), ""}) << "První řádek" << 10;
+        QTest::newRow("empty name line")
+            << fileOf({"", "BAu", "x@F", caveString(1), ""}) << "První řádek" << 10;
         QTest::newRow("bad chamber past the limit")
             << fileOf(headerLines() << caveString(1) << caveString(2) << "AA" << caveString(3) << "")
             << "Řádek 6" << 97;
@@ -475,22 +478,14 @@ class TestSetFile : public QObject
         QFETCH(QString, fault);
         SetFileData set = sampleSet(3);
         switch (what) {
-        case 0:
-            set.Name = QByteArray(191, 'n');
-            break;
-        case 1:
-            set.Author = QByteArray(191, 'a');
-            break;
-        case 2:
-            set.Caves.clear();
-            break;
+        case 0: set.Name = QByteArray(191, 'n'); break;
+        case 1: set.Author = QByteArray(191, 'a'); break;
+        case 2: set.Caves.clear(); break;
         case 3:
             while (set.Caves.size() < 101)
                 set.Caves.append(caveString(1));
             break;
-        case 4:
-            set.Caves[1].clear();
-            break;
+        case 4: set.Caves[1].clear(); break;
         }
         const auto written = WriteSetFile(set);
         QVERIFY(!written.ok());

@@ -9,7 +9,7 @@
 class TestStationery : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase()
     {
         const QString target = qEnvironmentVariable("ZB_WRITE_STATIONERY");

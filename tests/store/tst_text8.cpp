@@ -27,8 +27,8 @@ private slots:
     {
         QCOMPARE(Text8::toBoxText("a\r\nb"), QStringLiteral("a\nb"));
         QCOMPARE(Text8::fromBoxText(QStringLiteral("a\nb\nc")), QByteArray("a\r\nb\r\nc"));
-        for (const QByteArray &raw : {QByteArray("a\rb"), QByteArray("a\nb"), QByteArray("\n\r\r\n\r"),
-                                      QByteArray("\r\n\r\n")})
+        for (const QByteArray &raw :
+             {QByteArray("a\rb"), QByteArray("a\nb"), QByteArray("\n\r\r\n\r"), QByteArray("\r\n\r\n")})
             QCOMPARE(Text8::fromBoxText(Text8::toBoxText(raw)), raw);
     }
 

@@ -11,8 +11,7 @@
 
 #include <QStringList>
 
-namespace Stationery
-{
+namespace Stationery {
 
 inline CaveRecord caveFromRows(const QStringList &rows, const QString &name, const QString &description)
 {

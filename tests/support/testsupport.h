@@ -18,9 +18,9 @@ public:
     ScriptedUser();
 
     QList<Vb::MessageRequest> messages;
-    QList<Vb::MsgResult> messageAnswers;       // taken in order; Cancel when run out
+    QList<Vb::MsgResult> messageAnswers; // taken in order; Cancel when run out
     QList<Vb::FileDialogRequest> dialogs;
-    QList<QString> dialogAnswers;              // taken in order; "" when run out
+    QList<QString> dialogAnswers; // taken in order; "" when run out
 
 private:
     Vb::MessageSeam::Scoped m_messageSeam;
