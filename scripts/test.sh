@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+# The code as the formatter writes it.
+scripts/formatcheck.sh
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8
 ctest --test-dir build --output-on-failure -j "$(nproc)"
