@@ -5,6 +5,7 @@
 #include "shell/frmcol.h"
 #include "shell/palettelayout.h"
 #include "shell/rollsteps.h"
+#include "toolkit/application.h"
 #include "toolkit/msgbox.h"
 #include "toolkit/vbevents.h"
 #include "toolkit/vbform.h"
@@ -81,7 +82,7 @@ private:
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
     g_main = this;
-    setWindowTitle(QStringLiteral("Editor komnat"));
+    setWindowTitle(Vb::ProgramName);
     setWindowIcon(QIcon(Picture(QStringLiteral("appicon")).pixmap(32, 32)));
     tmrRoll = new VbTimer(this);
     tmrRoll->setInterval(50);
