@@ -612,8 +612,7 @@ void frmMain::imgSDog_Click(int Index)
         const int dir = Index == ButterflyStack ? 0 : 1;
         mnuInsectTag = QString::number(InsectDir[dir]);
         Vb::PopupMenu(mnuInsect, global, Index == ButterflyStack ? mnuI[4] : mnuI[1]);
-        const int first = Index == ButterflyStack ? 21 : 17;
-        for (int n = first; n < first + 4; ++n)
+        for (int n : Stacks[Index].entries)
             imgS[n]->hide();
         const int d = static_cast<int>(std::nearbyint(mnuInsectTag.toDouble()));
         imgS[Index == ButterflyStack ? ButterflyEntry(d) : FireflyEntry(d)]->show();
