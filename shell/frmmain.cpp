@@ -477,7 +477,7 @@ void frmMain::MDIForm_Load()
     imgS_MouseDown(0, Vb::RightButton, 0, 0, 0);
     imgTool_Click(ToolPencil);
     mnuH_Click(1);
-    Dil = 26;
+    Dil = DefaultTileSize;
     AppPath = QCoreApplication::applicationDirPath();
     Changed = false;
     mnuNew_Click();
