@@ -319,7 +319,7 @@ void frmCave::OpenCave(const QByteArray &A)
 void frmCave::RefreshCave()
 {
     auto *m = frmMain::instance();
-    TileSize = m ? m->Dil : 26;
+    TileSize = m ? m->Dil : frmMain::DefaultTileSize;
     picCave->shpClone.resize(TileSize, TileSize);
     const int small = 2 * (TileSize / 4);
     picCave->shpClone2.resize(small, small);

@@ -25,6 +25,8 @@ const QColor WindowBack(96, 48, 0);
 const QColor SheetBack(122, 61, 0);
 const QColor ListBack(72, 36, 0);
 const QColor BoxBack(159, 80, 0);
+// The boxes' border and the scroll bar's groove.
+const QColor Groove(56, 26, 0);
 
 PictureBox *box(QWidget *parent, QColor back, QRect geometry)
 {
@@ -38,9 +40,9 @@ void styleBox(QWidget *box, double points, QColor text)
 {
     box->setFont(Vb::Arial(points, true));
     box->setStyleSheet(
-        QStringLiteral("background: %1; color: %2; border: 1px solid rgb(56,26,0);"
+        QStringLiteral("background: %1; color: %2; border: 1px solid %3;"
                        " selection-background-color: rgb(255,208,112); selection-color: black;")
-            .arg(BoxBack.name(), text.name()));
+            .arg(BoxBack.name(), text.name(), Groove.name()));
 }
 } // namespace
 
@@ -141,12 +143,12 @@ void frmCol::buildList()
     VScroll1->setRange(0, 0);
     VScroll1->setSingleStep(ColLayout::RowHeight);
     VScroll1->setFocusPolicy(Qt::NoFocus);
-    VScroll1->setStyleSheet(
-        QStringLiteral("QScrollBar:vertical { background: rgb(56,26,0); width: 9px; margin: 0; }"
-                       "QScrollBar::handle:vertical { background: rgb(192,108,24);"
-                       " min-height: 12px; border-radius: 3px; }"
-                       "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
-                       "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"));
+    VScroll1->setStyleSheet(QStringLiteral("QScrollBar:vertical { background: %1; width: 9px; margin: 0; }"
+                                           "QScrollBar::handle:vertical { background: rgb(192,108,24);"
+                                           " min-height: 12px; border-radius: 3px; }"
+                                           "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
+                                           "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+                                .arg(Groove.name()));
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
 
     imgSel = new ImageBox(picCavesIn);

@@ -5,6 +5,7 @@
 #include "shell/frmcol.h"
 #include "shell/palettelayout.h"
 #include "shell/rollsteps.h"
+#include "toolkit/application.h"
 #include "toolkit/msgbox.h"
 #include "toolkit/vbevents.h"
 #include "toolkit/vbform.h"
@@ -81,7 +82,7 @@ private:
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
     g_main = this;
-    setWindowTitle(QStringLiteral("Editor komnat"));
+    setWindowTitle(Vb::ProgramName);
     setWindowIcon(QIcon(Picture(QStringLiteral("appicon")).pixmap(32, 32)));
     tmrRoll = new VbTimer(this);
     tmrRoll->setInterval(50);
@@ -476,7 +477,7 @@ void frmMain::MDIForm_Load()
     imgS_MouseDown(0, Vb::RightButton, 0, 0, 0);
     imgTool_Click(ToolPencil);
     mnuH_Click(1);
-    Dil = 26;
+    Dil = DefaultTileSize;
     AppPath = QCoreApplication::applicationDirPath();
     Changed = false;
     mnuNew_Click();
@@ -611,8 +612,7 @@ void frmMain::imgSDog_Click(int Index)
         const int dir = Index == ButterflyStack ? 0 : 1;
         mnuInsectTag = QString::number(InsectDir[dir]);
         Vb::PopupMenu(mnuInsect, global, Index == ButterflyStack ? mnuI[4] : mnuI[1]);
-        const int first = Index == ButterflyStack ? 21 : 17;
-        for (int n = first; n < first + 4; ++n)
+        for (int n : Stacks[Index].entries)
             imgS[n]->hide();
         const int d = static_cast<int>(std::nearbyint(mnuInsectTag.toDouble()));
         imgS[Index == ButterflyStack ? ButterflyEntry(d) : FireflyEntry(d)]->show();

@@ -80,6 +80,8 @@ public:
 
     // ---- tool bar and cloning source ----
     uint8_t Nastroj = ToolPencil;
+    // The tile size in pixels Dil starts at; a chamber window without the main window draws at it too.
+    static constexpr uint8_t DefaultTileSize = 26;
     uint8_t Dil = 0;
     void imgTool_Click(int Index);
     // Shows or hides the clone markers in the window that holds the clone point.

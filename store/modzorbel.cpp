@@ -24,6 +24,33 @@ bool appendValue(QByteArray &out, int v)
     return true;
 }
 
+// The number the character at pos stands for.
+int valueAt(const QByteArray &text, qsizetype pos)
+{
+    return Text8::code(text, pos) - 65;
+}
+
+// The numbers as the messages name them, in the string's order.
+constexpr const char *MudName = "propustnost bláta";
+constexpr const char *NameLengthName = "délka jména";
+constexpr const char *DescLengthName = "délka popisu";
+constexpr int NumberCount = 10;
+constexpr const char *NumberNames[NumberCount] = {"šířka",
+                                                  "výška",
+                                                  "celkový čas",
+                                                  "jednotky času a drahokamů",
+                                                  "potřebný počet drahokamů",
+                                                  "body",
+                                                  "prémiové body",
+                                                  "čas kouzelné zdi",
+                                                  "čas améby",
+                                                  "atmosféra"};
+// The time and gem numbers (2 to 4) are packed digits, taken as they come.
+constexpr bool isPackedDigit(int i)
+{
+    return i >= 2 && i <= 4;
+}
+
 } // namespace
 
 Result<QByteArray> CaveToString(const CaveRecord &r)
@@ -48,27 +75,19 @@ Result<QByteArray> CaveToString(const CaveRecord &r)
                       .arg(v)
                       .arg(QString::fromUtf8(what));
     };
-    put(r.MudPermeability, "propustnost bláta");
-    put(static_cast<int>(r.Name.size()), "délka jména");
+    put(r.MudPermeability, MudName);
+    put(static_cast<int>(r.Name.size()), NameLengthName);
     out.append(r.Name);
-    put(static_cast<int>(r.Description.size()), "délka popisu");
+    put(static_cast<int>(r.Description.size()), DescLengthName);
     out.append(r.Description);
     const int tt = r.TotalTime;
     const int gn = r.GemsNeeded;
-    const std::pair<int, const char *> numbers[] = {
-        {r.Width, "šířka"},
-        {r.Height, "výška"},
-        {floorDiv(tt, 10), "celkový čas"},
-        {(tt % 10) * 10 + (gn % 10), "jednotky času a drahokamů"},
-        {floorDiv(gn, 10), "potřebný počet drahokamů"},
-        {r.Points, "body"},
-        {r.BonusPoints, "prémiové body"},
-        {r.MagicWallTime, "čas kouzelné zdi"},
-        {r.AmoebaTime, "čas améby"},
-        {r.Atmosphere, "atmosféra"},
-    };
-    for (const auto &[v, what] : numbers)
-        put(v, what);
+    const int numbers[NumberCount] = {
+        r.Width,          r.Height,    floorDiv(tt, 10), (tt % 10) * 10 + (gn % 10),
+        floorDiv(gn, 10), r.Points,    r.BonusPoints,    r.MagicWallTime,
+        r.AmoebaTime,     r.Atmosphere};
+    for (int i = 0; i < NumberCount; ++i)
+        put(numbers[i], NumberNames[i]);
     if (!err.isEmpty())
         return R::failure(err);
     for (int y = 0; y < r.Height; ++y)
@@ -95,34 +114,31 @@ Result<CaveRecord> StringToCave(const QByteArray &text)
     qsizetype pos = 0;
     const qsizetype len = text.size();
 
-    const int mud = Text8::code(text, pos) - 65;
+    const int mud = valueAt(text, pos);
     if (mud < 0)
-        return negative("propustnost bláta");
+        return negative(MudName);
     r.MudPermeability = static_cast<uint8_t>(mud);
     ++pos;
 
     for (QByteArray *field : {&r.Name, &r.Description}) {
         if (pos >= len)
             return tooShort();
-        const int n = Text8::code(text, pos) - 65;
+        const int n = valueAt(text, pos);
         if (n < 0)
-            return negative(field == &r.Name ? "délka jména" : "délka popisu");
+            return negative(field == &r.Name ? NameLengthName : DescLengthName);
         *field = text.mid(pos + 1, n);
         pos = std::min(len, pos + 1 + n);
     }
 
-    if (len - pos < 10)
+    if (len - pos < NumberCount)
         return tooShort();
-    int v[10];
-    for (int i = 0; i < 10; ++i)
-        v[i] = Text8::code(text, pos + i) - 65;
+    int v[NumberCount];
+    for (int i = 0; i < NumberCount; ++i)
+        v[i] = valueAt(text, pos + i);
     const int width = v[0], height = v[1], a = v[2], u = v[3], g = v[4];
-    static const char *const names[10] = {"šířka",     "výška",    nullptr,         nullptr,
-                                          nullptr,     "body",     "prémiové body", "čas kouzelné zdi",
-                                          "čas améby", "atmosféra"};
-    for (int i = 0; i < 10; ++i)
-        if (names[i] && v[i] < 0)
-            return negative(names[i]);
+    for (int i = 0; i < NumberCount; ++i)
+        if (!isPackedDigit(i) && v[i] < 0)
+            return negative(NumberNames[i]);
     if (width > CaveRecord::MapColumns)
         return R::failure(QStringLiteral("Text komnaty není platný: šířka %1 je větší než 102.").arg(width));
     if (height > CaveRecord::MapRows)
@@ -136,7 +152,7 @@ Result<CaveRecord> StringToCave(const QByteArray &text)
     r.MagicWallTime = static_cast<uint8_t>(v[7]);
     r.AmoebaTime = static_cast<uint8_t>(v[8]);
     r.Atmosphere = static_cast<uint8_t>(v[9]);
-    pos += 10;
+    pos += NumberCount;
 
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)

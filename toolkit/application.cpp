@@ -9,7 +9,7 @@ namespace Vb {
 
 void prepareApplication()
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Editor komnat"));
+    QCoreApplication::setApplicationName(ProgramName);
     auto *qtCzech = new QTranslator(QCoreApplication::instance());
     // Without the translation installed Qt's texts stay English; the editor still runs.
     if (qtCzech->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -1,5 +1,7 @@
 #include "toolkit/msgbox.h"
 
+#include "toolkit/application.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGridLayout>
@@ -15,7 +17,7 @@ MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
         return *answer;
 
     QMessageBox box(parent ? parent : QApplication::activeWindow());
-    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Editor komnat") : title);
+    box.setWindowTitle(title.isEmpty() ? ProgramName : title);
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     box.setText(shown);

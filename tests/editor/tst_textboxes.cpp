@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 // The text boxes of the set window and the chamber window, driven by keys and
 // pastes: what they hold is what reaches the file.
@@ -76,10 +75,7 @@ private slots:
     {
         f = std::make_unique<EditorFixture>();
         m = f->m;
-        m->OpenCave(chamberString(DefaultCave()), 1);
-        m->NumCaves = 1;
-        m->ShowCave(1);
-        cave = m->Caves(1);
+        cave = f->show(DefaultCave());
         m->SetWindow()->show();
         m->Changed = false;
     }
@@ -219,8 +215,7 @@ private slots:
         }
         QCOMPARE(text(w), expected);
 
-        QTemporaryDir dir;
-        const QString path = dir.filePath("s.zb");
+        const QString path = f->path("s.zb");
         QVERIFY(m->SaveCollection(path));
         const auto saved = ReadSetFile(readFile(path));
         QVERIFY2(saved.ok(), qPrintable(saved.error()));

@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -265,9 +264,8 @@ private slots:
         col->txtCaves->clear();
         SetFileData set = setOf(2);
         set.Allowed[2] = true;
-        QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath("a.zb"), setFile(set)));
-        QVERIFY(main->OpenCollection(dir.filePath("a.zb")));
+        QVERIFY(writeFile(f->path("a.zb"), setFile(set)));
+        QVERIFY(main->OpenCollection(f->path("a.zb")));
         QCOMPARE(col->txtCaves->text(), QStringLiteral("01;02;"));
         QVERIFY(!main->Changed);
     }
