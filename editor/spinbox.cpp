@@ -145,10 +145,13 @@ void SpinBoxes::tmrUD_Timer()
     if (i < 0 || i >= static_cast<int>(txtUD.size()))
         return;
     QLineEdit *txt = txtUD[static_cast<size_t>(i)];
-    const int v =
-        SpinRange::Clamp(static_cast<int16_t>(SpinRange::LeadingNumber(txt->text()) + SpinStep), range(i));
+    const int before = SpinRange::LeadingNumber(txt->text());
+    const int v = SpinRange::Clamp(static_cast<int16_t>(before + SpinStep), range(i));
+    // A size the dialog was given outside its range never moves against the
+    // arrow: plus does not shrink a 60 wide chamber to 50, nor minus grow one of 3.
+    const bool along = v == before || (v - before) * SpinStep > 0;
     const QString shown = QString::number(v);
-    if (txt->text() != shown)
+    if (along && txt->text() != shown)
         txt->setText(shown);
     tmrUD->setInterval(SpinRange::RepeatMs);
 }

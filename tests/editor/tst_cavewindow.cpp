@@ -829,7 +829,8 @@ private slots:
     {
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
-        QTest::addColumn<QString>("widthKeys"); // typed into the width box, if any
+        QTest::addColumn<QString>(
+            "widthKeys"); // typed into the width box, if any; "+" or "-" presses an arrow
         QTest::addColumn<bool>("byClose");
         QTest::addColumn<QSize>("size");
         QTest::newRow("60 x 40, Enter") << 60 << 40 << "" << false << QSize(60, 40);
@@ -838,6 +839,11 @@ private slots:
         QTest::newRow("102 x 62, closed") << 102 << 62 << "" << true << QSize(102, 62);
         QTest::newRow("60 x 40, width 25 typed") << 60 << 40 << "25" << false << QSize(25, 40);
         QTest::newRow("3 x 3, width 7 typed") << 3 << 3 << "7" << true << QSize(7, 3);
+        // an arrow never moves a size against its direction
+        QTest::newRow("60 x 40, width plus") << 60 << 40 << "+" << false << QSize(60, 40);
+        QTest::newRow("60 x 40, width minus") << 60 << 40 << "-" << false << QSize(50, 40);
+        QTest::newRow("3 x 3, width minus") << 3 << 3 << "-" << true << QSize(3, 3);
+        QTest::newRow("3 x 3, width plus") << 3 << 3 << "+" << true << QSize(5, 3);
     }
     // The boxes show the chamber's own size, in range or not, and a box the
     // user did not edit gives it back unchanged.
@@ -858,7 +864,10 @@ private slots:
             QCOMPARE(dlg->txtUD(1)->text(), QString::number(width));
             QCOMPARE(dlg->txtUD(0)->text(), QString::number(height));
             dlg->txtUD(1)->setFocus();
-            if (!widthKeys.isEmpty()) {
+            if (widthKeys == "+" || widthKeys == "-") {
+                const QPoint half(8, widthKeys == "+" ? 23 + 3 : 23 + 15);
+                QTest::mouseClick(dlg->spin->imgUD[1], Qt::LeftButton, {}, half);
+            } else if (!widthKeys.isEmpty()) {
                 dlg->txtUD(1)->selectAll();
                 QTest::keyClicks(dlg->txtUD(1), widthKeys);
             }
