@@ -245,6 +245,13 @@ private slots:
             QVERIFY(box);
             QTimer::singleShot(Patience, box, [box] { box->close(); }); // never left waiting
             QTRY_VERIFY_WITH_TIMEOUT(box->isActiveWindow(), Patience);
+            // Minimised, the modal box would hide the whole editor.
+            QTRY_VERIFY_WITH_TIMEOUT(allowedActions(box).contains(QLatin1String("_NET_WM_ACTION_CLOSE")),
+                                     Patience);
+            const QString actions = allowedActions(box);
+            QVERIFY2(!actions.contains(QLatin1String("MINIMIZE")) &&
+                         !actions.contains(QLatin1String("MAXIMIZE")),
+                     qPrintable(actions));
             shot(QStringLiteral("9-message-box"));
             QVERIFY(typeKeys(QStringLiteral("alt+n")));
         });
