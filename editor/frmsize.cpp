@@ -1,5 +1,6 @@
 #include "editor/frmsize.h"
 
+#include "toolkit/application.h"
 #include "toolkit/vbevents.h"
 
 #include <QApplication>
@@ -10,10 +11,8 @@
 frmSize::frmSize(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    // A fixed tool window: a title and a close box, never minimised or maximised. Some window
-    // managers (openbox) read that only from the window type, which X takes from the made window.
-    winId();
-    setAttribute(Qt::WA_X11NetWmWindowTypeToolBar);
+    // A fixed tool window: a title and a close box, never minimised or maximised.
+    Vb::offerNoMinimise(this);
     setWindowTitle(QStringLiteral("Rozměry komnaty"));
     setFixedSize(228, 43);
     setModal(true);

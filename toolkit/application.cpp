@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QWidget>
 
 namespace Vb {
 
@@ -15,6 +16,12 @@ void prepareApplication()
     if (qtCzech->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qtCzech);
+}
+
+void offerNoMinimise(QWidget *w)
+{
+    w->winId();
+    w->setAttribute(Qt::WA_X11NetWmWindowTypeToolBar);
 }
 
 } // namespace Vb

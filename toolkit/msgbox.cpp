@@ -46,10 +46,7 @@ MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
         grid->addItem(
             new QSpacerItem(titleMetrics.horizontalAdvance(box.windowTitle()) + 8 * titleMetrics.height(), 0),
             grid->rowCount(), 0, 1, grid->columnCount());
-    // Modal, a box minimised would take the whole editor with it: as the size dialog, the
-    // window type tells a window manager (openbox) to offer neither minimise nor maximise.
-    box.winId();
-    box.setAttribute(Qt::WA_X11NetWmWindowTypeToolBar);
+    offerNoMinimise(&box);
     box.exec();
     if (buttons != MsgYesNoCancel)
         return MsgOk;
