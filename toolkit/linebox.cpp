@@ -12,16 +12,20 @@
 
 namespace {
 
-// The last guard: an edit that would bring in a character the file cannot hold is undone whole.
+// Every other way in (a paste from the menu or the selection) loses the characters the file
+// cannot hold here, the caret staying after what was kept. The box takes a changed text whole,
+// so that way in starts the box's undo anew.
 class HeldValidator : public QValidator
 {
 public:
     using QValidator::QValidator;
-    State validate(QString &input, int &) const override
+    State validate(QString &input, int &pos) const override
     {
-        for (const QChar c : input)
-            if (!Text8::canHold(c))
-                return Invalid;
+        qsizetype before = 0;
+        for (qsizetype i = 0; i < pos && i < input.size(); ++i)
+            before += Text8::canHold(input[i]) ? 1 : 0;
+        input = Text8::heldOnly(input);
+        pos = int(before);
         return Acceptable;
     }
 };

@@ -3,9 +3,9 @@
 #include <QLineEdit>
 
 // A single-line text box that takes in only what code page 1250 can hold.
-// Typed, pasted, dropped and input-method text loses the characters the file
-// cannot store where it goes in; any other way in (a paste from the selection
-// or the menu) is refused whole when it holds such a character.
+// Text coming in by any way loses the characters the file cannot store where
+// it goes in; typed, pasted, dropped and input-method text is cut before it
+// reaches the box, so the box's undo takes it back as one step.
 class LineBox : public QLineEdit
 {
     Q_OBJECT

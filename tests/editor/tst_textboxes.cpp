@@ -166,6 +166,10 @@ private slots:
             QTest::newRow(n + ": pasted") << box << "pasted"
                                           << "Hélène😀"
                                           << "Hélne";
+            // The menu's and the selection's paste go through the box's paste slot.
+            QTest::newRow(n + ": menu paste") << box << "menu paste"
+                                              << "Hélène😀"
+                                              << "Hélne";
             QTest::newRow(n + ": dropped") << box << "dropped"
                                            << "aЖb"
                                            << "ab";
@@ -200,6 +204,9 @@ private slots:
         } else if (way == "pasted") {
             QGuiApplication::clipboard()->setText(input);
             QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+        } else if (way == "menu paste") {
+            QGuiApplication::clipboard()->setText(input);
+            QMetaObject::invokeMethod(w, "paste");
         } else if (way == "dropped") {
             QMimeData data;
             data.setText(input);
