@@ -99,6 +99,7 @@ void frmCave::giveBack()
     if (!m_built)
         return;
     Dragging = false;
+    spin->letGo();
     picCave->LineLine.setVisible(false);
     picCave->shpRect.setVisible(false);
     picCave->Cls();

@@ -57,6 +57,7 @@ void frmSize::Form_QueryUnload(int &Cancel, int UnloadMode)
 // Hiding is accepting: what the user typed is brought into range first.
 void frmSize::accept()
 {
+    spin->letGo();
     for (int i = 0; i < 2; ++i)
         spin->EndEdit(i);
     hide();

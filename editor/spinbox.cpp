@@ -139,6 +139,12 @@ void SpinBoxes::imgUD_MouseUp(int Index, int, int, float, float)
     tmrUD->setEnabled(false);
 }
 
+void SpinBoxes::letGo()
+{
+    if (tmrUD->Enabled())
+        imgUD_MouseUp(tmrUD->Tag.toInt(), Vb::LeftButton, 0, 0, 0);
+}
+
 void SpinBoxes::tmrUD_Timer()
 {
     const int i = tmrUD->Tag.toInt();

@@ -62,4 +62,7 @@ public:
     void imgUD_MouseMove(int Index, int Button, int Shift, float X, float Y);
     void imgUD_MouseUp(int Index, int Button, int Shift, float X, float Y);
     void tmrUD_Timer();
+    // A window hidden with an arrow held gets no release: the arrow is let go
+    // here, or its repeat would go on stepping the box.
+    void letGo();
 };

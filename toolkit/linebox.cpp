@@ -50,6 +50,15 @@ void LineBox::keyPressEvent(QKeyEvent *e)
         e->accept();
         return;
     }
+    // A typed character the file cannot hold is refused here: left to the validator, it would
+    // mark the text changed and drop the box's undo.
+    const QString typed = e->text();
+    if (!isReadOnly() && !typed.isEmpty() && typed.at(0).isPrint() && Text8::heldOnly(typed) != typed) {
+        if (const QString held = Text8::heldOnly(typed); !held.isEmpty())
+            insert(held);
+        e->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(e);
 }
 

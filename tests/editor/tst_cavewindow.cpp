@@ -736,6 +736,15 @@ private slots:
         w->spin->tmrUD_Timer();
         QCOMPARE(w->txtUD(6)->text(), QStringLiteral("1"));
         QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(8, 18));
+
+        // Esc with the arrow held: the hidden window's box stops stepping
+        QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(8, 23 + 3));
+        w->txtUD(6)->setFocus();
+        QApplication::setActiveWindow(f.m);
+        QTest::keyClick(w->txtUD(6), Qt::Key_Escape);
+        QVERIFY(!w->Visible());
+        QVERIFY(!w->spin->tmrUD->Enabled());
+        QCOMPARE(strip->y(), -23);
     }
 
     void descriptionAndNameEdits()
@@ -812,10 +821,12 @@ private slots:
             QTest::keyClicks(dlg->txtUD(1), QStringLiteral("9"));
             QTest::keyClick(dlg->txtUD(1), Qt::Key_Escape);
             QVERIFY(dlg->isVisible());
+            QTest::mousePress(dlg->spin->imgUD[1], Qt::LeftButton, {}, QPoint(8, 23 + 11)); // held
             dlg->close();
         });
         f.m->Changed = false;
         w->imgBCave_Click(3);
+        QVERIFY(!dlg->spin->tmrUD->Enabled());
         QCOMPARE(w->record().Width, uint8_t(9));
         QCOMPARE(w->picCave->size(), QSize(234, 364));
         // the same size changes nothing
