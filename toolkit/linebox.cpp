@@ -46,7 +46,8 @@ void LineBox::keyPressEvent(QKeyEvent *e)
             QLineEdit::keyPressEvent(e);
             return;
         }
-        insert(held);
+        if (!held.isEmpty()) // nothing to paste leaves the selection as it is
+            insert(held);
         e->accept();
         return;
     }

@@ -244,6 +244,17 @@ private slots:
             QCOMPARE(bytes.value(name), multi ? Text8::fromBoxText(expected) : Text8::fromUnicode(expected));
     }
 
+    // A paste of nothing the file can hold changes nothing: it does not delete the selection either.
+    void refusedPasteKeepsTheSelection()
+    {
+        QWidget *w = box(QStringLiteral("chamber name"));
+        setText(w, QStringLiteral("abc"), 0, 3);
+        w->setFocus();
+        QGuiApplication::clipboard()->setText(QStringLiteral("Жук"));
+        QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(text(w), QStringLiteral("abc"));
+    }
+
     void typedBytes_data()
     {
         QTest::addColumn<QString>("name");
