@@ -1,5 +1,7 @@
 #include "toolkit/filedialogseam.h"
 
+#include "toolkit/application.h"
+
 #include <QDir>
 #include <QFileDialog>
 
@@ -30,6 +32,7 @@ QString RunFileDialog(QWidget *owner, const FileDialogRequest &request)
         dialog.setDirectory(request.initialDir);
     if (!request.initialName.isEmpty())
         dialog.selectFile(request.initialName);
+    offerNoMinimise(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -8,6 +8,7 @@
 #include "shell/frmmain.h"
 #include "support/testsupport.h"
 #include "toolkit/application.h"
+#include "toolkit/filedialogseam.h"
 #include "toolkit/msgbox.h"
 
 #include <QApplication>
@@ -19,7 +20,9 @@
 #include <QStyleOptionTitleBar>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -82,7 +85,7 @@ class TestDesktop : public QObject
 {
     Q_OBJECT
 
-    ScriptedUser user;
+    std::optional<ScriptedUser> user{std::in_place};
     std::unique_ptr<frmMain> main;
     QString shots;
 
@@ -97,6 +100,32 @@ class TestDesktop : public QObject
         QTRY_VERIFY_WITH_TIMEOUT(
             (screen = main->screen()->grabWindow(0).toImage()).pixelColor(corner) == well, Patience);
         QVERIFY(screen.save(shots + QLatin1Char('/') + name + QStringLiteral(".png")));
+    }
+
+    // Minimised, a modal window would take the whole editor with it.
+    static void offersNoMinimise(const QWidget *w)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(allowedActions(w).contains(QLatin1String("_NET_WM_ACTION_CLOSE")), Patience);
+        const QString actions = allowedActions(w);
+        QVERIFY2(!actions.contains(QLatin1String("MINIMIZE")) && !actions.contains(QLatin1String("MAXIMIZE")),
+                 qPrintable(actions));
+    }
+
+    // The real modal window ask() brings up, with no scripted answers: look() gets it once it is
+    // active. The scripted answers come back afterwards.
+    template <class Ask>
+    void withRealModal(Ask ask, const std::function<void(QWidget *)> &look)
+    {
+        user.reset();
+        QTimer::singleShot(0, this, [look] {
+            QWidget *modal = QApplication::activeModalWidget();
+            QVERIFY(modal);
+            QTimer::singleShot(Patience, modal, [modal] { modal->close(); }); // never left waiting
+            QTRY_VERIFY_WITH_TIMEOUT(modal->isActiveWindow(), Patience);
+            look(modal);
+        });
+        ask();
+        user.emplace();
     }
 
     frmCave *shownCave() const
@@ -228,37 +257,38 @@ private slots:
         frmSize *size = main->SizeDialog();
         size->show();
         QVERIFY(QTest::qWaitForWindowExposed(size));
-        QTRY_VERIFY_WITH_TIMEOUT(allowedActions(size).contains(QLatin1String("_NET_WM_ACTION_CLOSE")),
-                                 Patience);
-        const QString actions = allowedActions(size);
-        QVERIFY2(!actions.contains(QLatin1String("MINIMIZE")) && !actions.contains(QLatin1String("MAXIMIZE")),
-                 qPrintable(actions));
+        offersNoMinimise(size);
         shot(QStringLiteral("8-size-dialog"));
         size->hide();
     }
 
     void messageBoxShowsItsTitleAndTakesAccessKeys()
     {
-        Vb::setMessageAnswerer({}); // the real box this time
-        QTimer::singleShot(0, this, [this] {
-            QWidget *box = QApplication::activeModalWidget();
-            QVERIFY(box);
-            QTimer::singleShot(Patience, box, [box] { box->close(); }); // never left waiting
-            QTRY_VERIFY_WITH_TIMEOUT(box->isActiveWindow(), Patience);
-            // Minimised, the modal box would hide the whole editor.
-            QTRY_VERIFY_WITH_TIMEOUT(allowedActions(box).contains(QLatin1String("_NET_WM_ACTION_CLOSE")),
-                                     Patience);
-            const QString actions = allowedActions(box);
-            QVERIFY2(!actions.contains(QLatin1String("MINIMIZE")) &&
-                         !actions.contains(QLatin1String("MAXIMIZE")),
-                     qPrintable(actions));
-            shot(QStringLiteral("9-message-box"));
-            QVERIFY(typeKeys(QStringLiteral("alt+n")));
-        });
-        QCOMPARE(Vb::MsgBox(QStringLiteral("Mňau!"), Vb::MsgYesNoCancel, Vb::MsgQuestion,
-                            QStringLiteral("Program kočky"), main.get()),
-                 Vb::MsgNo);
-        static ScriptedUser answersAgain;
+        withRealModal(
+            [this] {
+                QCOMPARE(Vb::MsgBox(QStringLiteral("Mňau!"), Vb::MsgYesNoCancel, Vb::MsgQuestion,
+                                    QStringLiteral("Program kočky"), main.get()),
+                         Vb::MsgNo);
+            },
+            [this](QWidget *box) {
+                offersNoMinimise(box);
+                shot(QStringLiteral("9-message-box"));
+                QVERIFY(typeKeys(QStringLiteral("alt+n")));
+            });
+    }
+
+    void fileDialogCannotBeMinimised()
+    {
+        Vb::FileDialogRequest request;
+        request.title = QStringLiteral("Otevřít sadu");
+        request.filterName = QStringLiteral("Sady komnat pro Zorbela (*.zb)");
+        request.filterPattern = QStringLiteral("*.zb");
+        withRealModal([this, &request] { QCOMPARE(Vb::RunFileDialog(main.get(), request), QString()); },
+                      [this](QWidget *dialog) {
+                          offersNoMinimise(dialog);
+                          shot(QStringLiteral("10-file-dialog"));
+                          dialog->close();
+                      });
     }
 
     // Esc closes the active chamber window with the focus on its frame; the
