@@ -15,11 +15,14 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
 #include <QStyleOptionTitleBar>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -230,6 +233,25 @@ private slots:
         QVERIFY(!main->tmrRoll->Enabled());
         QCOMPARE(col->Picture2->height(), sheet);
         shot(QStringLiteral("6-set-restored-by-its-button"));
+
+        // The same from its entry in "Okna".
+        QVERIFY(click(set, titleButton(set, QStyle::SC_TitleBarMinButton)));
+        QTRY_VERIFY_WITH_TIMEOUT(set->isMinimized(), Patience);
+        auto *windows = main->findChild<QMenu *>(QStringLiteral("mnuWindows"));
+        QMenuBar *bar = main->menuBar();
+        QVERIFY(click(bar, bar->actionGeometry(windows->menuAction()).center()));
+        QTRY_VERIFY_WITH_TIMEOUT(windows->isVisible(), Patience);
+        const auto entries = windows->actions();
+        const auto entry = std::find_if(entries.begin(), entries.end(),
+                                        [set](const QAction *a) { return a->text() == set->windowTitle(); });
+        QVERIFY(entry != entries.end());
+        QVERIFY(click(windows, windows->actionGeometry(*entry).center()));
+        QTRY_VERIFY_WITH_TIMEOUT(!set->isMinimized() && main->mdiArea()->activeSubWindow() == set, Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(!windows->isVisible(), Patience);
+        QTest::qWait(200); // the menu gone from the screen, and a roll of the sheet would have started
+        QVERIFY(!main->tmrRoll->Enabled());
+        QCOMPARE(col->Picture2->height(), sheet);
+        shot(QStringLiteral("6-set-restored-from-okna"));
     }
 
     void unmaximisedFrameKeepsMostOfTheScreen()
