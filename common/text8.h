@@ -24,10 +24,4 @@ QString heldOnly(QStringView text);
 // LF become file bytes too.
 QString boxHeldOnly(QStringView text);
 
-// The byte at i as its code 0..255, as the format's length and value characters are read.
-inline int code(const QByteArray &bytes, qsizetype i)
-{
-    return static_cast<unsigned char>(bytes.at(i));
-}
-
 } // namespace Text8

@@ -1,7 +1,5 @@
 #include "store/modzorbel.h"
 
-#include "common/text8.h"
-
 #include <utility>
 
 namespace {
@@ -20,14 +18,8 @@ bool appendValue(QByteArray &out, int v)
 {
     if (v < ValueCharMin || v > ValueCharMax)
         return false;
-    out.append(static_cast<char>(65 + v));
+    out.append(ValueChar(v));
     return true;
-}
-
-// The number the character at pos stands for.
-int valueAt(const QByteArray &text, qsizetype pos)
-{
-    return Text8::code(text, pos) - 65;
 }
 
 // The numbers as the messages name them, in the string's order.
@@ -114,7 +106,7 @@ Result<CaveRecord> StringToCave(const QByteArray &text)
     qsizetype pos = 0;
     const qsizetype len = text.size();
 
-    const int mud = valueAt(text, pos);
+    const int mud = ValueAt(text, pos);
     if (mud < 0)
         return negative(MudName);
     r.MudPermeability = static_cast<uint8_t>(mud);
@@ -123,7 +115,7 @@ Result<CaveRecord> StringToCave(const QByteArray &text)
     for (QByteArray *field : {&r.Name, &r.Description}) {
         if (pos >= len)
             return tooShort();
-        const int n = valueAt(text, pos);
+        const int n = ValueAt(text, pos);
         if (n < 0)
             return negative(field == &r.Name ? NameLengthName : DescLengthName);
         *field = text.mid(pos + 1, n);
@@ -134,7 +126,7 @@ Result<CaveRecord> StringToCave(const QByteArray &text)
         return tooShort();
     int v[NumberCount];
     for (int i = 0; i < NumberCount; ++i)
-        v[i] = valueAt(text, pos + i);
+        v[i] = ValueAt(text, pos + i);
     const int width = v[0], height = v[1], a = v[2], u = v[3], g = v[4];
     for (int i = 0; i < NumberCount; ++i)
         if (!isPackedDigit(i) && v[i] < 0)

@@ -18,3 +18,14 @@ Result<CaveRecord> StringToCave(const QByteArray &text);
 // A number stored as one character has a code of 65 + v, so v lies in -65..190.
 constexpr int ValueCharMin = -65;
 constexpr int ValueCharMax = 190;
+
+// The character that stores v, for v in ValueCharMin..ValueCharMax.
+constexpr char ValueChar(int v)
+{
+    return static_cast<char>(65 + v);
+}
+// The number the character at pos stores.
+inline int ValueAt(const QByteArray &text, qsizetype pos)
+{
+    return static_cast<unsigned char>(text.at(pos)) - 65;
+}

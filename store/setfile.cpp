@@ -1,7 +1,6 @@
 #include "store/setfile.h"
 
 #include "common/czechcount.h"
-#include "common/text8.h"
 #include "store/kodovani.h"
 #include "store/modzorbel.h"
 
@@ -143,12 +142,12 @@ Result<SetFileData> ReadSetFile(const QByteArray &bytes)
     // taking that many characters does; a negative one has no reading.
     if (first.isEmpty())
         return R::failure(QStringLiteral("První řádek sady (její jméno) je prázdný."));
-    const int nameLength = Text8::code(first, 0) - 65;
+    const int nameLength = ValueAt(first, 0);
     if (nameLength < 0)
         return R::failure(QStringLiteral("První řádek sady nemá platnou délku jména."));
     if (second.isEmpty())
         return R::failure(QStringLiteral("Druhý řádek sady (autor a popis) je prázdný."));
-    const int authorLength = Text8::code(second, 0) - 65;
+    const int authorLength = ValueAt(second, 0);
     if (authorLength < 0)
         return R::failure(QStringLiteral("Druhý řádek sady nemá platnou délku jména autora."));
     if (third.isEmpty())
@@ -224,12 +223,12 @@ Result<QByteArray> WriteSetFile(const SetFileData &set, CipherRandom &random)
             return R::failure(QStringLiteral("Komnatu %1 nelze zapsat: %2").arg(k + 1).arg(cave.error()));
     }
 
-    QByteArray first(1, static_cast<char>(65 + set.Name.size()));
+    QByteArray first(1, ValueChar(int(set.Name.size())));
     first += set.Name;
     for (qsizetype k = 1; k <= n; ++k)
         if (set.Allowed[k])
             first += static_cast<char>(64 + k);
-    QByteArray second(1, static_cast<char>(65 + set.Author.size()));
+    QByteArray second(1, ValueChar(int(set.Author.size())));
     second += set.Author;
     second += set.Description;
     QByteArray third = set.Mail;
