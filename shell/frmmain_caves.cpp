@@ -60,7 +60,7 @@ void frmMain::ShowCave(int no)
     Vb::DoEvents();
     // The yield may have run a delete or a move: a window no longer holding
     // chamber no must not come up, caption a row or mark the set changed.
-    if (!w || w->Tag == FreeTag || w->CaveNo != no)
+    if (!w || BoundCave(no) != w)
         return;
     w->ensureControls();
     w->picCave->setEnabled(false);
