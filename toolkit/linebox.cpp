@@ -39,26 +39,20 @@ LineBox::LineBox(QWidget *parent) : QLineEdit(parent)
 
 void LineBox::keyPressEvent(QKeyEvent *e)
 {
-    if (e == QKeySequence::Paste && !isReadOnly()) {
-        const QString clip = QGuiApplication::clipboard()->text();
-        const QString held = Text8::heldOnly(clip);
-        if (held.size() == clip.size()) {
-            QLineEdit::keyPressEvent(e);
+    // A typed key or a paste is cut here, before the box sees it: left to the validator, a cut
+    // would mark the text changed and drop the box's undo.
+    const bool paste = e == QKeySequence::Paste;
+    const QString text = e->text();
+    const bool typed = !text.isEmpty() && text.at(0).isPrint();
+    if (!isReadOnly() && (paste || typed)) {
+        const QString in = paste ? QGuiApplication::clipboard()->text() : text;
+        const QString held = Text8::heldOnly(in);
+        if (held != in) {
+            if (!held.isEmpty()) // nothing to put in leaves the selection as it is
+                insert(held);
+            e->accept();
             return;
         }
-        if (!held.isEmpty()) // nothing to paste leaves the selection as it is
-            insert(held);
-        e->accept();
-        return;
-    }
-    // A typed character the file cannot hold is refused here: left to the validator, it would
-    // mark the text changed and drop the box's undo.
-    const QString typed = e->text();
-    if (!isReadOnly() && !typed.isEmpty() && typed.at(0).isPrint() && Text8::heldOnly(typed) != typed) {
-        if (const QString held = Text8::heldOnly(typed); !held.isEmpty())
-            insert(held);
-        e->accept();
-        return;
     }
     QLineEdit::keyPressEvent(e);
 }
