@@ -93,7 +93,7 @@ void drawTiles(int w, int h)
     if (tiles.empty()) {
         const char objects[] = ".RDXWAMKESLFBI#%&$:JGN";
         for (const char *c = objects; *c; ++c)
-            tiles.push_back(frmCave::CellPicture(*c).pixmap(26, 26).toImage());
+            tiles.push_back(frmCave::CellPicture(*frmMain::instance(), *c).pixmap(26, 26).toImage());
     }
     if (surface.width() != w * 26 || surface.height() != h * 26)
         surface = QImage(w * 26, h * 26, QImage::Format_RGB32);

@@ -5,7 +5,6 @@
 #include "common/text8.h"
 #include "editor/atmospherering.h"
 #include "editor/cavelayout.h"
-#include "shell/frmmain.h"
 #include "store/modzorbel.h"
 #include "toolkit/linebox.h"
 #include "toolkit/msgbox.h"
@@ -36,18 +35,12 @@ void stepTowardTheEnd(QScrollBar *bar, int action)
 }
 constexpr int NameLimit = 190; // a chamber string holds at most 190 characters of each text
 
-ImageBox *paletteEntry(int k)
-{
-    auto *m = frmMain::instance();
-    return m && k >= 0 && k < ObjectCount ? m->imgS[static_cast<size_t>(k)] : nullptr;
-}
-
 // The palette's picture of object k; an unknown object gets a picture of its own.
-const Picture &objectPicture(int k)
+const Picture &objectPicture(const CaveHost &host, int k)
 {
     static const Picture unknown(QStringLiteral("obj_unknown"));
-    const ImageBox *entry = paletteEntry(k);
-    return entry ? entry->picture() : unknown;
+    const Picture *pic = host.ObjectPicture(k);
+    return pic ? *pic : unknown;
 }
 
 const SpinBoxes::Box PropSpins[CaveSpins::Count] = {
@@ -62,7 +55,7 @@ const SpinBoxes::Box PropSpins[CaveSpins::Count] = {
 
 } // namespace
 
-frmCave::frmCave() : VbForm(frmMain::instance()->mdiArea(), true)
+frmCave::frmCave(CaveHost &host) : VbForm(host.CaveArea(), true), m_host(host)
 {
     KeyPreview = true;
     Timer1 = new VbTimer(this);
@@ -260,17 +253,13 @@ bool frmCave::Visible() const
 
 void frmCave::setChanged()
 {
-    if (auto *m = frmMain::instance())
-        m->Changed = true;
+    m_host.SetChanged();
 }
 
 // ---- loading, painting, storing ----
 
 void frmCave::SaveToColl()
 {
-    auto *m = frmMain::instance();
-    if (!m)
-        return;
     // A number still being typed is taken as the box will show it.
     if (m_built)
         for (int i = 0; i < CaveSpins::Count; ++i)
@@ -278,7 +267,7 @@ void frmCave::SaveToColl()
     const auto s = CaveToString(m_cave);
     // A record the string cannot hold leaves the chamber as last stored.
     if (s.ok())
-        m->SaveCave(s.value(), CaveNo);
+        m_host.SaveCave(s.value(), CaveNo);
 }
 
 void frmCave::OpenCave(const QByteArray &A)
@@ -319,8 +308,7 @@ void frmCave::OpenCave(const QByteArray &A)
 
 void frmCave::RefreshCave()
 {
-    auto *m = frmMain::instance();
-    TileSize = m ? m->Dil : frmMain::DefaultTileSize;
+    TileSize = m_host.TileSize();
     picCave->shpClone.resize(TileSize, TileSize);
     const int small = 2 * (TileSize / 4);
     picCave->shpClone2.resize(small, small);
@@ -332,8 +320,8 @@ void frmCave::RefreshCave()
         for (int Y = 0; Y < m_cave.Height; ++Y) {
             const char c = m_cave.Map[static_cast<size_t>(X)][static_cast<size_t>(Y)];
             const int k = ObjectForCell(c);
-            if (const int d = HeroVariantForCell(c); d > 0 && m)
-                m->mnuH_Click(d);
+            if (const int d = HeroVariantForCell(c); d > 0)
+                m_host.mnuH_Click(d);
             PREKR(X, Y, k);
             if (Caption() == OutOfMemoryCaption) {
                 hide();
@@ -343,21 +331,24 @@ void frmCave::RefreshCave()
     }
 }
 
-Picture frmCave::CellPicture(char c)
+Picture frmCave::CellPicture(const CaveHost &host, char c)
 {
     if (const int d = HeroVariantForCell(c); d > 0) {
-        auto *m = frmMain::instance();
-        if (m && !m->imgZor[static_cast<size_t>(d)].isNull())
-            return m->imgZor[static_cast<size_t>(d)];
-        return Picture(QStringLiteral("hero%1").arg(d));
+        Picture hero = host.HeroPicture(d);
+        return hero.isNull() ? Picture(QStringLiteral("hero%1").arg(d)) : hero;
     }
-    return objectPicture(ObjectForCell(c));
+    return objectPicture(host, ObjectForCell(c));
+}
+
+Picture frmCave::CellPicture(char c) const
+{
+    return CellPicture(m_host, c);
 }
 
 void frmCave::PREKR(double XX, double YY, double Conakr)
 {
     const int k = static_cast<int16_t>(std::nearbyint(Conakr));
-    const Picture &pic = objectPicture(k);
+    const Picture &pic = objectPicture(m_host, k);
     const QRect r(static_cast<int>(XX * TileSize), static_cast<int>(YY * TileSize), TileSize, TileSize);
     if (!picCave->drawPicture(r, pic)) {
         Vb::MsgBox(QStringLiteral("K otevření další komnaty není dostatek paměti.\r\n"

@@ -2,6 +2,7 @@
 
 #include "common/caverecord.h"
 #include "common/freetag.h"
+#include "editor/cavehost.h"
 #include "editor/drawtools.h"
 #include "editor/piccave.h"
 #include "editor/spinbox.h"
@@ -54,7 +55,7 @@ class frmCave : public VbForm
 {
     Q_OBJECT
 public:
-    frmCave();
+    explicit frmCave(CaveHost &host);
 
     // The buttons of picArrow, imgBCave and lblCave: the two tabs and the
     // command "Rozměry" on the property page (there is no button 2).
@@ -73,7 +74,7 @@ public:
     void PREKR(double XX, double YY, double Conakr);
     QByteArray GetCDXY(double X, double Y) const;
 
-    // FreeTag, or the window's slot in frmMain's window table as decimal text.
+    // FreeTag, or the window's slot in its host's window table as decimal text.
     QString Tag = FreeTag;
 
     // The window as a whole, its MDI frame included (show() and hide() act on both).
@@ -114,7 +115,7 @@ public:
     QRectF shpAtm; // the selection ring's four circles, one place (frmcave_props.cpp)
 
     // ---- state ----
-    uint8_t TileSize = 0; // frmMain::Dil as RefreshCave found it
+    uint8_t TileSize = 0; // the host's tile size as RefreshCave found it
     // Auto-scroll (frmcave_layout.cpp): the pointer as the mouse (frmcave_mouse.cpp) left it.
     double PointerX = 0, PointerY = 0, ScrollGain = 0;
     double m_autoL = 0, m_autoT = 0; // the surface's exact place after the last auto-scroll step
@@ -131,7 +132,8 @@ public:
     void Form_KeyDown(int KeyCode, int Shift) override;
     void Form_QueryUnload(int &Cancel, int UnloadMode) override;
     // The picture that painting uses for a cell character.
-    static Picture CellPicture(char c);
+    Picture CellPicture(char c) const;
+    static Picture CellPicture(const CaveHost &host, char c);
 
     // ---- the mouse on the map (frmcave_mouse.cpp) ----
     void picCave_MouseDown(int Button, int Shift, double X, double Y);
@@ -198,6 +200,7 @@ private:
     // ---- the property page (frmcave_props.cpp) ----
     void showName(const QString &name);
 
+    CaveHost &m_host;
     CaveRecord m_cave;
     AtmRing *m_ring = nullptr; // over imgAtm, drawn at shpAtm (frmcave_props.cpp)
     bool m_active = false;     // from Form_Activate to Form_Deactivate

@@ -4,7 +4,6 @@
 #include "editor/atmospherering.h"
 #include "editor/cavelayout.h"
 #include "editor/frmsize.h"
-#include "shell/frmmain.h"
 #include "toolkit/vbevents.h"
 
 #include <QMdiSubWindow>
@@ -81,9 +80,7 @@ void frmCave::imgBCave_Click(int Index)
         return;
     setTabLook(SizeCommand, true);
     const int oldW = m_cave.Width, oldH = m_cave.Height;
-    frmMain *m = frmMain::instance();
-    frmSize *dlg = m ? m->SizeDialog() : nullptr;
-    if (dlg) {
+    if (frmSize *dlg = m_host.SizeDialog()) {
         dlg->txtUD(frmSize::HeightBox)->setText(QString::number(m_cave.Height));
         dlg->txtUD(frmSize::WidthBox)->setText(QString::number(m_cave.Width));
         dlg->exec();
@@ -120,12 +117,7 @@ void frmCave::resizeEvent(QResizeEvent *)
 
 void frmCave::Form_Resize()
 {
-    if (auto *m = frmMain::instance()) {
-        const bool maxed = subWindow()->isMaximized();
-        for (int g : {3, 7, 8, 9})
-            if (ImageBox *strip = m->imgG[static_cast<size_t>(g)])
-                strip->setVisible(maxed);
-    }
+    m_host.ShowMaximisedStrips(subWindow()->isMaximized());
     Arrange();
 }
 

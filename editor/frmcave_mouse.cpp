@@ -3,7 +3,6 @@
 
 #include "common/tools.h"
 #include "editor/drawtools.h"
-#include "shell/frmmain.h"
 #include "toolkit/vbevents.h"
 
 #include <QMdiSubWindow>
@@ -15,12 +14,6 @@
 namespace {
 
 const QString BusyMark = QStringLiteral(" - Pracuje se...");
-
-ImageBox *buttonObject(int b)
-{
-    auto *m = frmMain::instance();
-    return m && b >= 0 && b <= frmMain::CloneBuffer ? m->picSel[static_cast<size_t>(b)] : nullptr;
-}
 
 // The cell character a mouse button's object writes: a blank when it has none.
 char buttonChar(const ImageBox *obj)
@@ -42,9 +35,7 @@ int frmCave::PixelToCellY(double Y) const
 
 void frmCave::dispatch(MousePhase phase, int X, int Y, int Button, int Shift)
 {
-    const frmMain *m = frmMain::instance();
-    const int tool = m ? m->Nastroj : static_cast<int>(ToolPencil);
-    switch (tool) {
+    switch (m_host.Tool()) {
     case ToolPencil: PencilTool(X, Y, Button, Shift); break;
     case ToolLine:
         if (phase == Press)
@@ -120,7 +111,7 @@ void frmCave::picCave_MouseUp(int Button, int Shift, double X, double Y)
 void frmCave::SetCell(int X, int Y, int Button)
 {
     setChanged();
-    const ImageBox *obj = buttonObject(Button);
+    const ImageBox *obj = m_host.ButtonObject(Button);
     const char c = buttonChar(obj);
     m_cave.Map[static_cast<size_t>(X)][static_cast<size_t>(Y)] = c;
     if (obj) {
@@ -137,7 +128,7 @@ void frmCave::PencilTool(int X, int Y, int Button, int)
 void frmCave::FillTool(int X, int Y, int Button)
 {
     // Compared with the character the fill writes, so the walk always ends.
-    const char c = buttonChar(buttonObject(Button));
+    const char c = buttonChar(m_host.ButtonObject(Button));
     if (m_cave.Map[static_cast<size_t>(X)][static_cast<size_t>(Y)] == c)
         return;
     ShowBusy();
@@ -265,15 +256,12 @@ void frmCave::RectCommit(int, int, int Button)
 
 void frmCave::CloneTool(int X, int Y, int Button)
 {
-    auto *m = frmMain::instance();
-    if (!m)
-        return;
     if (Button == Vb::RightButton) {
-        m->SetClonePoint(static_cast<float>(X), static_cast<float>(Y), static_cast<uint8_t>(Tag.toInt()));
+        m_host.SetClonePoint(static_cast<float>(X), static_cast<float>(Y), static_cast<uint8_t>(Tag.toInt()));
         return;
     }
-    m->GetCD(static_cast<float>(X), static_cast<float>(Y));
-    const ImageBox *buffer = buttonObject(frmMain::CloneBuffer);
+    m_host.GetCD(static_cast<float>(X), static_cast<float>(Y));
+    const ImageBox *buffer = m_host.ButtonObject(CaveHost::CloneBuffer);
     if (buffer && buffer->Tag != NoCell)
-        PencilTool(X, Y, frmMain::CloneBuffer, 0);
+        PencilTool(X, Y, CaveHost::CloneBuffer, 0);
 }

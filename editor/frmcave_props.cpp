@@ -3,8 +3,6 @@
 
 #include "common/text8.h"
 #include "editor/atmospherering.h"
-#include "shell/frmcol.h"
-#include "shell/frmmain.h"
 
 void frmCave::txtUD_Change(int Index)
 {
@@ -23,8 +21,7 @@ void frmCave::txtName_Change()
 // The name reaches the caption, CaveName and the chamber's row of the set window.
 void frmCave::showName(const QString &name)
 {
-    if (auto *m = frmMain::instance())
-        m->SetWindow()->SetRowName(CaveNo, name);
+    m_host.SetRowName(CaveNo, name);
     setCaption(QStringLiteral("Komnata - ") + name);
     CaveName = name;
 }

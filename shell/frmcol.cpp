@@ -1,7 +1,6 @@
 #include "shell/frmcol.h"
 
 #include "shell/collayout.h"
-#include "shell/frmmain.h"
 #include "shell/sheetroll.h"
 #include "store/allowedtext.h"
 #include "toolkit/imagebox.h"
@@ -46,7 +45,7 @@ void styleBox(QWidget *box, double points, QColor text)
 }
 } // namespace
 
-frmCol::frmCol(QMdiArea *frame) : VbForm(frame)
+frmCol::frmCol(QMdiArea *frame, ColHost &host) : VbForm(frame), m_host(host)
 {
     setCaption(QStringLiteral("Sada komnat"));
     QPalette pal = palette();
@@ -224,8 +223,7 @@ void frmCol::Form_Load()
 
 void frmCol::setChanged()
 {
-    if (auto *m = frmMain::instance())
-        m->Changed = true;
+    m_host.SetChanged();
 }
 
 void frmCol::txtName_Change()
@@ -361,8 +359,7 @@ void frmCol::SendSelToBack()
 
 void frmCol::lblCName_Click(int Index)
 {
-    const frmMain *m = frmMain::instance();
-    const int numCaves = m ? m->NumCaves : 0;
+    const int numCaves = m_host.CaveCount();
     int v = int(int16_t(Index));
     if (v < 1)
         v = 1;
@@ -380,8 +377,7 @@ void frmCol::lblCName_Click(int Index)
 
 void frmCol::lblCName_DblClick(int Index)
 {
-    if (auto *m = frmMain::instance())
-        m->ShowCave(Index);
+    m_host.ShowCave(Index);
 }
 
 void frmCol::lblCNo_DblClick(int Index)
@@ -446,15 +442,12 @@ void frmCol::Form_KeyDown(int KeyCode, int)
 
 void frmCol::imgBCave_Click(int Index)
 {
-    frmMain *m = frmMain::instance();
-    if (!m)
-        return;
     switch (Index) {
-    case EditButton: m->ShowCave(Selected); break;
-    case AddButton: m->AddCave(Selected); break;
-    case DeleteButton: m->DelCave(Selected); break;
-    case UpButton: m->MoveCave(Selected, -1); break;
-    case DownButton: m->MoveCave(Selected, 1); break;
+    case EditButton: m_host.ShowCave(Selected); break;
+    case AddButton: m_host.AddCave(Selected); break;
+    case DeleteButton: m_host.DelCave(Selected); break;
+    case UpButton: m_host.MoveCave(Selected, -1); break;
+    case DownButton: m_host.MoveCave(Selected, 1); break;
     default: break;
     }
 }
@@ -517,8 +510,7 @@ void frmCol::setSheetHeight(double h)
 // The main window's one roll timer runs the sheet, as it runs its own animations.
 void frmCol::startSheetRoll(int code)
 {
-    if (auto *m = frmMain::instance())
-        m->startRoll(code);
+    m_host.startRoll(code);
 }
 
 void frmCol::SheetRollStep(int code)
@@ -528,8 +520,7 @@ void frmCol::SheetRollStep(int code)
     const SheetRoll::Step s = SheetRoll::step(code, Picture2->Height(), height());
     setSheetHeight(s.height);
     if (s.stop) {
-        if (auto *m = frmMain::instance())
-            m->tmrRoll->setEnabled(false);
+        m_host.stopRoll();
         Image1->Move(s.faceLeft, 0);
         if (s.chainRollUp)
             startSheetRoll(Roll::SheetUp);
@@ -554,19 +545,18 @@ void frmCol::resizeEvent(QResizeEvent *)
 
 void frmCol::Form_Resize()
 {
-    const frmMain *m = frmMain::instance();
     ColLayout::Input in;
     in.W = width();
     in.H = height();
     in.minimized = minimized();
-    in.numCaves = m ? m->NumCaves : 0;
+    in.numCaves = m_host.CaveCount();
     in.canvasHeight = picCavesIn->height();
     in.canvasTop = picCavesIn->y();
     in.scrollValue = VScroll1->value();
     in.scrollMax = VScroll1->maximum();
     in.scrollLeft = VScroll1->x();
     in.sheetHeight = Picture2->Height();
-    in.rollRunning = m && m->tmrRoll && m->tmrRoll->Enabled();
+    in.rollRunning = m_host.rollRunning();
     in.propPanelTop = Picture1[1]->Top();
     const ColLayout::Result r = ColLayout::compute(in);
     if (!r.changed)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/colhost.h"
 #include "toolkit/vbform.h"
 
 #include <QPointF>
@@ -25,7 +26,7 @@ class frmCol : public VbForm
 {
     Q_OBJECT
 public:
-    explicit frmCol(QMdiArea *frame);
+    frmCol(QMdiArea *frame, ColHost &host);
 
     uint8_t Selected = 0;
 
@@ -121,4 +122,6 @@ private:
     void setSheetHeight(double h);
     void startSheetRoll(int code);
     bool minimized() const;
+
+    ColHost &m_host;
 };

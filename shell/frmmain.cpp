@@ -643,6 +643,16 @@ void frmMain::startRoll(int code)
     tmrRoll->setEnabled(true);
 }
 
+void frmMain::stopRoll()
+{
+    tmrRoll->setEnabled(false);
+}
+
+bool frmMain::rollRunning() const
+{
+    return tmrRoll && tmrRoll->Enabled();
+}
+
 void frmMain::Label1_Click()
 {
     startRoll(Roll::HeaderCode(0, m_group[0]->Height()));

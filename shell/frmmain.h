@@ -3,6 +3,8 @@
 #include "common/caverecord.h"
 #include "common/freetag.h"
 #include "common/tools.h"
+#include "editor/cavehost.h"
+#include "shell/colhost.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/picture.h"
 #include "toolkit/picturebox.h"
@@ -29,7 +31,7 @@ struct SetFileData;
 // The main window: the MDI frame with its tool bar, object bar and menus. It
 // owns the open set, the chamber windows, the set window and the palette
 // state the chamber windows read.
-class frmMain : public QMainWindow
+class frmMain : public QMainWindow, public CaveHost, public ColHost
 {
     Q_OBJECT
 public:
@@ -57,25 +59,24 @@ public:
     // The first of them that holds chamber no, or null; a free window keeps its
     // last number and is never found.
     frmCave *BoundCave(int no);
-    void SaveCave(const QByteArray &cave, int no);
+    void SaveCave(const QByteArray &cave, int no) override;
     void OpenCave(const QByteArray &cave, int no);
-    void ShowCave(int no);
+    void ShowCave(int no) override;
 
     // ---- set window and size dialog (created once, on first use) ----
     frmCol *SetWindow();
-    frmSize *SizeDialog();
+    frmSize *SizeDialog() override;
 
     // ---- palette and button objects ----
     // picSel's index is the mouse button (Vb::LeftButton, Vb::RightButton) whose
-    // object it holds; this one, hidden, holds what the cloning pencil paints.
-    static constexpr int CloneBuffer = 3;
+    // object it holds; CloneBuffer, hidden, holds what the cloning pencil paints.
     std::array<ImageBox *, 36> imgS{};
     std::array<ImageBox *, CloneBuffer + 1> picSel{};
     std::array<Picture, 10> imgZor{}; // hero variants 1..9
     void imgS_MouseDown(int Index, int Button, int Shift, float X, float Y);
     void Image5_Click();
     void imgSDog_Click(int Index);
-    void mnuH_Click(int Index);
+    void mnuH_Click(int Index) override;
     void mnuI_Click(int Index);
 
     // ---- tool bar and cloning source ----
@@ -86,8 +87,8 @@ public:
     void imgTool_Click(int Index);
     // Shows or hides the clone markers in the window that holds the clone point.
     void ShowCloneMarkers(bool visible);
-    void SetClonePoint(float XX, float YY, uint8_t f);
-    void GetCD(float XX, float YY);
+    void SetClonePoint(float XX, float YY, uint8_t f) override;
+    void GetCD(float XX, float YY) override;
 
     // Decoration strips; a maximised chamber window shows imgG3, 7, 8 and 9.
     std::array<ImageBox *, 10> imgG{};
@@ -96,14 +97,17 @@ public:
     VbTimer *tmrRoll = nullptr;
     void tmrRoll_Timer();
     // Writes the roll code into the timer's tag and starts it.
-    void startRoll(int code);
+    void startRoll(int code) override;
+    void stopRoll() override;
+    bool rollRunning() const override;
     void ShowObjBar();
     void HideObjBar();
 
     // ---- chamber list operations ----
-    void AddCave(int no);
-    void DelCave(int no);
-    void MoveCave(int no, int offset);
+    void AddCave(int no) override;
+    void DelCave(int no) override;
+    void MoveCave(int no, int offset) override;
+    uint8_t CaveCount() const override { return NumCaves; }
 
     // ---- set file, set lifecycle and commands ----
     // Each returns whether the file was written or read; a refusal has been shown.
@@ -122,6 +126,17 @@ public:
     void mnuTile_Click();
     void mnuHelp_Click();
     void MDIForm_QueryUnload(int &Cancel, int UnloadMode);
+
+    // ---- what a chamber window asks of its host (frmmain_caves.cpp) ----
+    QMdiArea *CaveArea() const override { return m_mdi; }
+    int Tool() const override { return Nastroj; }
+    uint8_t TileSize() const override { return Dil; }
+    ImageBox *ButtonObject(int button) const override;
+    const Picture *ObjectPicture(int k) const override;
+    Picture HeroPicture(int d) const override;
+    void ShowMaximisedStrips(bool shown) override;
+    void SetChanged() override { Changed = true; }
+    void SetRowName(int no, const QString &name) override;
 
 protected:
     void closeEvent(QCloseEvent *e) override;

@@ -2,6 +2,7 @@
 
 #include "editor/frmcave.h"
 #include "editor/frmsize.h"
+#include "shell/frmcol.h"
 #include "toolkit/vbevents.h"
 
 #include <QMdiArea>
@@ -12,7 +13,7 @@ frmCave *frmMain::Caves(int i)
     if (i < 0 || i >= static_cast<int>(m_caves.size()))
         return nullptr;
     if (!m_caves[static_cast<size_t>(i)])
-        m_caves[static_cast<size_t>(i)] = new frmCave;
+        m_caves[static_cast<size_t>(i)] = new frmCave(*this);
     return m_caves[static_cast<size_t>(i)];
 }
 
@@ -131,7 +132,7 @@ void frmMain::GetCD(float XX, float YY)
     buffer->Tag = ch;
     // The buffer shows what painting would show for that character.
     if (ch != frmCave::NoCell && ch.size() == 1)
-        buffer->setPicture(frmCave::CellPicture(ch.at(0)));
+        buffer->setPicture(w->CellPicture(ch.at(0)));
 }
 
 frmSize *frmMain::SizeDialog()
@@ -139,4 +140,35 @@ frmSize *frmMain::SizeDialog()
     if (!m_size)
         m_size = new frmSize(this);
     return m_size;
+}
+
+// ---- what a chamber window asks of its host ----
+
+ImageBox *frmMain::ButtonObject(int button) const
+{
+    return button >= 0 && button < static_cast<int>(picSel.size()) ? picSel[static_cast<size_t>(button)] : nullptr;
+}
+
+const Picture *frmMain::ObjectPicture(int k) const
+{
+    const ImageBox *entry = k >= 0 && k < static_cast<int>(imgS.size()) ? imgS[static_cast<size_t>(k)] : nullptr;
+    return entry ? &entry->picture() : nullptr;
+}
+
+Picture frmMain::HeroPicture(int d) const
+{
+    return d >= 0 && d < static_cast<int>(imgZor.size()) ? imgZor[static_cast<size_t>(d)] : Picture();
+}
+
+// A maximised chamber window shows the second frame of the frame's strips round it.
+void frmMain::ShowMaximisedStrips(bool shown)
+{
+    for (int g : {3, 7, 8, 9})
+        if (ImageBox *strip = imgG[static_cast<size_t>(g)])
+            strip->setVisible(shown);
+}
+
+void frmMain::SetRowName(int no, const QString &name)
+{
+    SetWindow()->SetRowName(no, name);
 }

@@ -14,7 +14,7 @@
 frmCol *frmMain::SetWindow()
 {
     if (!m_col) {
-        m_col = new frmCol(m_mdi);
+        m_col = new frmCol(m_mdi, *this);
         QMdiSubWindow *sub = m_col->subWindow();
         sub->setWindowIcon(windowIcon());
         // The subwindow's frame around the window's inner 448 x 409.

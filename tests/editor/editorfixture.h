@@ -15,7 +15,7 @@ inline void setButton(frmMain &m, int b, char c)
 {
     ImageBox *box = m.picSel[static_cast<size_t>(b)];
     box->Tag = QByteArray(1, c);
-    box->setPicture(frmCave::CellPicture(c));
+    box->setPicture(frmCave::CellPicture(m, c));
 }
 
 // The main window with the start-up set closed: the editor tests bind their own chambers.
