@@ -146,12 +146,14 @@ frmSize *frmMain::SizeDialog()
 
 ImageBox *frmMain::ButtonObject(int button) const
 {
-    return button >= 0 && button < static_cast<int>(picSel.size()) ? picSel[static_cast<size_t>(button)] : nullptr;
+    return button >= 0 && button < static_cast<int>(picSel.size()) ? picSel[static_cast<size_t>(button)]
+                                                                   : nullptr;
 }
 
 const Picture *frmMain::ObjectPicture(int k) const
 {
-    const ImageBox *entry = k >= 0 && k < static_cast<int>(imgS.size()) ? imgS[static_cast<size_t>(k)] : nullptr;
+    const ImageBox *entry =
+        k >= 0 && k < static_cast<int>(imgS.size()) ? imgS[static_cast<size_t>(k)] : nullptr;
     return entry ? &entry->picture() : nullptr;
 }
 
