@@ -25,7 +25,6 @@
 
 class QMdiSubWindow;
 class AtmRing;
-class frmCave;
 
 // A control of a chamber window. The controls are made when the window is
 // first shown (or by ensureControls), never by reading one, so that the up to
@@ -34,18 +33,16 @@ template <class T>
 class CaveControl
 {
 public:
-    CaveControl(frmCave *owner) : m_owner(owner) {}
     CaveControl &operator=(T *p)
     {
         m_p = p;
         return *this;
     }
-    T *get() const;
+    T *get() const { return m_p; }
     T *operator->() const { return get(); }
     operator T *() const { return get(); }
 
 private:
-    frmCave *m_owner;
     T *m_p = nullptr;
 };
 
@@ -85,26 +82,26 @@ public:
     // ---- controls, made by frmcave.cpp ----
     template <class T, size_t N>
     using Controls = std::array<CaveControl<T>, N>;
-    CaveControl<QWidget> picButtons{this};
-    Controls<QWidget, 4> picArrow{{this, this, this, this}}; // MapTab, PropsTab, SizeCommand
-    Controls<ImageBox, 4> imgBCave{{this, this, this, this}};
-    Controls<QLabel, 4> lblCave{{this, this, this, this}};
-    CaveControl<QWidget> picFCave{this};
-    CaveControl<QScrollBar> HScroll1{this};
-    CaveControl<QScrollBar> VScroll1{this};
-    CaveControl<QCheckBox> Check1{this};
-    CaveControl<PicCave> picCave{this};
+    CaveControl<QWidget> picButtons;
+    Controls<QWidget, 4> picArrow{}; // MapTab, PropsTab, SizeCommand
+    Controls<ImageBox, 4> imgBCave{};
+    Controls<QLabel, 4> lblCave{};
+    CaveControl<QWidget> picFCave;
+    CaveControl<QScrollBar> HScroll1;
+    CaveControl<QScrollBar> VScroll1;
+    CaveControl<QCheckBox> Check1;
+    CaveControl<PicCave> picCave;
     VbTimer *Timer1 = nullptr;
-    CaveControl<QWidget> picFProps{this};
-    CaveControl<QWidget> picTexts{this};
-    CaveControl<QLineEdit> txtName{this};
-    CaveControl<MultiLineBox> txtDesc{this};
-    CaveControl<QWidget> picAttr{this};
-    CaveControl<SpinBoxes> spin{this}; // txtUD(0..6), imgUD(0..6), tmrUD, SpinStep
+    CaveControl<QWidget> picFProps;
+    CaveControl<QWidget> picTexts;
+    CaveControl<QLineEdit> txtName;
+    CaveControl<MultiLineBox> txtDesc;
+    CaveControl<QWidget> picAttr;
+    CaveControl<SpinBoxes> spin; // txtUD(0..6), imgUD(0..6), tmrUD, SpinStep
     QLineEdit *txtUD(int i) const { return spin->txtUD[static_cast<size_t>(i)]; }
-    CaveControl<QWidget> picAtm{this};
+    CaveControl<QWidget> picAtm;
     // Each clips its 80 x 80 texture.
-    Controls<QWidget, Atmosphere::ButtonCount> imgAtm{{this, this, this, this, this}};
+    Controls<QWidget, Atmosphere::ButtonCount> imgAtm{};
     // Makes the controls if they are not made yet.
     void ensureControls()
     {
@@ -206,9 +203,3 @@ private:
     bool m_active = false;     // from Form_Activate to Form_Deactivate
     bool m_built = false;
 };
-
-template <class T>
-T *CaveControl<T>::get() const
-{
-    return m_p;
-}
