@@ -2,9 +2,9 @@
 
 #include "common/caverecord.h"
 #include "common/freetag.h"
-#include "editor/drawtools.h"
 #include "editor/piccave.h"
 #include "editor/spinbox.h"
+#include "rules/drawtools.h"
 #include "store/cavespins.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/multilinebox.h"

@@ -2,8 +2,8 @@
 #include "editor/frmcave.h"
 
 #include "editor/atmospherering.h"
-#include "editor/cavelayout.h"
 #include "editor/frmsize.h"
+#include "rules/cavelayout.h"
 #include "shell/frmmain.h"
 #include "toolkit/vbevents.h"
 
@@ -88,7 +88,7 @@ void frmCave::imgBCave_Click(int Index)
         dlg->txtUD(frmSize::WidthBox)->setText(QString::number(m_cave.Width));
         dlg->exec();
         // A box the user left alone keeps its dimension, even one outside its range.
-        using SpinRange::Answer;
+        using SpinInput::Answer;
         const int h = frmSize::HeightBox, w = frmSize::WidthBox;
         m_cave.Height = static_cast<uint8_t>(Answer(oldH, dlg->txtUD(h)->text(), dlg->spin->range(h)));
         m_cave.Width = static_cast<uint8_t>(Answer(oldW, dlg->txtUD(w)->text(), dlg->spin->range(w)));

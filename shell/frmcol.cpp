@@ -1,8 +1,8 @@
 #include "shell/frmcol.h"
 
-#include "shell/collayout.h"
+#include "rules/collayout.h"
+#include "rules/sheetroll.h"
 #include "shell/frmmain.h"
-#include "shell/sheetroll.h"
 #include "store/allowedtext.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/linebox.h"

@@ -2,9 +2,9 @@
 
 #include "common/cellchars.h"
 #include "common/tools.h"
+#include "rules/palettelayout.h"
+#include "rules/rollsteps.h"
 #include "shell/frmcol.h"
-#include "shell/palettelayout.h"
-#include "shell/rollsteps.h"
 #include "toolkit/application.h"
 #include "toolkit/msgbox.h"
 #include "toolkit/vbevents.h"

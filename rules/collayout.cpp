@@ -1,4 +1,4 @@
-#include "shell/collayout.h"
+#include "rules/collayout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "shell/collayout.h"
-#include "shell/sheetroll.h"
+#include "rules/collayout.h"
+#include "rules/sheetroll.h"
 
 #include <QtTest>
 
