@@ -129,7 +129,7 @@ void SpinBoxes::imgUD_MouseMove(int Index, int Button, int, float, float Y)
         return;
     ImageBox *img = imgUD[static_cast<size_t>(Index)];
     const auto d = SpinInput::ForRow(Y / 15.0 + img->y());
-    img->setTop(d.top);
+    img->setTop(static_cast<float>(d.top));
     SpinStep = static_cast<int16_t>(d.step);
 }
 

@@ -32,7 +32,8 @@ PictureBox *box(QWidget *parent, QColor back, QRect geometry)
 {
     auto *b = new PictureBox(parent);
     b->setBackColor(back);
-    b->Move(geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    b->Move(static_cast<float>(geometry.x()), static_cast<float>(geometry.y()),
+            static_cast<float>(geometry.width()), static_cast<float>(geometry.height()));
     return b;
 }
 
@@ -279,11 +280,11 @@ void frmCol::CreateRow(int k)
     auto *no = new VbLabel(QStringLiteral("0%1").arg(k).right(2), picCavesIn);
     no->setFont(lblCNo[0]->font());
     no->setForeColor(lblCNo[0]->ForeColor());
-    no->Move(0, (k - 1) * ColLayout::RowHeight, 21, 16);
+    no->Move(0, static_cast<float>((k - 1) * ColLayout::RowHeight), 21, 16);
     auto *name = new VbLabel(picCavesIn);
     name->setFont(lblCName[0]->font());
     name->setForeColor(lblCName[0]->ForeColor());
-    name->Move(18, (k - 1) * ColLayout::RowHeight + 1, 1900, 14);
+    name->Move(18, static_cast<float>((k - 1) * ColLayout::RowHeight + 1), 1900, 14);
     // Where the two overlap the number lies on top, so a press there counts from its top edge.
     name->stackUnder(no);
     lblCNo[k] = no;
@@ -344,7 +345,7 @@ void frmCol::SetCanvasHeight(int h)
 
 void frmCol::SetSelTop(int top)
 {
-    imgSel->setTop(top);
+    imgSel->setTop(static_cast<float>(top));
 }
 
 int frmCol::SelTop() const
@@ -530,7 +531,7 @@ void frmCol::SheetRollStep(int code)
     if (s.stop) {
         if (auto *m = frmMain::instance())
             m->tmrRoll->setEnabled(false);
-        Image1->Move(s.faceLeft, 0);
+        Image1->Move(static_cast<float>(s.faceLeft), 0);
         if (s.chainRollUp)
             startSheetRoll(Roll::SheetUp);
     }
@@ -548,7 +549,7 @@ bool frmCol::minimized() const
 void frmCol::resizeEvent(QResizeEvent *)
 {
     // The sheet is docked along the top edge at the full width.
-    Picture2->setWidth(width());
+    Picture2->setWidth(static_cast<float>(width()));
     Form_Resize();
 }
 
