@@ -14,9 +14,9 @@ int half(double v)
 
 } // namespace
 
-Result compute(const Input &in)
+Layout compute(const Input &in)
 {
-    Result r;
+    Layout r;
     if (in.minimized)
         return r;
     r.changed = true;

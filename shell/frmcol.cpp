@@ -569,7 +569,7 @@ void frmCol::Form_Resize()
     in.sheetHeight = Picture2->Height();
     in.rollRunning = m && m->tmrRoll && m->tmrRoll->Enabled();
     in.propPanelTop = Picture1[1]->Top();
-    const ColLayout::Result r = ColLayout::compute(in);
+    const ColLayout::Layout r = ColLayout::compute(in);
     if (!r.changed)
         return;
 
