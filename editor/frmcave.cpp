@@ -4,7 +4,7 @@
 #include "common/cellchars.h"
 #include "common/text8.h"
 #include "editor/atmospherering.h"
-#include "editor/cavelayout.h"
+#include "rules/cavelayout.h"
 #include "store/modzorbel.h"
 #include "toolkit/linebox.h"
 #include "toolkit/msgbox.h"

@@ -2,8 +2,8 @@
 #include "editor/frmcave.h"
 
 #include "editor/atmospherering.h"
-#include "editor/cavelayout.h"
 #include "editor/frmsize.h"
+#include "rules/cavelayout.h"
 #include "toolkit/vbevents.h"
 
 #include <QMdiSubWindow>
@@ -51,7 +51,7 @@ void frmCave::setTabLook(int i, bool pressed)
     const auto k = static_cast<size_t>(i);
     const int frame = i == SizeCommand ? 23 : 20;
     const int top = i == SizeCommand ? 3 : 2;
-    imgBCave[k]->setTop(pressed ? -frame : 0);
+    imgBCave[k]->setTop(static_cast<float>(pressed ? -frame : 0));
     lblCave[k]->move(pressed ? 1 : 0, pressed ? top + 1 : top);
 }
 
@@ -85,7 +85,7 @@ void frmCave::imgBCave_Click(int Index)
         dlg->txtUD(frmSize::WidthBox)->setText(QString::number(m_cave.Width));
         dlg->exec();
         // A box the user left alone keeps its dimension, even one outside its range.
-        using SpinRange::Answer;
+        using SpinInput::Answer;
         const int h = frmSize::HeightBox, w = frmSize::WidthBox;
         m_cave.Height = static_cast<uint8_t>(Answer(oldH, dlg->txtUD(h)->text(), dlg->spin->range(h)));
         m_cave.Width = static_cast<uint8_t>(Answer(oldW, dlg->txtUD(w)->text(), dlg->spin->range(w)));

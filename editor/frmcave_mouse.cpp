@@ -2,7 +2,7 @@
 #include "editor/frmcave.h"
 
 #include "common/tools.h"
-#include "editor/drawtools.h"
+#include "rules/drawtools.h"
 #include "toolkit/vbevents.h"
 
 #include <QMdiSubWindow>

@@ -77,7 +77,7 @@ void SpinBoxes::create(int i, QWidget *parent, const Box &def)
 
     auto *img = new ImageBox(box);
     img->setPicture(strip);
-    img->setGeometry(def.width - 16, SpinRange::RestTop, 16, 69);
+    img->setGeometry(def.width - 16, SpinInput::RestTop, 16, 69);
     imgUD[k] = img;
     connect(img, &ImageBox::mouseDown, this, [this, i](int b, int s, QPointF p) {
         imgUD_MouseDown(i, b, s, static_cast<float>(p.x() * 15), static_cast<float>(p.y() * 15));
@@ -95,7 +95,7 @@ int SpinBoxes::checkText(int i)
     QLineEdit *txt = txtUD[static_cast<size_t>(i)];
     // isModified() tells the user's typing from the program's setText().
     if (txt->isModified()) {
-        const QString shown = SpinRange::WhileTyping(txt->text(), range(i));
+        const QString shown = SpinInput::WhileTyping(txt->text(), range(i));
         if (txt->text() != shown)
             txt->setText(shown);
     }
@@ -107,7 +107,7 @@ void SpinBoxes::EndEdit(int i)
     QLineEdit *txt = txtUD[static_cast<size_t>(i)];
     if (!txt->isModified())
         return;
-    const QString shown = SpinRange::Settled(txt->text(), range(i));
+    const QString shown = SpinInput::Settled(txt->text(), range(i));
     if (txt->text() != shown)
         txt->setText(shown);
     txt->setModified(false);
@@ -120,7 +120,7 @@ void SpinBoxes::imgUD_MouseDown(int Index, int Button, int Shift, float X, float
     tmrUD->Tag = QString::number(Index);
     tmrUD->setEnabled(true);
     tmrUD_Timer();
-    tmrUD->setInterval(SpinRange::FirstRepeatMs);
+    tmrUD->setInterval(SpinInput::FirstRepeatMs);
 }
 
 void SpinBoxes::imgUD_MouseMove(int Index, int Button, int, float, float Y)
@@ -128,14 +128,14 @@ void SpinBoxes::imgUD_MouseMove(int Index, int Button, int, float, float Y)
     if (Button == Vb::NoButton)
         return;
     ImageBox *img = imgUD[static_cast<size_t>(Index)];
-    const auto d = SpinRange::ForRow(Y / 15.0 + img->y());
-    img->setTop(d.top);
+    const auto d = SpinInput::ForRow(Y / 15.0 + img->y());
+    img->setTop(static_cast<float>(d.top));
     SpinStep = static_cast<int16_t>(d.step);
 }
 
 void SpinBoxes::imgUD_MouseUp(int Index, int, int, float, float)
 {
-    imgUD[static_cast<size_t>(Index)]->setTop(SpinRange::RestTop);
+    imgUD[static_cast<size_t>(Index)]->setTop(SpinInput::RestTop);
     tmrUD->setEnabled(false);
 }
 
@@ -159,5 +159,5 @@ void SpinBoxes::tmrUD_Timer()
     const QString shown = QString::number(v);
     if (along && txt->text() != shown)
         txt->setText(shown);
-    tmrUD->setInterval(SpinRange::RepeatMs);
+    tmrUD->setInterval(SpinInput::RepeatMs);
 }

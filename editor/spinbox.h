@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/spinrange.h"
+#include "rules/spininput.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/vbtimer.h"
 
@@ -50,7 +50,7 @@ public:
     SpinRange::Range range(int i) const { return SpinRange::Parse(Tag[static_cast<size_t>(i)]); }
 
     // The text of box i changed: one the user typed is shown as
-    // SpinRange::WhileTyping has it, one the program wrote stays as written.
+    // SpinInput::WhileTyping has it, one the program wrote stays as written.
     // Returns the box's value within its range.
     int checkText(int i);
     // The editing of box i ends (focus out, Enter, the window takes the value):

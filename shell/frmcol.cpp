@@ -1,7 +1,7 @@
 #include "shell/frmcol.h"
 
-#include "shell/collayout.h"
-#include "shell/sheetroll.h"
+#include "rules/collayout.h"
+#include "rules/sheetroll.h"
 #include "store/allowedtext.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/linebox.h"
@@ -31,7 +31,8 @@ PictureBox *box(QWidget *parent, QColor back, QRect geometry)
 {
     auto *b = new PictureBox(parent);
     b->setBackColor(back);
-    b->Move(geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    b->Move(static_cast<float>(geometry.x()), static_cast<float>(geometry.y()),
+            static_cast<float>(geometry.width()), static_cast<float>(geometry.height()));
     return b;
 }
 
@@ -277,11 +278,11 @@ void frmCol::CreateRow(int k)
     auto *no = new VbLabel(QStringLiteral("0%1").arg(k).right(2), picCavesIn);
     no->setFont(lblCNo[0]->font());
     no->setForeColor(lblCNo[0]->ForeColor());
-    no->Move(0, (k - 1) * ColLayout::RowHeight, 21, 16);
+    no->Move(0, static_cast<float>((k - 1) * ColLayout::RowHeight), 21, 16);
     auto *name = new VbLabel(picCavesIn);
     name->setFont(lblCName[0]->font());
     name->setForeColor(lblCName[0]->ForeColor());
-    name->Move(18, (k - 1) * ColLayout::RowHeight + 1, 1900, 14);
+    name->Move(18, static_cast<float>((k - 1) * ColLayout::RowHeight + 1), 1900, 14);
     // Where the two overlap the number lies on top, so a press there counts from its top edge.
     name->stackUnder(no);
     lblCNo[k] = no;
@@ -342,7 +343,7 @@ void frmCol::SetCanvasHeight(int h)
 
 void frmCol::SetSelTop(int top)
 {
-    imgSel->setTop(top);
+    imgSel->setTop(static_cast<float>(top));
 }
 
 int frmCol::SelTop() const
@@ -521,7 +522,7 @@ void frmCol::SheetRollStep(int code)
     setSheetHeight(s.height);
     if (s.stop) {
         m_host.stopRoll();
-        Image1->Move(s.faceLeft, 0);
+        Image1->Move(static_cast<float>(s.faceLeft), 0);
         if (s.chainRollUp)
             startSheetRoll(Roll::SheetUp);
     }
@@ -539,7 +540,7 @@ bool frmCol::minimized() const
 void frmCol::resizeEvent(QResizeEvent *)
 {
     // The sheet is docked along the top edge at the full width.
-    Picture2->setWidth(width());
+    Picture2->setWidth(static_cast<float>(width()));
     Form_Resize();
 }
 
@@ -558,7 +559,7 @@ void frmCol::Form_Resize()
     in.sheetHeight = Picture2->Height();
     in.rollRunning = m_host.rollRunning();
     in.propPanelTop = Picture1[1]->Top();
-    const ColLayout::Result r = ColLayout::compute(in);
+    const ColLayout::Layout r = ColLayout::compute(in);
     if (!r.changed)
         return;
 

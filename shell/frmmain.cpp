@@ -2,9 +2,9 @@
 
 #include "common/cellchars.h"
 #include "common/tools.h"
+#include "rules/palettelayout.h"
+#include "rules/rollsteps.h"
 #include "shell/frmcol.h"
-#include "shell/palettelayout.h"
-#include "shell/rollsteps.h"
 #include "toolkit/application.h"
 #include "toolkit/msgbox.h"
 #include "toolkit/vbevents.h"
@@ -189,7 +189,7 @@ void frmMain::buildToolBar()
         imgTool[i]->setObjectName(indexed("imgTool", i));
         imgTool[i]->setPicture(Picture(QStringLiteral("tool%1").arg(i)));
         imgTool[i]->setToolTip(QString::fromUtf8(ToolTips[i]));
-        imgTool[i]->Move(ToolLeft[i], 0, 28, 56);
+        imgTool[i]->Move(static_cast<float>(ToolLeft[i]), 0, 28, 56);
         connect(imgTool[i], &VbControl::clicked, this, [this, i] { imgTool_Click(i); });
     }
 
@@ -300,7 +300,7 @@ void frmMain::buildPalette()
         auto *stack = new PictureBox(m_group[Creatures]);
         stack->setObjectName(indexed("Picture7", s));
         stack->setBackColor(BarColor);
-        stack->Move(StackX, RowY(Stacks[s].row), 47, EntrySize);
+        stack->Move(StackX, static_cast<float>(RowY(Stacks[s].row)), 47, EntrySize);
         Picture7[s] = stack;
     }
 
@@ -318,7 +318,8 @@ void frmMain::buildPalette()
         if (place.stack != NoStack)
             entry->Move(0, 0, EntrySize, EntrySize);
         else if (place.group != NoGroup)
-            entry->Move(ColumnX(place.column), RowY(place.row), EntrySize, EntrySize);
+            entry->Move(static_cast<float>(ColumnX(place.column)), static_cast<float>(RowY(place.row)),
+                        EntrySize, EntrySize);
         else
             entry->Move(0, 0, EntrySize, EntrySize);
         if (place.stack == NoStack && place.group == NoGroup)

@@ -3,7 +3,7 @@
 #include "common/czechcount.h"
 #include "common/text8.h"
 #include "editor/frmcave.h"
-#include "shell/collayout.h"
+#include "rules/collayout.h"
 #include "shell/commondialogy.h"
 #include "shell/frmcol.h"
 #include "store/defaultcave.h"

@@ -2,7 +2,7 @@
 
 #include "editor/frmcave.h"
 #include "editor/frmsize.h"
-#include "shell/collayout.h"
+#include "rules/collayout.h"
 #include "shell/frmcol.h"
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"

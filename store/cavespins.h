@@ -4,7 +4,8 @@
 
 #include <QString>
 
-// What a spin box makes of its tag and its text; its arrow strip is in editor/spinrange.h.
+// What a spin box makes of its tag and its text; what it does with typing and its arrow strip is in
+// rules/spininput.h.
 namespace SpinRange {
 
 struct Range

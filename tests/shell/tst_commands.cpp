@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(w->FileName, path("b.zb"));
         QVERIFY(!w->Changed);
         setText("txtAuth", QStringLiteral("Třetí"));
-        const int dialogs = user->dialogs.size();
+        const qsizetype dialogs = user->dialogs.size();
         w->mnuSave_Click();
         QCOMPARE(user->dialogs.size(), dialogs);
         QCOMPARE(readFile(path("a.zb")), a);

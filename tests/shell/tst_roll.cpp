@@ -1,6 +1,6 @@
 #include "tst_mainframe_fixture.h"
 
-#include "shell/rollsteps.h"
+#include "rules/rollsteps.h"
 
 namespace {
 const QStringList Groups = {"Picture8", "Picture9", "Picture10", "Picture11"};

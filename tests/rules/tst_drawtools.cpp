@@ -1,5 +1,4 @@
-#include "editor/drawtools.h"
-#include "editor/spinrange.h"
+#include "rules/drawtools.h"
 
 #include <QtTest>
 
@@ -176,59 +175,6 @@ private slots:
     {
         const auto cells = DrawTools::FloodFillCells([](int, int) { return '.'; }, 50, 30, 49, 29, ';');
         QCOMPARE(cells.size(), size_t(1500));
-    }
-
-    void spinRange_data()
-    {
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("value");
-        QTest::newRow("below the minimum") << "05999"
-                                           << "0" << 5;
-        QTest::newRow("empty") << "00999"
-                               << "" << 0;
-        QTest::newRow("above") << "01150"
-                               << "151" << 150;
-        QTest::newRow("leading number") << "0099"
-                                        << "42abc" << 42;
-        QTest::newRow("no number") << "008"
-                                   << "x5" << 0;
-        QTest::newRow("long text") << "0530"
-                                   << "1919" << 30;
-    }
-    void spinRange()
-    {
-        QFETCH(QString, tag);
-        QFETCH(QString, text);
-        QTEST(SpinRange::Clamp(SpinRange::LeadingNumber(text), SpinRange::Parse(tag)), "value");
-    }
-
-    void spinDirection_data()
-    {
-        QTest::addColumn<double>("row");
-        QTest::addColumn<int>("top");
-        QTest::addColumn<int>("step");
-        QTest::newRow("plus") << 3.0 << 0 << 1;
-        QTest::newRow("last plus row") << 10.0 << 0 << 1;
-        QTest::newRow("divider") << 11.0 << -23 << 0;
-        QTest::newRow("minus") << 12.0 << -46 << -1;
-    }
-    void spinDirection()
-    {
-        QFETCH(double, row);
-        const auto d = SpinRange::ForRow(row);
-        QTEST(d.top, "top");
-        QTEST(d.step, "step");
-    }
-
-    void atmosphereTable()
-    {
-        const int buttons[15] = {2, 4, 1, 0, 0, 1, 3, 3, 2, 0, 1, 2, 3, 4, 4};
-        for (int v = 0; v < 15; ++v) {
-            QCOMPARE(Atmosphere::ButtonForValue(v), buttons[v]);
-            QCOMPARE(Atmosphere::ButtonForValue(Atmosphere::FirstValue(buttons[v])), buttons[v]);
-        }
-        QCOMPARE(Atmosphere::ButtonForValue(15), -1);
     }
 };
 

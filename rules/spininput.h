@@ -2,8 +2,10 @@
 
 #include "store/cavespins.h"
 
-// What a spin box's arrow strip does, free of widgets.
-namespace SpinRange {
+// What a spin box does with the user's typing and its arrow strip, free of widgets.
+namespace SpinInput {
+
+using SpinRange::Range;
 
 // What a box shows while the user types into it: a number over the maximum
 // becomes the maximum at once; anything else stays as typed, a number below
@@ -29,4 +31,4 @@ constexpr int RestTop = -23;
 constexpr int FirstRepeatMs = 500;
 constexpr int RepeatMs = 150;
 
-} // namespace SpinRange
+} // namespace SpinInput

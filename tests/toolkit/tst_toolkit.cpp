@@ -335,4 +335,4 @@ void TestToolkit::qtTextsInCzech()
     delete qApp->findChild<QTranslator *>();
 }
 
-#include "tst_mainframe_toolkit.moc"
+#include "tst_toolkit.moc"

@@ -1,6 +1,9 @@
-#include "editor/spinrange.h"
+#include "rules/spininput.h"
 
-namespace SpinRange {
+namespace SpinInput {
+
+using SpinRange::Clamp;
+using SpinRange::LeadingNumber;
 
 QString WhileTyping(const QString &text, const Range &r)
 {
@@ -26,4 +29,4 @@ Direction ForRow(double p)
     return {RestTop, 0};
 }
 
-} // namespace SpinRange
+} // namespace SpinInput

@@ -1,4 +1,4 @@
-#include "editor/drawtools.h"
+#include "rules/drawtools.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "editor/cavelayout.h"
+#include "rules/cavelayout.h"
 
 #include <cmath>
 #include <cstdint>

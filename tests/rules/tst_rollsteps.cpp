@@ -1,4 +1,4 @@
-#include "shell/rollsteps.h"
+#include "rules/rollsteps.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "shell/collayout.h"
+#include "rules/collayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,9 +14,9 @@ int half(double v)
 
 } // namespace
 
-Result compute(const Input &in)
+Layout compute(const Input &in)
 {
-    Result r;
+    Layout r;
     if (in.minimized)
         return r;
     r.changed = true;

@@ -1,4 +1,4 @@
-#include "shell/palettelayout.h"
+#include "rules/palettelayout.h"
 
 namespace PaletteLayout {
 

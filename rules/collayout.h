@@ -36,7 +36,7 @@ struct Input
     double propPanelTop = 6;
 };
 
-struct Result
+struct Layout
 {
     bool changed = false; // false: the window is minimised, nothing to do
     bool listVisible = false;
@@ -63,6 +63,6 @@ struct Result
     int selWidth = 0;
 };
 
-Result compute(const Input &in);
+Layout compute(const Input &in);
 
 } // namespace ColLayout

@@ -1,6 +1,6 @@
-#include "shell/sheetroll.h"
+#include "rules/sheetroll.h"
 
-#include "shell/collayout.h"
+#include "rules/collayout.h"
 
 namespace SheetRoll {
 

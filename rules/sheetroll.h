@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/rollsteps.h"
+#include "rules/rollsteps.h"
 
 // One tick of the set window's roll-down sheet: Roll::SheetDown rolls it down
 // to the window's inner height, Roll::SheetUp up to its collapsed strip.
