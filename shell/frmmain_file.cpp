@@ -130,7 +130,10 @@ bool frmMain::SaveCollection(const QString &fn)
     frmCol *col = SetWindow();
     // What the open chamber windows hold goes into the file too, so that a
     // save never clears Changed over edits it did not write.
-    for (frmCave *c : BoundCaves())
+    const std::vector<frmCave *> bound = BoundCaves();
+    if (!CanStoreCaves(bound, QStringLiteral("Sada proto nebyla uložena.")))
+        return false;
+    for (frmCave *c : bound)
         c->SaveToColl();
 
     ApplyAllowedCavesText(Allowed, col->txtCaves->text(), NumCaves);

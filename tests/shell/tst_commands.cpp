@@ -1,4 +1,5 @@
 #include "editor/frmcave.h"
+#include "editor/frmsize.h"
 #include "shell/commondialogy.h"
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
@@ -502,6 +503,68 @@ private slots:
         QCOMPARE(rowNames(*w), (QStringList{"K1", "K2", "K3"}));
         QCOMPARE(w->CaveData, data);
         QVERIFY(!w->Changed);
+    }
+
+    // A chamber window whose record has no chamber string stops whatever would
+    // store it: the file, the list, the chambers and Changed stay as they were.
+    void unstorableChamberStops_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("stopped");
+        QTest::newRow("Uložit") << "save"
+                                << "Sada proto nebyla uložena.";
+        QTest::newRow("Přidat") << "add"
+                                << "Nová komnata proto nebyla přidána.";
+        QTest::newRow("Smazat") << "delete"
+                                << "Komnata 1 proto nebyla smazána.";
+        QTest::newRow("Nahoru") << "up"
+                                << "Komnata 2 proto nebyla přesunuta.";
+        QTest::newRow("Dolu") << "down"
+                              << "Komnata 2 proto nebyla přesunuta.";
+        QTest::newRow("Nová, uložit") << "new"
+                                      << "Sada proto nebyla uložena.";
+    }
+    void unstorableChamberStops()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, stopped);
+        QVERIFY(writeFile(path("s.zb"), setFile(3)));
+        f->openSet("s.zb");
+        const QByteArray file = readFile(path("s.zb"));
+        w->ShowCave(2);
+        frmCave *c = w->BoundCave(2);
+        c->txtName->setText(QStringLiteral("Nové"));
+        c->txtDesc->setMaxBytes(0); // no way in through the box: a record the string cannot hold
+        c->txtDesc->SetText(QString(300, u'p'));
+        const auto data = w->CaveData;
+        // Should the size dialog come up, it goes again.
+        QTimer::singleShot(0, w, [this] { w->SizeDialog()->close(); });
+        if (command == QLatin1String("save"))
+            w->mnuSave_Click();
+        else if (command == QLatin1String("add"))
+            w->AddCave(1);
+        else if (command == QLatin1String("delete"))
+            w->DelCave(1);
+        else if (command == QLatin1String("up"))
+            w->MoveCave(2, -1);
+        else if (command == QLatin1String("down"))
+            w->MoveCave(2, 1);
+        else {
+            user->messageAnswers << Vb::MsgYes;
+            w->mnuNew_Click();
+        }
+        QCOMPARE(readFile(path("s.zb")), file);
+        QCOMPARE(w->FileName, path("s.zb"));
+        QVERIFY(w->Changed);
+        QCOMPARE(rowNames(*w), (QStringList{"K1", "Nové", "K3"}));
+        QCOMPARE(w->CaveData, data);
+        QCOMPARE(w->BoundCave(2), c);
+        QCOMPARE(int(w->SetWindow()->Selected), 1);
+        QVERIFY(!user->messages.isEmpty());
+        QCOMPARE(user->messages.last().text,
+                 QStringLiteral(
+                     "Komnatu 2 'Nové' nelze uložit do sady. Popis komnaty je delší než 190 znaků.\r\n") +
+                     stopped);
     }
 
     void saveFailureKeepsTheOldFile_data()
