@@ -266,19 +266,24 @@ void frmCave::setChanged()
 
 // ---- loading, painting, storing ----
 
-void frmCave::SaveToColl()
+Result<QByteArray> frmCave::CaveString()
 {
-    auto *m = frmMain::instance();
-    if (!m)
-        return;
-    // A number still being typed is taken as the box will show it.
     if (m_built)
         for (int i = 0; i < CaveSpins::Count; ++i)
             spin->EndEdit(i);
-    const auto s = CaveToString(m_cave);
-    // A record the string cannot hold leaves the chamber as last stored.
-    if (s.ok())
-        m->SaveCave(s.value(), CaveNo);
+    return CaveToString(m_cave);
+}
+
+bool frmCave::SaveToColl()
+{
+    auto *m = frmMain::instance();
+    if (!m)
+        return false;
+    const auto s = CaveString();
+    if (!s.ok())
+        return false;
+    m->SaveCave(s.value(), CaveNo);
+    return true;
 }
 
 void frmCave::OpenCave(const QByteArray &A)
