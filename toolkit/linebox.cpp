@@ -128,11 +128,11 @@ void LineBox::mouseReleaseEvent(QMouseEvent *e)
 
 void LineBox::contextMenuEvent(QContextMenuEvent *e)
 {
+    // The menu's paste, whichever way the line edit ties it, is this box's.
     QMenu *menu = createStandardContextMenu();
-    if (QAction *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
-        disconnect(paste, &QAction::triggered, this, &QLineEdit::paste);
-        connect(paste, &QAction::triggered, this, &LineBox::paste);
-    }
+    for (QAction *item : menu->actions())
+        if (disconnect(item, &QAction::triggered, this, &QLineEdit::paste))
+            connect(item, &QAction::triggered, this, &LineBox::paste);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(e->globalPos());
 }
