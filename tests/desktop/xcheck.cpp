@@ -14,6 +14,7 @@
 #include "toolkit/multilinebox.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
