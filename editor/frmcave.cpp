@@ -306,10 +306,10 @@ void frmCave::OpenCave(const QByteArray &A)
         txtDesc->SetText(Text8::toBoxText(m_cave.Description));
         for (int i = 0; i < CaveSpins::Count; ++i) {
             const QString text = QString::number(CaveSpins::Value(m_cave, i));
-            if (txtUD(i)->text() == text)
+            const bool same = txtUD(i)->text() == text;
+            txtUD(i)->setText(text); // the box's undo starts with this chamber, even for the same text
+            if (same)
                 txtUD_Change(i);
-            else
-                txtUD(i)->setText(text);
         }
         picCave->setSurfaceSize(1, 1);
         picCave->Cls();
