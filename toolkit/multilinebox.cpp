@@ -99,7 +99,8 @@ void MultiLineBox::keyPressEvent(QKeyEvent *e)
         const QString kept = typed.isEmpty() ? typed : admitted(typed);
         if (kept != typed) {
             if (!kept.isEmpty() && typed != QStringLiteral("\n")) {
-                QKeyEvent cut(e->type(), e->key(), e->modifiers(), kept, e->isAutoRepeat(), e->count());
+                QKeyEvent cut(e->type(), e->key(), e->modifiers(), kept, e->isAutoRepeat(),
+                              static_cast<quint16>(e->count()));
                 QPlainTextEdit::keyPressEvent(&cut);
             }
             e->accept();
