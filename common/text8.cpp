@@ -107,9 +107,14 @@ QString heldOnly(QStringView text)
     return keepOnly(text, canHold);
 }
 
+bool boxCanHold(QChar c)
+{
+    return isBoxBreak(c) || canHold(c);
+}
+
 QString boxHeldOnly(QStringView text)
 {
-    return keepOnly(text, [](QChar c) { return isBoxBreak(c) || canHold(c); });
+    return keepOnly(text, boxCanHold);
 }
 
 } // namespace Text8

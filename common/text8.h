@@ -22,6 +22,7 @@ bool canHold(QChar c);
 QString heldOnly(QStringView text);
 // The same for a multi-line box's text, whose line breaks and kept lone CR or
 // LF become file bytes too.
+bool boxCanHold(QChar c);
 QString boxHeldOnly(QStringView text);
 
 } // namespace Text8

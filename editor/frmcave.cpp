@@ -258,16 +258,21 @@ void frmCave::setChanged()
 
 // ---- loading, painting, storing ----
 
-void frmCave::SaveToColl()
+Result<QByteArray> frmCave::CaveString()
 {
-    // A number still being typed is taken as the box will show it.
     if (m_built)
         for (int i = 0; i < CaveSpins::Count; ++i)
             spin->EndEdit(i);
-    const auto s = CaveToString(m_cave);
-    // A record the string cannot hold leaves the chamber as last stored.
-    if (s.ok())
-        m_host.SaveCave(s.value(), CaveNo);
+    return CaveToString(m_cave);
+}
+
+bool frmCave::SaveToColl()
+{
+    const auto s = CaveString();
+    if (!s.ok())
+        return false;
+    m_host.SaveCave(s.value(), CaveNo);
+    return true;
 }
 
 void frmCave::OpenCave(const QByteArray &A)
@@ -290,10 +295,10 @@ void frmCave::OpenCave(const QByteArray &A)
         txtDesc->SetText(Text8::toBoxText(m_cave.Description));
         for (int i = 0; i < CaveSpins::Count; ++i) {
             const QString text = QString::number(CaveSpins::Value(m_cave, i));
-            if (txtUD(i)->text() == text)
+            const bool same = txtUD(i)->text() == text;
+            txtUD(i)->setText(text); // the box's undo starts with this chamber, even for the same text
+            if (same)
                 txtUD_Change(i);
-            else
-                txtUD(i)->setText(text);
         }
         picCave->setSurfaceSize(1, 1);
         picCave->Cls();

@@ -2,6 +2,7 @@
 
 #include "common/caverecord.h"
 #include "common/freetag.h"
+#include "common/result.h"
 #include "editor/cavehost.h"
 #include "editor/piccave.h"
 #include "editor/spinbox.h"
@@ -65,7 +66,13 @@ public:
     // ---- the chamber, its loading, painting and storing (frmcave.cpp) ----
     int16_t CaveNo = 0;
     QString CaveName;
-    void SaveToColl();
+    // The record's chamber string, numbers still being typed taken as their
+    // boxes will show them; a message when the record has none (a text over
+    // 190 characters).
+    Result<QByteArray> CaveString();
+    // Stores the chamber under CaveNo; false, with CaveData left as it was,
+    // when the record has no chamber string.
+    bool SaveToColl();
     void RefreshCave();
     void OpenCave(const QByteArray &A);
     void PREKR(double XX, double YY, double Conakr);

@@ -60,6 +60,10 @@ public:
     // last number and is never found.
     frmCave *BoundCave(int no);
     void SaveCave(const QByteArray &cave, int no) override;
+    // Whether every one of these windows can store its chamber. For the first
+    // that cannot, the user reads which chamber, why, and `stopped` (what did
+    // not happen), and nothing is stored: the caller then changes nothing.
+    bool CanStoreCaves(const std::vector<frmCave *> &windows, const QString &stopped);
     void OpenCave(const QByteArray &cave, int no);
     void ShowCave(int no) override;
 
@@ -216,6 +220,10 @@ private:
     // The target cell of the first fetch after the clone point was set.
     float StrokeStartX = 0, StrokeStartY = 0;
     bool StrokeStarted = false;
+
+    // ---- chamber list operations (frmmain_list.cpp) ----
+    // The bound windows whose chambers a list operation renumbers: numbers no and above.
+    std::vector<frmCave *> BoundCavesFrom(int no);
 
     // ---- set file, set lifecycle and commands (frmmain_file.cpp) ----
     void LoadSet(const SetFileData &set);

@@ -3,6 +3,7 @@
 #include "editor/frmcave.h"
 #include "editor/frmsize.h"
 #include "shell/frmcol.h"
+#include "toolkit/msgbox.h"
 #include "toolkit/vbevents.h"
 
 #include <QMdiArea>
@@ -38,6 +39,21 @@ void frmMain::SaveCave(const QByteArray &cave, int no)
 {
     if (no >= 0 && no < static_cast<int>(CaveData.size()))
         CaveData[static_cast<size_t>(no)] = cave;
+}
+
+bool frmMain::CanStoreCaves(const std::vector<frmCave *> &windows, const QString &stopped)
+{
+    for (frmCave *c : windows) {
+        const auto cave = c->CaveString();
+        if (!cave.ok()) {
+            Vb::MsgBox(QStringLiteral("Komnatu %1 '%2' nelze uložit do sady. %3\r\n%4")
+                           .arg(c->CaveNo)
+                           .arg(c->CaveName, cave.error(), stopped),
+                       Vb::MsgOkOnly, Vb::MsgNoIcon, QString(), this);
+            return false;
+        }
+    }
+    return true;
 }
 
 void frmMain::OpenCave(const QByteArray &cave, int no)

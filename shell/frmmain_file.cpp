@@ -46,9 +46,16 @@ QString caveCount(qsizetype n)
 // A join that stops at the chamber limit says what it took and what it left.
 void showJoinLimit(const QString &fn, qsizetype taken, qsizetype left)
 {
-    showFault(QStringLiteral("Sada smí mít nejvýše %1 komnat.\r\nZe sady '%2' připojeno: %3, vynecháno: %4.")
-                  .arg(JoinCaveLimit)
-                  .arg(fn, caveCount(taken), caveCount(left)));
+    if (taken == 0)
+        showFault(QStringLiteral("Sada už má %1 komnat, víc jich mít nesmí.\r\n"
+                                 "Ze sady '%2' se proto nepřipojila žádná komnata.")
+                      .arg(JoinCaveLimit)
+                      .arg(fn));
+    else
+        showFault(QStringLiteral("Sada smí mít nejvýše %1 komnat.\r\n"
+                                 "Ze sady '%2' se proto připojil jen začátek (%3), zbytek (%4) se nevešel.")
+                      .arg(JoinCaveLimit)
+                      .arg(fn, caveCount(taken), caveCount(left)));
 }
 
 // The set a missing template leaves: one default chamber, untitled.
@@ -123,7 +130,10 @@ bool frmMain::SaveCollection(const QString &fn)
     frmCol *col = SetWindow();
     // What the open chamber windows hold goes into the file too, so that a
     // save never clears Changed over edits it did not write.
-    for (frmCave *c : BoundCaves())
+    const std::vector<frmCave *> bound = BoundCaves();
+    if (!CanStoreCaves(bound, QStringLiteral("Sada proto nebyla uložena.")))
+        return false;
+    for (frmCave *c : bound)
         c->SaveToColl();
 
     ApplyAllowedCavesText(Allowed, col->txtCaves->text(), NumCaves);

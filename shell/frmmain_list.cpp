@@ -43,6 +43,15 @@ void askNewCaveSize(frmMain &m, int &width, int &height)
 
 } // namespace
 
+std::vector<frmCave *> frmMain::BoundCavesFrom(int no)
+{
+    std::vector<frmCave *> from;
+    for (frmCave *c : BoundCaves())
+        if (c->CaveNo >= no)
+            from.push_back(c);
+    return from;
+}
+
 void frmMain::AddCave(int no)
 {
     if (NumCaves > 98)
@@ -50,11 +59,13 @@ void frmMain::AddCave(int no)
     // With no chamber selected (an empty set) the new chamber goes first, not to number 0.
     if (no < 1)
         no = 1;
-    for (frmCave *c : BoundCaves())
-        if (c->CaveNo >= no) {
-            c->CaveNo += 1;
-            c->SaveToColl();
-        }
+    const std::vector<frmCave *> moved = BoundCavesFrom(no);
+    if (!CanStoreCaves(moved, QStringLiteral("Nová komnata proto nebyla přidána.")))
+        return;
+    for (frmCave *c : moved) {
+        c->CaveNo += 1;
+        c->SaveToColl();
+    }
     NumCaves += 1;
     const int n = NumCaves;
 
@@ -84,11 +95,13 @@ void frmMain::DelCave(int no)
     if (NumCaves < 2)
         return;
     frmCave *freed = BoundCave(no);
-    for (frmCave *c : BoundCaves())
-        if (c->CaveNo > no) {
-            c->CaveNo -= 1;
-            c->SaveToColl();
-        }
+    const std::vector<frmCave *> moved = BoundCavesFrom(no + 1);
+    if (!CanStoreCaves(moved, QStringLiteral("Komnata %1 proto nebyla smazána.").arg(no)))
+        return;
+    for (frmCave *c : moved) {
+        c->CaveNo -= 1;
+        c->SaveToColl();
+    }
     frmCol *col = SetWindow();
     for (int k = no; k <= NumCaves - 1; ++k)
         col->SetRowName(k, col->RowName(k + 1));
@@ -114,6 +127,8 @@ void frmMain::MoveCave(int no, int offset)
     frmCave *w2 = BoundCave(t);
     // A number without a window would leave the list and the set apart; change nothing.
     if (!w1 || !w2)
+        return;
+    if (!CanStoreCaves({w1, w2}, QStringLiteral("Komnata %1 proto nebyla přesunuta.").arg(no)))
         return;
     w1->CaveNo = int16_t(t);
     w2->CaveNo = int16_t(no);

@@ -22,21 +22,21 @@ bool appendValue(QByteArray &out, int v)
     return true;
 }
 
-// The numbers as the messages name them, in the string's order.
-constexpr const char *MudName = "propustnost bláta";
-constexpr const char *NameLengthName = "délka jména";
-constexpr const char *DescLengthName = "délka popisu";
+// The numbers as the messages name them ("hodnota šířky"), in the string's order.
+constexpr const char *MudName = "propustnosti bláta";
+constexpr const char *NameLengthName = "délky jména";
+constexpr const char *DescLengthName = "délky popisu";
 constexpr int NumberCount = 10;
-constexpr const char *NumberNames[NumberCount] = {"šířka",
-                                                  "výška",
-                                                  "celkový čas",
-                                                  "jednotky času a drahokamů",
-                                                  "potřebný počet drahokamů",
-                                                  "body",
-                                                  "prémiové body",
-                                                  "čas kouzelné zdi",
-                                                  "čas améby",
-                                                  "atmosféra"};
+constexpr const char *NumberNames[NumberCount] = {"šířky",
+                                                  "výšky",
+                                                  "celkového času",
+                                                  "jednotek času a drahokamů",
+                                                  "potřebného počtu drahokamů",
+                                                  "bodů",
+                                                  "prémiových bodů",
+                                                  "času kouzelné zdi",
+                                                  "času améby",
+                                                  "atmosféry"};
 // The time and gem numbers (2 to 4) are packed digits, taken as they come.
 constexpr bool isPackedDigit(int i)
 {
@@ -53,9 +53,9 @@ Result<QByteArray> CaveToString(const CaveRecord &r)
     if (r.Description.size() > ValueCharMax)
         return R::failure(QStringLiteral("Popis komnaty je delší než 190 znaků."));
     if (r.Width > CaveRecord::MapColumns)
-        return R::failure(QStringLiteral("Komnata je širší než 102 sloupců."));
+        return R::failure(QStringLiteral("Komnata má víc než 102 sloupců."));
     if (r.Height > CaveRecord::MapRows)
-        return R::failure(QStringLiteral("Komnata je vyšší než 62 řádků."));
+        return R::failure(QStringLiteral("Komnata má víc než 62 řádků."));
 
     QByteArray out;
     out.reserve(13 + r.Name.size() + r.Description.size() + r.Width * r.Height + r.Trailer.size());
@@ -63,9 +63,11 @@ Result<QByteArray> CaveToString(const CaveRecord &r)
     QString err;
     const auto put = [&out, &err](int v, const char *what) {
         if (!appendValue(out, v) && err.isEmpty())
-            err = QStringLiteral("Hodnotu %1 (%2) nelze zapsat do komnaty.")
+            err = QStringLiteral("Hodnota %1 je %2, text komnaty pojme jen hodnoty od %3 do %4.")
+                      .arg(QString::fromUtf8(what))
                       .arg(v)
-                      .arg(QString::fromUtf8(what));
+                      .arg(ValueCharMin)
+                      .arg(ValueCharMax);
     };
     put(r.MudPermeability, MudName);
     put(static_cast<int>(r.Name.size()), NameLengthName);
@@ -93,11 +95,11 @@ Result<CaveRecord> StringToCave(const QByteArray &text)
 {
     using R = Result<CaveRecord>;
     const auto tooShort = [] {
-        return R::failure(QStringLiteral("Text komnaty je zkrácený: končí před jejími čísly."));
+        return R::failure(QStringLiteral("Text komnaty končí dřív, než začnou její čísla."));
     };
     const auto negative = [](const char *what) {
         return R::failure(
-            QStringLiteral("Text komnaty není platný: %1 je záporná.").arg(QString::fromUtf8(what)));
+            QStringLiteral("Text komnaty udává zápornou hodnotu %1.").arg(QString::fromUtf8(what)));
     };
     if (text.isEmpty())
         return R::failure(QStringLiteral("Text komnaty je prázdný."));
@@ -132,9 +134,9 @@ Result<CaveRecord> StringToCave(const QByteArray &text)
         if (!isPackedDigit(i) && v[i] < 0)
             return negative(NumberNames[i]);
     if (width > CaveRecord::MapColumns)
-        return R::failure(QStringLiteral("Text komnaty není platný: šířka %1 je větší než 102.").arg(width));
+        return R::failure(QStringLiteral("Text komnaty udává šířku %1, nejvýše smí být 102.").arg(width));
     if (height > CaveRecord::MapRows)
-        return R::failure(QStringLiteral("Text komnaty není platný: výška %1 je větší než 62.").arg(height));
+        return R::failure(QStringLiteral("Text komnaty udává výšku %1, nejvýše smí být 62.").arg(height));
     r.Width = static_cast<uint8_t>(width);
     r.Height = static_cast<uint8_t>(height);
     r.TotalTime = static_cast<int16_t>(a * 10 + floorDiv(u, 10));

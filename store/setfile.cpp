@@ -13,9 +13,15 @@ namespace {
 class LineCursor
 {
 public:
-    explicit LineCursor(const QByteArray &bytes) : m_bytes(bytes) {}
+    explicit LineCursor(const QByteArray &bytes) : m_bytes(bytes), m_tail(bytes.size())
+    {
+        while (m_tail > 0 && (m_bytes.at(m_tail - 1) == '\r' || m_bytes.at(m_tail - 1) == '\n'))
+            --m_tail;
+    }
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
+    // Whether only empty lines are left, as a text editor adds after the last one.
+    bool onlyEmptyLeft() const { return m_pos >= m_tail; }
     // The number of lines taken so far.
     qsizetype taken() const { return m_taken; }
 
@@ -36,14 +42,10 @@ public:
 
 private:
     const QByteArray &m_bytes;
+    qsizetype m_tail; // where the line ends at the end of the file begin
     qsizetype m_pos = 0;
     qsizetype m_taken = 0;
 };
-
-QString lineRef(qsizetype number)
-{
-    return QStringLiteral("řádek %1").arg(number);
-}
 
 // Deciphers the next line, or says why it is not a line of the cipher: the
 // decoder reads any letters, but other bytes mean the file is no set at all.
@@ -54,14 +56,17 @@ Result<QByteArray> plainLine(LineCursor &lines)
     for (const char c : line)
         if (c < 'A' || c > 'Z')
             return R::failure(
-                QStringLiteral("Soubor není sada komnat: %1 obsahuje jiné znaky než písmena A až Z.")
-                    .arg(lineRef(lines.taken())));
+                QStringLiteral("Soubor není sada komnat. Řádek %1 obsahuje jiné znaky než písmena A až Z.")
+                    .arg(lines.taken()));
     return R::success(DecodeLine(QByteArray::fromRawData(line.data(), line.size())));
 }
 
 // Chamber lines from line 4: line 4 always, then each further line until an
 // empty one or the file's last line, which ends the run and is returned as the
-// closing line. `limit` stops the run early once that many chambers are taken.
+// closing line. Empty lines after the last line with text do not make it a
+// chamber, unless it reads as one: a set with an empty congratulation ends
+// with its last chamber and an empty line. `limit` stops the run early once
+// that many chambers are taken.
 struct CaveRun
 {
     QList<QByteArray> caves;
@@ -79,14 +84,18 @@ Result<CaveRun> readCaveRun(LineCursor &lines, int limit)
         const auto cave = StringToCave(line.value());
         if (!cave.ok())
             return R::failure(
-                QStringLiteral("Řádek %1 není komnata: %2").arg(lines.taken()).arg(cave.error()));
+                QStringLiteral("Řádek %1 není komnata. %2").arg(lines.taken()).arg(cave.error()));
         run.caves.append(line.value());
         if (run.caves.size() > MaxSetCaves)
-            return R::failure(QStringLiteral("Soubor má více než %1 komnat.").arg(MaxSetCaves));
+            return R::failure(QStringLiteral("Na řádku %1 je už %2. komnata, sada jich smí mít nejvýše %3.")
+                                  .arg(lines.taken())
+                                  .arg(run.caves.size())
+                                  .arg(MaxSetCaves));
         line = plainLine(lines);
         if (!line.ok())
             return R::failure(line.error());
-        if (line.value().isEmpty() || lines.atEnd() || run.caves.size() >= limit)
+        if (line.value().isEmpty() || lines.atEnd() || run.caves.size() >= limit ||
+            (lines.onlyEmptyLeft() && !StringToCave(line.value()).ok()))
             break;
     }
     run.closing = line.value();
@@ -95,6 +104,8 @@ Result<CaveRun> readCaveRun(LineCursor &lines, int limit)
 
 QString tooFewLines(qsizetype n)
 {
+    if (n == 0)
+        return QStringLiteral("Soubor je prázdný.");
     return QStringLiteral("Soubor má jen %1, sada komnat jich má nejméně pět.")
         .arg(CzechCount(n, QStringLiteral("řádek"), QStringLiteral("řádky"), QStringLiteral("řádků")));
 }
@@ -141,17 +152,17 @@ Result<SetFileData> ReadSetFile(const QByteArray &bytes)
     // A length past the end of its line gives a shorter name or author, as
     // taking that many characters does; a negative one has no reading.
     if (first.isEmpty())
-        return R::failure(QStringLiteral("První řádek sady (její jméno) je prázdný."));
+        return R::failure(QStringLiteral("Řádek 1 je prázdný, má na něm být jméno sady."));
     const int nameLength = ValueAt(first, 0);
     if (nameLength < 0)
-        return R::failure(QStringLiteral("První řádek sady nemá platnou délku jména."));
+        return R::failure(QStringLiteral("Řádek 1 nezačíná platnou délkou jména sady."));
     if (second.isEmpty())
-        return R::failure(QStringLiteral("Druhý řádek sady (autor a popis) je prázdný."));
+        return R::failure(QStringLiteral("Řádek 2 je prázdný, má na něm být autor a popis sady."));
     const int authorLength = ValueAt(second, 0);
     if (authorLength < 0)
-        return R::failure(QStringLiteral("Druhý řádek sady nemá platnou délku jména autora."));
+        return R::failure(QStringLiteral("Řádek 2 nezačíná platnou délkou jména autora."));
     if (third.isEmpty())
-        return R::failure(QStringLiteral("Třetí řádek sady (e-mail) je prázdný."));
+        return R::failure(QStringLiteral("Řádek 3 je prázdný, má na něm být e-mail sady."));
 
     const QByteArray allowedChars = first.mid(1 + nameLength);
 
@@ -163,10 +174,10 @@ Result<SetFileData> ReadSetFile(const QByteArray &bytes)
     const qsizetype congratulationLine = lines.taken();
     while (!lines.atEnd())
         if (!lines.next().isEmpty())
-            return R::failure(QStringLiteral("Soubor je poškozený: za řádkem %1, čteným jako gratulace, "
-                                             "následuje neprázdný %2.")
+            return R::failure(QStringLiteral("Soubor je poškozený. Za gratulací na řádku %1 "
+                                             "následuje ještě neprázdný řádek %2.")
                                   .arg(congratulationLine)
-                                  .arg(lineRef(lines.taken())));
+                                  .arg(lines.taken()));
 
     SetFileData set;
     set.Name = first.mid(1, nameLength);
@@ -220,7 +231,7 @@ Result<QByteArray> WriteSetFile(const SetFileData &set, CipherRandom &random)
     for (qsizetype k = 0; k < n; ++k) {
         const auto cave = StringToCave(set.Caves.at(k));
         if (!cave.ok())
-            return R::failure(QStringLiteral("Komnatu %1 nelze zapsat: %2").arg(k + 1).arg(cave.error()));
+            return R::failure(QStringLiteral("Komnatu %1 nelze zapsat. %2").arg(k + 1).arg(cave.error()));
     }
 
     QByteArray first(1, ValueChar(int(set.Name.size())));

@@ -47,8 +47,9 @@ QList<QByteArray> SplitSetFileLines(const QByteArray &bytes);
 // characters of at least "A" (a name or author the line cuts short is read
 // shorter), allowed characters of codes 64 to 164 (those naming no chamber of
 // the file are dropped), 1 to 100 chamber lines, each a chamber string, and
-// only empty lines after the congratulation. It holds the file and the lines
-// it keeps, never a list of every line.
+// only empty lines after the congratulation. The last line with text is the
+// congratulation also when empty lines follow it, unless it reads as a
+// chamber. It holds the file and the lines it keeps, never a list of every line.
 Result<SetFileData> ReadSetFile(const QByteArray &bytes);
 
 // The chamber strings that joining the file to a set of numCaves chambers

@@ -42,7 +42,7 @@ QString faultText(Fault fault, int sysError = 0)
     case Fault::NotRegular:
         return QStringLiteral("Není to obyčejný soubor, ale zařízení, roura nebo jiný zvláštní soubor.");
     case Fault::TooLarge:
-        return QStringLiteral("Soubor je větší než %1 MiB, tak velká sada komnat není.")
+        return QStringLiteral("Soubor je větší než %1 MiB, tak velká sada komnat být nemůže.")
             .arg(MaxSetFileSize / (1024 * 1024));
     case Fault::Other: break;
     }
@@ -151,8 +151,8 @@ Result<bool> SaveSetFileBytes(const QString &path, const QByteArray &bytes)
     // refuse to open again is not written.
     if (bytes.size() > MaxSetFileSize)
         return Result<bool>::failure(
-            QStringLiteral("Sada by v souboru měla víc než %1 MiB a tak velkou by editor znovu neotevřel. "
-                           "Zkrať popis nebo blahopřání sady.")
+            QStringLiteral("Sada by v souboru zabrala víc než %1 MiB, a tak velkou sadu by editor znovu "
+                           "neotevřel. Zkrať popis nebo gratulaci sady.")
                 .arg(MaxSetFileSize / (1024 * 1024)));
     // The checks name the cause; the save file itself reports only the system's
     // error, in English.

@@ -18,8 +18,11 @@ MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
 
     QMessageBox box(parent ? parent : QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? ProgramName : title);
+    // Plain text: a set name or path holding "<" is shown as written, and the
+    // line breaks stay breaks.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    box.setTextFormat(Qt::PlainText);
     box.setText(shown);
     box.setIcon(icon == MsgQuestion      ? QMessageBox::Question
                 : icon == MsgInformation ? QMessageBox::Information

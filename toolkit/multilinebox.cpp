@@ -1,6 +1,7 @@
 #include "toolkit/multilinebox.h"
 
 #include "common/text8.h"
+#include "toolkit/boxintake.h"
 #include "toolkit/inputcommit.h"
 
 #include <QKeyEvent>
@@ -67,8 +68,12 @@ QByteArray MultiLineBox::Bytes() const
 void MultiLineBox::SetText(const QString &text)
 {
     const QString fitted = m_maxBytes > 0 ? text.left(fittingPrefix(text, m_maxBytes)) : text;
+    // A text loaded anew starts the box's undo anew, even where it is the text already shown;
+    // that one is not written again, so that it raises no change.
     if (fitted != Text())
         setPlainText(fitted);
+    else
+        document()->clearUndoRedoStacks();
 }
 
 qsizetype MultiLineBox::room() const
@@ -76,10 +81,10 @@ qsizetype MultiLineBox::room() const
     return m_maxBytes - storedBytes(document()->toRawText()) + storedBytes(textCursor().selectedText());
 }
 
-QString MultiLineBox::admitted(const QString &text) const
+QString MultiLineBox::admitted(const QString &text)
 {
-    const QString held = Text8::boxHeldOnly(text);
-    return m_maxBytes > 0 ? held.left(fittingPrefix(held, room())) : held;
+    const auto fit = [](QStringView t, qsizetype bytes) { return fittingPrefix(t, bytes); };
+    return BoxIntake::admit({this, true, m_maxBytes, room(), fit}, text);
 }
 
 void MultiLineBox::keyPressEvent(QKeyEvent *e)
@@ -91,8 +96,14 @@ void MultiLineBox::keyPressEvent(QKeyEvent *e)
             typed = QStringLiteral("\n");
         else if (!text.isEmpty() && (text.at(0).isPrint() || text.at(0) == u'\t'))
             typed = text;
-        if (!typed.isEmpty() && admitted(typed) != typed) {
-            e->accept(); // refused: the file cannot hold it, or the box is full
+        const QString kept = typed.isEmpty() ? typed : admitted(typed);
+        if (kept != typed) {
+            if (!kept.isEmpty() && typed != QStringLiteral("\n")) {
+                QKeyEvent cut(e->type(), e->key(), e->modifiers(), kept, e->isAutoRepeat(),
+                              static_cast<quint16>(e->count()));
+                QPlainTextEdit::keyPressEvent(&cut);
+            }
+            e->accept();
             return;
         }
     }
@@ -101,17 +112,24 @@ void MultiLineBox::keyPressEvent(QKeyEvent *e)
 
 void MultiLineBox::inputMethodEvent(QInputMethodEvent *e)
 {
-    passCommit(e, admitted(e->commitString()),
+    const QString commit = e->commitString();
+    passCommit(e, commit.isEmpty() ? commit : admitted(commit),
                [this](QInputMethodEvent *x) { QPlainTextEdit::inputMethodEvent(x); });
 }
 
+bool MultiLineBox::canInsertFromMimeData(const QMimeData *source) const
+{
+    return BoxIntake::offersText(source);
+}
+
+// Every paste and drop comes here: the keys, the menu, the selection's middle click, a drop.
+// Rich text comes in as the text it shows.
 void MultiLineBox::insertFromMimeData(const QMimeData *source)
 {
-    if (!source || !source->hasText()) {
-        QPlainTextEdit::insertFromMimeData(source);
+    const QString text = BoxIntake::plainText(source);
+    if (text.isEmpty())
         return;
-    }
     QMimeData cut;
-    cut.setText(admitted(source->text()));
+    cut.setText(admitted(text));
     QPlainTextEdit::insertFromMimeData(&cut);
 }

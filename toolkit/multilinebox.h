@@ -16,26 +16,27 @@ public:
     // Every line break as "\n"; what Text8::fromBoxText turns into file bytes.
     QString Text() const;
     QByteArray Bytes() const;
-    // Writes only a text that differs, so the same text raises no change. A text
-    // over the maximum length is cut at its end.
+    // Writes only a text that differs, so the same text raises no change; either
+    // way the box's undo starts anew. A text over the maximum length is cut at its end.
     void SetText(const QString &text);
 
     // 0 means no limit. Typing, pasting, dropping and input-method text that
     // would pass it are refused or cut where they go in, as are characters
-    // code page 1250 cannot hold.
+    // code page 1250 cannot hold; the box says what it left out.
     void setMaxBytes(int maxBytes) { m_maxBytes = maxBytes; }
     int maxBytes() const { return m_maxBytes; }
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void inputMethodEvent(QInputMethodEvent *e) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
     // Bytes still free once the selection is replaced.
     qsizetype room() const;
     // What of a text goes in at the caret: what the file can hold, as much as fits.
-    QString admitted(const QString &text) const;
+    QString admitted(const QString &text);
 
     int m_maxBytes = 0;
 };

@@ -9,9 +9,12 @@
 #include "support/testsupport.h"
 #include "toolkit/application.h"
 #include "toolkit/filedialogseam.h"
+#include "toolkit/linebox.h"
 #include "toolkit/msgbox.h"
+#include "toolkit/multilinebox.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -20,6 +23,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStyleOptionTitleBar>
+#include <QToolTip>
 #include <QtTest>
 
 #include <algorithm>
@@ -38,14 +42,14 @@ QRect globalRect(const QWidget *w)
 
 // A real click through the X server, as a user's pointer gives it; the server
 // takes the move and the click in order.
-bool click(const QWidget *w, QPoint at, int times = 1)
+bool click(const QWidget *w, QPoint at, int times = 1, int button = 1)
 {
     const QPoint p = w->mapToGlobal(at);
     QProcess xdotool;
     xdotool.start(QStringLiteral("xdotool"),
                   {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
                    QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(times),
-                   QStringLiteral("1")});
+                   QString::number(button)});
     return xdotool.waitForFinished(Patience) && xdotool.exitStatus() == QProcess::NormalExit &&
            xdotool.exitCode() == 0;
 }
@@ -215,6 +219,39 @@ private slots:
         QVERIFY(!main->tmrRoll->Enabled());
         QCOMPARE(col->Picture2->height(), col->height());
         shot(QStringLiteral("5-set-restored"));
+    }
+
+    void middleClickPasteSaysWhatItLeftOut_data()
+    {
+        QTest::addColumn<bool>("lines");
+        QTest::newRow("set name") << false;
+        QTest::newRow("set description") << true;
+    }
+    // The selection's paste with the middle button, which only a real X server offers: what the
+    // file cannot hold stays out, the box says so, and its undo stays whole.
+    void middleClickPasteSaysWhatItLeftOut()
+    {
+        QFETCH(bool, lines);
+        frmCol *col = main->SetWindow();
+        QWidget *w = lines ? static_cast<QWidget *>(col->txtDesc) : col->txtName;
+        const auto text = [&] { return lines ? col->txtDesc->Text() : col->txtName->text(); };
+        lines ? col->txtDesc->SetText(QStringLiteral("ok")) : col->txtName->setText(QStringLiteral("ok"));
+        const QPoint end(w->width() - 8, 8); // past the text's end
+        QVERIFY(click(w, end));
+        QTRY_VERIFY_WITH_TIMEOUT(w->hasFocus(), Patience);
+        QVERIFY(typeKeys(QStringLiteral("x")));
+        QTRY_COMPARE_WITH_TIMEOUT(text(), QStringLiteral("okx"), Patience);
+        QGuiApplication::clipboard()->setText(QStringLiteral("Crème brûlée"), QClipboard::Selection);
+        QVERIFY(click(w, end, 1, 2));
+        QTRY_COMPARE_WITH_TIMEOUT(text(), QStringLiteral("okxCrme brlée"), Patience);
+        QCOMPARE(QToolTip::text(),
+                 QStringLiteral("Znaky, které soubor sady neumí uložit, byly vynechány: è û"));
+        QTest::qWait(300); // the box and its tooltip painted on the screen
+        shot(QStringLiteral("middle-click-") +
+             (lines ? QStringLiteral("description") : QStringLiteral("name")));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(typeKeys(QStringLiteral("ctrl+z")));
+        QTRY_COMPARE_WITH_TIMEOUT(text(), QStringLiteral("ok"), Patience);
     }
 
     void setButtonRestoresMinimisedSetWindow()

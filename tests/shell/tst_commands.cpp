@@ -1,4 +1,5 @@
 #include "editor/frmcave.h"
+#include "editor/frmsize.h"
 #include "shell/commondialogy.h"
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
@@ -249,7 +250,8 @@ private slots:
         QByteArray gap = setFile(3);
         const qsizetype fifth = gap.indexOf("\r\n", fourth) + 2;
         gap.replace(fifth, gap.indexOf("\r\n", fifth) - fifth, "ZZZ");
-        QTest::newRow("chamber 2 deciphering empty") << gap << "neprázdný řádek 6";
+        QTest::newRow("chamber 2 deciphering empty")
+            << gap << "Za gratulací na řádku 5 následuje ještě neprázdný řádek 6.";
         QTest::newRow("too few lines") << setFile(1).left(setFile(1).indexOf("\r\n") + 2) << "jen 1";
         QTest::newRow("not a set file")
             << QByteArray("hello\r\nworld\r\n\r\n\r\n\r\n") << "Soubor není sada komnat";
@@ -428,17 +430,22 @@ private slots:
     {
         QTest::addColumn<int>("before");
         QTest::addColumn<int>("after");
-        QTest::addColumn<QString>("counts");
+        QTest::addColumn<QString>("text");
+        const QString some =
+            QStringLiteral("Sada smí mít nejvýše 99 komnat.\r\nZe sady '%1' se proto připojil "
+                           "jen začátek (%2), zbytek (%3) se nevešel.");
         QTest::newRow("94 joins all") << 94 << 99 << "";
-        QTest::newRow("97 joins two") << 97 << 99 << "připojeno: 2 komnaty, vynecháno: 3 komnaty.";
-        QTest::newRow("98 joins one") << 98 << 99 << "připojeno: 1 komnata, vynecháno: 4 komnaty.";
-        QTest::newRow("99 joins none") << 99 << 99 << "připojeno: 0 komnat, vynecháno: 5 komnat.";
+        QTest::newRow("97 joins two") << 97 << 99 << some.arg("%1", "2 komnaty", "3 komnaty");
+        QTest::newRow("98 joins one") << 98 << 99 << some.arg("%1", "1 komnata", "4 komnaty");
+        QTest::newRow("99 joins none") << 99 << 99
+                                       << "Sada už má 99 komnat, víc jich mít nesmí.\r\n"
+                                          "Ze sady '%1' se proto nepřipojila žádná komnata.";
     }
     void joinLimits()
     {
         QFETCH(int, before);
         QFETCH(int, after);
-        QFETCH(QString, counts);
+        QFETCH(QString, text);
         QVERIFY(writeFile(path("many.zb"), setFile(before)));
         QVERIFY(writeFile(path("five.zb"), setFile(5)));
         f->openSet("many.zb");
@@ -451,14 +458,32 @@ private slots:
         for (int k = before + 1; k <= after; ++k)
             QCOMPARE(caveNameOf(w->CaveData[k]), QStringLiteral("K%1").arg(k - before));
         QCOMPARE(w->FileName, path("many.zb"));
-        if (counts.isEmpty()) {
+        if (text.isEmpty()) {
             QVERIFY(user->messages.isEmpty());
         } else {
             QCOMPARE(user->messages.size(), 1);
-            QCOMPARE(user->messages.first().text,
-                     QStringLiteral("Sada smí mít nejvýše 99 komnat.\r\nZe sady '%1' ").arg(path("five.zb")) +
-                         counts);
+            QCOMPARE(user->messages.first().text, text.arg(path("five.zb")));
         }
+    }
+
+    // A blank line a text editor added after the congratulation: the set opens
+    // and joins whole, and its next save leaves the line out.
+    void blankLineAfterTheCongratulation()
+    {
+        QVERIFY(writeFile(path("s.zb"), setFile(3) + "\r\n"));
+        f->openSet("s.zb");
+        QVERIFY(user->messages.isEmpty());
+        QCOMPARE(rowNames(*w), (QStringList{"K1", "K2", "K3"}));
+        const QString congratulation = text("txtCongr");
+        QCOMPARE(congratulation, Text8::toBoxText(setOf(3).Congratulation));
+        user->dialogAnswers << path("s.zb");
+        w->mnuJoin_Click();
+        QVERIFY(user->messages.isEmpty());
+        QCOMPARE(rowNames(*w), (QStringList{"K1", "K2", "K3", "K1", "K2", "K3"}));
+        w->mnuSave_Click();
+        const QByteArray saved = readFile(path("s.zb"));
+        QCOMPARE(SplitSetFileLines(saved).size(), 6 + 4);
+        QCOMPARE(ReadSetFile(saved).value().Congratulation, Text8::fromBoxText(congratulation));
     }
 
     void joinRefusalLeavesTheSet()
@@ -480,6 +505,68 @@ private slots:
         QVERIFY(!w->Changed);
     }
 
+    // A chamber window whose record has no chamber string stops whatever would
+    // store it: the file, the list, the chambers and Changed stay as they were.
+    void unstorableChamberStops_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("stopped");
+        QTest::newRow("Uložit") << "save"
+                                << "Sada proto nebyla uložena.";
+        QTest::newRow("Přidat") << "add"
+                                << "Nová komnata proto nebyla přidána.";
+        QTest::newRow("Smazat") << "delete"
+                                << "Komnata 1 proto nebyla smazána.";
+        QTest::newRow("Nahoru") << "up"
+                                << "Komnata 2 proto nebyla přesunuta.";
+        QTest::newRow("Dolu") << "down"
+                              << "Komnata 2 proto nebyla přesunuta.";
+        QTest::newRow("Nová, uložit") << "new"
+                                      << "Sada proto nebyla uložena.";
+    }
+    void unstorableChamberStops()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, stopped);
+        QVERIFY(writeFile(path("s.zb"), setFile(3)));
+        f->openSet("s.zb");
+        const QByteArray file = readFile(path("s.zb"));
+        w->ShowCave(2);
+        frmCave *c = w->BoundCave(2);
+        c->txtName->setText(QStringLiteral("Nové"));
+        c->txtDesc->setMaxBytes(0); // no way in through the box: a record the string cannot hold
+        c->txtDesc->SetText(QString(300, u'p'));
+        const auto data = w->CaveData;
+        // Should the size dialog come up, it goes again.
+        QTimer::singleShot(0, w, [this] { w->SizeDialog()->close(); });
+        if (command == QLatin1String("save"))
+            w->mnuSave_Click();
+        else if (command == QLatin1String("add"))
+            w->AddCave(1);
+        else if (command == QLatin1String("delete"))
+            w->DelCave(1);
+        else if (command == QLatin1String("up"))
+            w->MoveCave(2, -1);
+        else if (command == QLatin1String("down"))
+            w->MoveCave(2, 1);
+        else {
+            user->messageAnswers << Vb::MsgYes;
+            w->mnuNew_Click();
+        }
+        QCOMPARE(readFile(path("s.zb")), file);
+        QCOMPARE(w->FileName, path("s.zb"));
+        QVERIFY(w->Changed);
+        QCOMPARE(rowNames(*w), (QStringList{"K1", "Nové", "K3"}));
+        QCOMPARE(w->CaveData, data);
+        QCOMPARE(w->BoundCave(2), c);
+        QCOMPARE(int(w->SetWindow()->Selected), 1);
+        QVERIFY(!user->messages.isEmpty());
+        QCOMPARE(user->messages.last().text,
+                 QStringLiteral(
+                     "Komnatu 2 'Nové' nelze uložit do sady. Popis komnaty je delší než 190 znaků.\r\n") +
+                     stopped);
+    }
+
     void saveFailureKeepsTheOldFile_data()
     {
         QTest::addColumn<int>("how");
@@ -491,8 +578,8 @@ private slots:
             << 3 << "Není to obyčejný soubor, ale zařízení, roura nebo jiný zvláštní soubor.";
         QTest::newRow("larger than a set may be")
             << 4
-            << "Sada by v souboru měla víc než 8 MiB a tak velkou by editor znovu neotevřel. "
-               "Zkrať popis nebo blahopřání sady.";
+            << "Sada by v souboru zabrala víc než 8 MiB, a tak velkou sadu by editor znovu neotevřel. "
+               "Zkrať popis nebo gratulaci sady.";
     }
     void saveFailureKeepsTheOldFile()
     {

@@ -207,6 +207,42 @@ private slots:
         QCOMPARE(read.value().Congratulation, caveString(2));
     }
 
+    // Blank lines a text editor adds after the last line are no chambers; a
+    // last line with text is one only when it reads as one.
+    void blankLinesAtTheEnd_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("caves");
+        QTest::addColumn<QByteArray>("congratulation");
+        const QList<QByteArray> two = headerLines() << caveString(1) << caveString(2);
+        QTest::newRow("CR LF") << fileOf(two + QList<QByteArray>{"Hotovo"}) + "\r\n"
+                               << 2 << QByteArray("Hotovo");
+        QTest::newRow("lone LF, two") << fileOf(two + QList<QByteArray>{"Hotovo"}, "\n") + "\n\n"
+                                      << 2 << QByteArray("Hotovo");
+        QTest::newRow("lone CR") << fileOf(two + QList<QByteArray>{"Hotovo"}, "\r") + "\r" << 2
+                                 << QByteArray("Hotovo");
+        QTest::newRow("mixed ends, last open") << fileOf(two + QList<QByteArray>{"Hotovo"}) + "\n\r\r\n\n"
+                                               << 2 << QByteArray("Hotovo");
+        QTest::newRow("one chamber") << fileOf(headerLines() << caveString(1) << "Hotovo") + "\r\n"
+                                     << 1 << QByteArray("Hotovo");
+        QTest::newRow("empty congratulation") << fileOf(two + QList<QByteArray>{""}) + "\r\n"
+                                              << 2 << QByteArray();
+        QTest::newRow("last chamber, then blank lines") << fileOf(two) + "\n\r\n" << 2 << QByteArray();
+    }
+    void blankLinesAtTheEnd()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, caves);
+        QFETCH(QByteArray, congratulation);
+        const auto read = ReadSetFile(bytes);
+        QVERIFY2(read.ok(), qPrintable(read.error()));
+        QCOMPARE(read.value().Caves, (QList<QByteArray>{caveString(1), caveString(2)}.mid(0, caves)));
+        QCOMPARE(read.value().Congratulation, congratulation);
+        const auto joined = ReadJoinedCaves(bytes, 1);
+        QVERIFY2(joined.ok(), qPrintable(joined.error()));
+        QCOMPARE(joined.value().size(), caves);
+    }
+
     void singleCharacterThirdLine()
     {
         QList<QByteArray> plain = headerLines();
@@ -283,14 +319,14 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("fault");
         const QByteArray c1 = caveString(1);
-        QTest::newRow("empty file") << QByteArray() << "jen 0 řádků, sada komnat jich má nejméně pět";
+        QTest::newRow("empty file") << QByteArray() << "Soubor je prázdný.";
         QTest::newRow("one line") << fileOf({"Dabc"}) << "jen 1 řádek,";
         QTest::newRow("four lines") << fileOf(headerLines() << c1) << "jen 4 řádky,";
-        QTest::newRow("empty name line") << fileOf({"", "BAu", "x@F", c1, ""}) << "První řádek";
-        QTest::newRow("length below A") << fileOf({"@abc", "BAu", "x@F", c1, ""}) << "délku jména";
-        QTest::newRow("empty author line") << fileOf({"DabcA", "", "x@F", c1, ""}) << "Druhý řádek";
+        QTest::newRow("empty name line") << fileOf({"", "BAu", "x@F", c1, ""}) << "Řádek 1 je prázdný";
+        QTest::newRow("length below A") << fileOf({"@abc", "BAu", "x@F", c1, ""}) << "délkou jména sady";
+        QTest::newRow("empty author line") << fileOf({"DabcA", "", "x@F", c1, ""}) << "Řádek 2 je prázdný";
         QTest::newRow("author length below A") << fileOf({"DabcA", "7", "x@F", c1, ""}) << "autora";
-        QTest::newRow("empty third line") << fileOf({"DabcA", "BAu", "", c1, ""}) << "Třetí řádek";
+        QTest::newRow("empty third line") << fileOf({"DabcA", "BAu", "", c1, ""}) << "Řádek 3 je prázdný";
         QTest::newRow("empty line 4") << fileOf({"DabcA", "BAu", "x@F", "", c1, ""}) << "Řádek 4";
         QTest::newRow("line 5 not a chamber")
             << fileOf({"DabcA", "BAu", "x@F", c1, "\x01", c1, ""}) << "Řádek 5 není komnata";
@@ -298,20 +334,26 @@ private slots:
         for (int k = 0; k < 101; ++k)
             many << c1;
         many << "";
-        QTest::newRow("101 chambers") << fileOf(many) << "více než 100";
+        QTest::newRow("101 chambers")
+            << fileOf(many) << "Na řádku 104 je už 101. komnata, sada jich smí mít nejvýše 100.";
         // "ZZZZZZ" deciphers to nothing, so chamber 2 would be read as the congratulation.
         QTest::newRow("chamber line deciphering empty")
             << fileOf(headerLines() << c1) + "ZZZZZZ\r\n" + fileOf({c1, "konec"})
-            << "Soubor je poškozený: za řádkem 5, čteným jako gratulace, následuje neprázdný řádek 6.";
+            << "Soubor je poškozený. Za gratulací na řádku 5 následuje ještě neprázdný řádek 6.";
         QTest::newRow("chamber after empty lines")
             << fileOf(headerLines() << c1 << ""
                                     << "" << c1 << "")
-            << "za řádkem 5, čteným jako gratulace, následuje neprázdný řádek 7";
+            << "Za gratulací na řádku 5 následuje ještě neprázdný řádek 7.";
+        QTest::newRow("text after the congratulation and a blank line")
+            << fileOf(headerLines() << c1 << "Hotovo"
+                                    << "Navíc") +
+                   "\r\n"
+            << "Řádek 5 není komnata.";
         QTest::newRow("no letters after the congratulation") << fileOf(headerLines() << c1 << "") + "x"
-                                                             << "následuje neprázdný řádek 6";
+                                                             << "neprázdný řádek 6.";
         QByteArray notCipher = fileOf(headerLines() << c1 << "");
         notCipher.replace(0, 1, "a");
-        QTest::newRow("not letters") << notCipher << "Soubor není sada komnat: řádek 1";
+        QTest::newRow("not letters") << notCipher << "Soubor není sada komnat. Řádek 1 obsahuje";
         QByteArray noise(4096, 0);
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
         QTest::newRow("random bytes") << noise << "Soubor není sada komnat";
@@ -437,7 +479,7 @@ private slots:
                                      << "Řádek 5" << 10;
         // The whole file is checked, also what the join would not take.
         QTest::newRow("empty name line")
-            << fileOf({"", "BAu", "x@F", caveString(1), ""}) << "První řádek" << 10;
+            << fileOf({"", "BAu", "x@F", caveString(1), ""}) << "Řádek 1 je prázdný" << 10;
         QTest::newRow("bad chamber past the limit")
             << fileOf(headerLines() << caveString(1) << caveString(2) << "AA" << caveString(3) << "")
             << "Řádek 6" << 97;
@@ -447,7 +489,7 @@ private slots:
         for (int k = 0; k < 101; ++k)
             many << caveString(1);
         many << "";
-        QTest::newRow("101 chambers") << fileOf(many) << "více než 100" << 10;
+        QTest::newRow("101 chambers") << fileOf(many) << "sada jich smí mít nejvýše 100" << 10;
         QTest::newRow("chamber line deciphering empty")
             << fileOf(headerLines() << caveString(1)) + "ZZZZZZ\r\n" + fileOf({caveString(2), ""})
             << "neprázdný řádek 6" << 10;

@@ -7,6 +7,7 @@
 #include "toolkit/vblabel.h"
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -92,6 +93,7 @@ private slots:
     void qtTextsInCzech();
     void messageBoxKeys_data();
     void messageBoxKeys();
+    void messageBoxShowsTextAsWritten();
 };
 
 void TestToolkit::childAppearsOnlyWhenShown()
@@ -322,6 +324,30 @@ void TestToolkit::messageBoxKeys()
         buttons == Vb::MsgYesNoCancel ? QStringList{"Ano", "Ne", "Storno"} : QStringList{"OK"};
     QCOMPARE(texts, shown);
     QVERIFY2(width >= titleRoom, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(titleRoom)));
+}
+
+// A set name with tags keeps them, and the CR LF break is a second line.
+void TestToolkit::messageBoxShowsTextAsWritten()
+{
+    const QString text = QStringLiteral("Sada 'Moje <u>sada</u>' není uložena.");
+    QString shown;
+    int height = 0, lineSpacing = 0;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        // What the label lays out: rich text would drop the tags and the break.
+        shown = label->textFormat() == Qt::PlainText ? label->text() : QString();
+        height = label->sizeHint().height();
+        lineSpacing = label->fontMetrics().lineSpacing();
+        box->done(0);
+    });
+    Vb::MsgBox(text + QStringLiteral("\r\nUložit?"), Vb::MsgYesNoCancel, Vb::MsgQuestion,
+               QStringLiteral("Dotaz"));
+    QCOMPARE(shown, text + QStringLiteral("\nUložit?"));
+    QVERIFY2(height >= 2 * lineSpacing,
+             qPrintable(QStringLiteral("%1 < 2 x %2").arg(height).arg(lineSpacing)));
 }
 
 QTEST_MAIN(TestToolkit)
