@@ -33,7 +33,6 @@ void stepTowardTheEnd(QScrollBar *bar, int action)
     default: break;
     }
 }
-constexpr int NameLimit = 190; // a chamber string holds at most 190 characters of each text
 
 // The palette's picture of object k; an unknown object gets a picture of its own.
 const Picture &objectPicture(const CaveHost &host, int k)
@@ -218,10 +217,10 @@ void frmCave::buildPropsPage()
     }
     txtName = new LineBox(picTexts);
     txtName->setGeometry(98, 0, 229, 19);
-    txtName->setMaxLength(NameLimit);
+    txtName->setMaxLength(ValueCharMax);
     txtDesc = new MultiLineBox(picTexts);
     txtDesc->setGeometry(98, 24, 229, 42);
-    txtDesc->setMaxBytes(NameLimit);
+    txtDesc->setMaxBytes(ValueCharMax);
     connect(txtName, &QLineEdit::textChanged, this, &frmCave::txtName_Change);
     connect(txtDesc, &MultiLineBox::textChanged, this, &frmCave::txtDesc_Change);
 

@@ -122,7 +122,6 @@ public:
     uint8_t TileSize = 0; // the host's tile size as RefreshCave found it
     // Auto-scroll (frmcave_layout.cpp): the pointer as the mouse (frmcave_mouse.cpp) left it.
     double PointerX = 0, PointerY = 0, ScrollGain = 0;
-    double m_autoL = 0, m_autoT = 0; // the surface's exact place after the last auto-scroll step
     double ViewWidth = 0, ViewHeight = 0;
     // A line or rectangle stroke (frmcave_mouse.cpp).
     double DragX1 = 0, DragY1 = 0, DragX2 = 0, DragY2 = 0;
@@ -206,7 +205,8 @@ private:
 
     CaveHost &m_host;
     CaveRecord m_cave;
-    AtmRing *m_ring = nullptr; // over imgAtm, drawn at shpAtm (frmcave_props.cpp)
-    bool m_active = false;     // from Form_Activate to Form_Deactivate
+    double m_autoL = 0, m_autoT = 0; // the surface's exact place after the last auto-scroll step
+    AtmRing *m_ring = nullptr;       // over imgAtm, drawn at shpAtm (frmcave_props.cpp)
+    bool m_active = false;           // from Form_Activate to Form_Deactivate
     bool m_built = false;
 };

@@ -17,6 +17,8 @@ constexpr int RollPanelHeight = 20;
 constexpr int PropPanelWidth = 340;
 constexpr int PropPanelHeight = 283;
 constexpr int RowHeight = 16;
+// The selection bar's top while no row is selected: above the list, out of sight.
+constexpr int HiddenSelTop = -48;
 // Below this roll-button Top an expanded sheet is too low and rolls up.
 constexpr int RollUpBelow = 304;
 

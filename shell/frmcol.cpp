@@ -153,7 +153,7 @@ void frmCol::buildList()
 
     imgSel = new ImageBox(picCavesIn);
     imgSel->setPicture(Picture(QStringLiteral("selbar")));
-    imgSel->Move(0, -48, 430, ColLayout::RowHeight);
+    imgSel->Move(0, ColLayout::HiddenSelTop, 430, ColLayout::RowHeight);
     // An image control takes no mouse of its own: the canvas under it does.
     imgSel->setAttribute(Qt::WA_TransparentForMouseEvents);
 

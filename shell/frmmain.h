@@ -120,7 +120,6 @@ public:
     bool JoinCollection(const QString &fn);
     bool CloseCollection();
     void NewCollection();
-    QString RemoveRegChars(const QString &txt) const;
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuSave_Click();

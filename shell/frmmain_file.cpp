@@ -114,16 +114,11 @@ void showCol(frmCol *col)
 // A set name or author has a one-character length in the file.
 void limitHeaderBoxes(frmCol *col)
 {
-    col->txtName->setMaxLength(MaxSetHeaderText);
-    col->txtAuth->setMaxLength(MaxSetHeaderText);
+    col->txtName->setMaxLength(ValueCharMax);
+    col->txtAuth->setMaxLength(ValueCharMax);
 }
 
 } // namespace
-
-QString frmMain::RemoveRegChars(const QString &txt) const
-{
-    return ::RemoveRegChars(txt);
-}
 
 bool frmMain::SaveCollection(const QString &fn)
 {
@@ -165,7 +160,7 @@ void frmMain::LoadSet(const SetFileData &set)
     frmCol *col = SetWindow();
     limitHeaderBoxes(col);
     col->SetCanvasHeight(2560);
-    col->SetSelTop(-48);
+    col->SetSelTop(ColLayout::HiddenSelTop);
     clearColTexts(col);
     col->repaint();
 
@@ -260,7 +255,7 @@ bool frmMain::CloseCollection()
         col->DestroyRow(k);
     Allowed.fill(false);
     clearColTexts(col);
-    col->SetSelTop(-48);
+    col->SetSelTop(ColLayout::HiddenSelTop);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "shell/frmcol.h"
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
+#include "store/setfile.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
@@ -25,13 +26,13 @@ frmCol *frmMain::SetWindow()
 
 namespace {
 
-// The size dialog has no cancel: whatever its boxes show when it goes is the size.
+// The size dialog offers the default chamber's size and has no cancel: whatever its boxes show when it
+// goes is the size.
 void askNewCaveSize(frmMain &m, int &width, int &height)
 {
-    constexpr int OfferedWidth = 19, OfferedHeight = 11;
     frmSize *size = m.SizeDialog();
-    size->txtUD(frmSize::HeightBox)->setText(QString::number(OfferedHeight));
-    size->txtUD(frmSize::WidthBox)->setText(QString::number(OfferedWidth));
+    size->txtUD(frmSize::HeightBox)->setText(QString::number(DefaultCaveHeight));
+    size->txtUD(frmSize::WidthBox)->setText(QString::number(DefaultCaveWidth));
     size->exec();
     // The boxes' own ranges: the dialog settles them as it closes, this keeps any other text out.
     const auto answer = [size](int box) {
@@ -54,7 +55,7 @@ std::vector<frmCave *> frmMain::BoundCavesFrom(int no)
 
 void frmMain::AddCave(int no)
 {
-    if (NumCaves > 98)
+    if (NumCaves >= JoinCaveLimit)
         return;
     // With no chamber selected (an empty set) the new chamber goes first, not to number 0.
     if (no < 1)
@@ -79,8 +80,7 @@ void frmMain::AddCave(int no)
         col->SetRowName(k, col->RowName(k - 1));
     col->SetRowName(no, QString());
 
-    int width = 19;
-    int height = 11;
+    int width = 0, height = 0;
     askNewCaveSize(*this, width, height);
     const Result<QByteArray> cave = CaveToString(DefaultCave(width, height));
     // The default chamber always has a string: its texts are short and its size within the grid.

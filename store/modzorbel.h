@@ -15,7 +15,8 @@ Result<QByteArray> CaveToString(const CaveRecord &record);
 // The record of a chamber string, or a message saying why the text is not one.
 Result<CaveRecord> StringToCave(const QByteArray &text);
 
-// A number stored as one character has a code of 65 + v, so v lies in -65..190.
+// A number stored as one character has a code of 65 + v, so v lies in -65..190. A text whose length
+// is stored so (a chamber's name and description, a set's name and author) holds at most ValueCharMax bytes.
 constexpr int ValueCharMin = -65;
 constexpr int ValueCharMax = 190;
 

@@ -219,10 +219,10 @@ Result<QByteArray> WriteSetFile(const SetFileData &set)
 Result<QByteArray> WriteSetFile(const SetFileData &set, CipherRandom &random)
 {
     using R = Result<QByteArray>;
-    if (set.Name.size() > MaxSetHeaderText)
-        return R::failure(QStringLiteral("Jméno sady je delší než %1 znaků.").arg(MaxSetHeaderText));
-    if (set.Author.size() > MaxSetHeaderText)
-        return R::failure(QStringLiteral("Jméno autora je delší než %1 znaků.").arg(MaxSetHeaderText));
+    if (set.Name.size() > ValueCharMax)
+        return R::failure(QStringLiteral("Jméno sady je delší než %1 znaků.").arg(ValueCharMax));
+    if (set.Author.size() > ValueCharMax)
+        return R::failure(QStringLiteral("Jméno autora je delší než %1 znaků.").arg(ValueCharMax));
     const qsizetype n = set.Caves.size();
     if (n < 1)
         return R::failure(QStringLiteral("Sada nemá žádnou komnatu."));

@@ -15,8 +15,7 @@ class CipherRandom;
 // flag character, one chamber string per chamber, the congratulation.
 
 constexpr int MaxSetCaves = 100;      // chamber numbers stop at 100
-constexpr int JoinCaveLimit = 99;     // joining stops at this many chambers
-constexpr int MaxSetHeaderText = 190; // set name and author carry a one-character length
+constexpr int JoinCaveLimit = 99;     // adding and joining stop at this many chambers
 constexpr char DefaultCollFlag = 'A'; // a set not read from a file carries this flag
 
 using AllowedFlags = std::array<bool, MaxSetCaves + 1>; // by chamber number; 0 is unused

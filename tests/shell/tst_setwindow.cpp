@@ -1,3 +1,4 @@
+#include "rules/collayout.h"
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
 #include "support/mainwindow.h"
@@ -45,7 +46,7 @@ class TestSetWindow : public QObject
         }
         col->SendSelToBack();
         col->SetCanvasHeight(n * 16);
-        col->SetSelTop(-48);
+        col->SetSelTop(ColLayout::HiddenSelTop);
         col->Selected = 0;
         col->VScroll1->setValue(0);
         col->Form_Resize();
