@@ -14,7 +14,7 @@ int half(double v)
 
 } // namespace
 
-Layout compute(const Input &in)
+Layout Arrange(const Input &in)
 {
     Layout r;
     if (in.minimized)

@@ -65,6 +65,6 @@ struct Layout
     int selWidth = 0;
 };
 
-Layout compute(const Input &in);
+Layout Arrange(const Input &in);
 
 } // namespace ColLayout

@@ -4,7 +4,7 @@
 
 namespace SheetRoll {
 
-Step step(int code, double h, double windowHeight)
+Step SheetRollStep(int code, double h, double windowHeight)
 {
     Step s;
     s.height = h;

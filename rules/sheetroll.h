@@ -17,6 +17,6 @@ struct Step
 };
 
 // h: the sheet's height now; windowHeight: the set window's inner height.
-Step step(int code, double h, double windowHeight);
+Step SheetRollStep(int code, double h, double windowHeight);
 
 } // namespace SheetRoll

@@ -8,8 +8,8 @@
 #include <QStandardPaths>
 
 namespace CommonDialogy {
+
 QString InitDir;
-} // namespace CommonDialogy
 
 QString DocumentsFolder()
 {
@@ -20,7 +20,6 @@ QString DocumentsFolder()
 QString ShowFileDialog(QWidget *owner, bool save, const QString &title, const QString &filter,
                        const QString &initialPath, uint32_t extraFlags, const QString &defaultExtension)
 {
-    using CommonDialogy::InitDir;
     QString filePart;
     const qsizetype lastSep = initialPath.lastIndexOf(u'/');
     if (lastSep >= 0) {
@@ -102,3 +101,5 @@ QString RemoveRegChars(const QString &txt)
     }
     return stem;
 }
+
+} // namespace CommonDialogy

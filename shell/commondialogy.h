@@ -16,8 +16,6 @@ constexpr uint32_t OFN_FORCESHOWHIDDEN = 0x10000000;
 // until an initial path with a separator is given, then kept for the run.
 extern QString InitDir;
 
-} // namespace CommonDialogy
-
 // The user's documents folder, or the home folder where there is none: where
 // a dialog starts before any folder is remembered.
 QString DocumentsFolder();
@@ -37,3 +35,5 @@ QString ShowFileDialog(QWidget *owner, bool save, const QString &title, const QS
 // "z" in code page 1250 as "~", control characters dropped ("Čáry & Máry"
 // gives "caryandmary").
 QString RemoveRegChars(const QString &txt);
+
+} // namespace CommonDialogy

@@ -518,7 +518,7 @@ void frmCol::SheetRollStep(int code)
 {
     if (code != Roll::SheetDown && code != Roll::SheetUp)
         return;
-    const SheetRoll::Step s = SheetRoll::step(code, Picture2->Height(), height());
+    const SheetRoll::Step s = SheetRoll::SheetRollStep(code, Picture2->Height(), height());
     setSheetHeight(s.height);
     if (s.stop) {
         m_host.stopRoll();
@@ -559,7 +559,7 @@ void frmCol::Form_Resize()
     in.sheetHeight = Picture2->Height();
     in.rollRunning = m_host.rollRunning();
     in.propPanelTop = Picture1[1]->Top();
-    const ColLayout::Layout r = ColLayout::compute(in);
+    const ColLayout::Layout r = ColLayout::Arrange(in);
     if (!r.changed)
         return;
 

@@ -284,8 +284,9 @@ void frmMain::mnuOpen_Click()
 {
     if (!CloseCollection())
         return;
-    const QString path = ShowFileDialog(this, false, QStringLiteral("Otevřít sadu"), SetFilter, QString(),
-                                        CommonDialogy::OFN_FORCESHOWHIDDEN, SetExtension);
+    const QString path =
+        CommonDialogy::ShowFileDialog(this, false, QStringLiteral("Otevřít sadu"), SetFilter, QString(),
+                                      CommonDialogy::OFN_FORCESHOWHIDDEN, SetExtension);
     // The old set is closed: without a readable file the user goes on with a new
     // one. Any regular file is a candidate; the reader says why it is not a set.
     if (!path.isEmpty() && OpenCollection(path))
@@ -308,10 +309,11 @@ void frmMain::mnuSave_Click()
 
 QString frmMain::DefaultSavePath()
 {
-    QString stem = RemoveRegChars(SetWindow()->txtName->text());
+    QString stem = CommonDialogy::RemoveRegChars(SetWindow()->txtName->text());
     // The program's folder, unless this user cannot write there.
     const QFileInfo app(AppPath);
-    const QString folder = (app.isDir() && app.isWritable() ? AppPath : DocumentsFolder()) + u'/';
+    const QString folder =
+        (app.isDir() && app.isWritable() ? AppPath : CommonDialogy::DocumentsFolder()) + u'/';
     const qsizetype room = MaxDialogPath - folder.size() - 1 - SetExtension.size();
     if (stem.size() > room)
         stem.truncate(std::max<qsizetype>(0, room));
@@ -321,8 +323,9 @@ QString frmMain::DefaultSavePath()
 bool frmMain::SaveAsCommand()
 {
     const QString initial = FileName == QLatin1String("*") ? DefaultSavePath() : FileName;
-    const QString path = ShowFileDialog(this, true, QStringLiteral("Uložit sadu jako"), SetFilter, initial,
-                                        CommonDialogy::OFN_FORCESHOWHIDDEN, SetExtension);
+    const QString path =
+        CommonDialogy::ShowFileDialog(this, true, QStringLiteral("Uložit sadu jako"), SetFilter, initial,
+                                      CommonDialogy::OFN_FORCESHOWHIDDEN, SetExtension);
     if (path.isEmpty() || !SaveCollection(path))
         return false;
     // The set now lives in the chosen file: the next save goes there, not
@@ -343,8 +346,9 @@ void frmMain::mnuEnd_Click()
 
 void frmMain::mnuJoin_Click()
 {
-    const QString path = ShowFileDialog(this, false, QStringLiteral("Připojit sadu"), SetFilter, QString(),
-                                        CommonDialogy::OFN_FORCESHOWHIDDEN, SetExtension);
+    const QString path =
+        CommonDialogy::ShowFileDialog(this, false, QStringLiteral("Připojit sadu"), SetFilter, QString(),
+                                      CommonDialogy::OFN_FORCESHOWHIDDEN, SetExtension);
     if (!path.isEmpty())
         JoinCollection(path);
 }

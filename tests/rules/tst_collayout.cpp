@@ -22,7 +22,7 @@ int rollUntilStopped(int code, double &h, double windowHeight, SheetRoll::Step &
 {
     int ticks = 0;
     do {
-        last = SheetRoll::step(code, h, windowHeight);
+        last = SheetRoll::SheetRollStep(code, h, windowHeight);
         h = last.height;
         ++ticks;
     } while (!last.stop && ticks < 100);
@@ -54,7 +54,7 @@ private slots:
     {
         QFETCH(int, W);
         QFETCH(int, H);
-        const Layout r = compute(sized(W, H));
+        const Layout r = Arrange(sized(W, H));
         QTEST(r.sideBySide, "sideBySide");
         QTEST(r.listVisible, "listVisible");
         if (r.listVisible)
@@ -92,7 +92,7 @@ private slots:
         Input in = sized(600, inner + 85);
         in.canvasTop = -5;
         in.scrollValue = 5;
-        const Layout r = compute(in);
+        const Layout r = Arrange(in);
         QCOMPARE(r.frameInnerHeight, inner);
         QFETCH(bool, scrolls);
         const int frameWidth = 600 - 16;
@@ -130,7 +130,7 @@ private slots:
         in.canvasTop = canvasTop;
         in.scrollValue = value;
         in.scrollMax = 60;
-        const Layout r = compute(in);
+        const Layout r = Arrange(in);
         QCOMPARE(r.scrollMax, 40);
         QTEST(r.scrollValue, "newValue");
         QCOMPARE(r.canvasTop, -r.scrollValue);
@@ -138,7 +138,7 @@ private slots:
 
     void narrowWindowClampsFrame()
     {
-        const Layout r = compute(sized(10, 400));
+        const Layout r = Arrange(sized(10, 400));
         QCOMPARE(r.frameWidth, 0);
     }
 
@@ -164,7 +164,7 @@ private slots:
         in.propPanelTop = 40;
         QFETCH(bool, running);
         in.rollRunning = running;
-        const Layout r = compute(in);
+        const Layout r = Arrange(in);
         QTEST(r.sheetFitted, "fitted");
         QTEST(r.startRollUp, "rollUp");
         QTEST(r.propPanelTop, "propTop");

@@ -150,7 +150,7 @@ private slots:
         w->mnuSaveAs_Click();
         QCOMPARE(user->dialogs.last().initialName, initialName);
         QCOMPARE(user->dialogs.last().initialDir,
-                 (programFolderWritable ? w->AppPath : DocumentsFolder()) + u'/');
+                 (programFolderWritable ? w->AppPath : CommonDialogy::DocumentsFolder()) + u'/');
     }
 
     void longStemIsShortened()

@@ -53,7 +53,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, stem);
-        QCOMPARE(RemoveRegChars(name), stem);
+        QCOMPARE(CommonDialogy::RemoveRegChars(name), stem);
     }
 
     void requestCarriesTheCall()
@@ -61,9 +61,9 @@ private slots:
         ScriptedUser user;
         user.dialogAnswers << "/tmp/x.zb";
         const QString chosen =
-            ShowFileDialog(nullptr, false, QStringLiteral("Otevřít sadu"),
-                           QStringLiteral("Sady komnat pro Zorbela (*.zb);*.zb"), QString(),
-                           CommonDialogy::OFN_FORCESHOWHIDDEN, QStringLiteral("zb"));
+            CommonDialogy::ShowFileDialog(nullptr, false, QStringLiteral("Otevřít sadu"),
+                                          QStringLiteral("Sady komnat pro Zorbela (*.zb);*.zb"), QString(),
+                                          CommonDialogy::OFN_FORCESHOWHIDDEN, QStringLiteral("zb"));
         QCOMPARE(chosen, QStringLiteral("/tmp/x.zb"));
         QCOMPARE(user.dialogs.size(), 1);
         const Vb::FileDialogRequest &r = user.dialogs.first();
@@ -94,7 +94,7 @@ private slots:
         if (documents)
             QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
         ScriptedUser user;
-        ShowFileDialog(nullptr, false, "t", "a;*.zb", QString(), 0, "zb");
+        CommonDialogy::ShowFileDialog(nullptr, false, "t", "a;*.zb", QString(), 0, "zb");
         qputenv("HOME", oldHome);
         if (!oldConfig.isEmpty())
             qputenv("XDG_CONFIG_HOME", oldConfig);
@@ -126,7 +126,7 @@ private slots:
         QFETCH(QString, name);
         ScriptedUser user; // cancels every dialog
         for (const QString &p : paths)
-            QCOMPARE(ShowFileDialog(nullptr, true, "t", "a;*.zb", p, 0, "zb"), QString());
+            QCOMPARE(CommonDialogy::ShowFileDialog(nullptr, true, "t", "a;*.zb", p, 0, "zb"), QString());
         const Vb::FileDialogRequest &r = user.dialogs.last();
         QCOMPARE(r.initialDir, dir);
         QCOMPARE(r.initialName, name);
@@ -175,7 +175,7 @@ private slots:
             name->setText(typed);
             QTest::keyClick(name, typed.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
         });
-        const QString chosen = ShowFileDialog(nullptr, true, "t", "a;*.zb", dir, 0, "zb");
+        const QString chosen = CommonDialogy::ShowFileDialog(nullptr, true, "t", "a;*.zb", dir, 0, "zb");
         QVERIFY(answered);
         QCOMPARE(chosen, result.isEmpty() ? result : tmp.path() + u'/' + result);
     }
