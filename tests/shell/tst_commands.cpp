@@ -24,7 +24,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-class TestCommands : public QObject, FreshMainWindow
+class TestCommands : public QObject, FreshWindow<>
 {
     Q_OBJECT
 

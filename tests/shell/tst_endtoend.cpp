@@ -15,7 +15,7 @@
 
 // The whole road: a set file opened through the menu, a chamber edited in its
 // window with real input, the set saved, reopened and read back.
-class TestEndToEnd : public QObject, FreshMainWindow
+class TestEndToEnd : public QObject, FreshWindow<>
 {
     Q_OBJECT
 

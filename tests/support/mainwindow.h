@@ -63,19 +63,26 @@ struct MainWindowFixture
     ImageBox *entry(int n) const { return w->imgS[n]; }
 };
 
-// For test classes that start a fresh main window for every test function:
-// start() in init(), reset() in cleanup().
-struct FreshMainWindow
+// The one way a window test holds its main window: a test class derives from QObject and
+// FreshWindow<its area's fixture>, and its init() and cleanup() slots call start() and reset(), so
+// every test function starts with a fresh main window.
+template <class Fixture = MainWindowFixture>
+struct FreshWindow
 {
-    std::unique_ptr<MainWindowFixture> f;
+    std::unique_ptr<Fixture> f;
     frmMain *w = nullptr;
     ScriptedUser *user = nullptr;
 
     void start()
     {
-        f = std::make_unique<MainWindowFixture>();
+        f = std::make_unique<Fixture>();
         w = f->w.get();
         user = &f->user;
     }
-    void reset() { f.reset(); }
+    void reset()
+    {
+        f.reset();
+        w = nullptr;
+        user = nullptr;
+    }
 };
