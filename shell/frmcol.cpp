@@ -3,6 +3,7 @@
 #include "rules/collayout.h"
 #include "rules/sheetroll.h"
 #include "store/allowedtext.h"
+#include "store/setfileio.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/linebox.h"
 #include "toolkit/multilinebox.h"
@@ -102,6 +103,9 @@ void frmCol::buildSheet()
         } else {
             auto *edit = new LineBox(Picture1[1]);
             edit->setTextMargins(1, 0, 1, 0);
+            // The line edit's default of 32,767 characters would cut a long e-mail, which has no
+            // length in the file; loading a set limits the name and the author to theirs.
+            edit->setMaxLength(MaxSetFileText);
             box = edit;
         }
         box->setGeometry(d.box);

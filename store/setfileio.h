@@ -14,6 +14,8 @@
 // length of their own, and boxes holding tens of megabytes of text would
 // freeze the editor and take many times that in memory.
 constexpr qint64 MaxSetFileSize = 8 * 1024 * 1024;
+// The most characters one text of such a file can hold; the cipher writes three letters for each.
+constexpr int MaxSetFileText = int(MaxSetFileSize / 3);
 
 // The bytes of the file at path. Missing paths, folders, FIFOs, devices and
 // files above MaxSetFileSize are refused by their type and size before any

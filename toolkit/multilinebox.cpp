@@ -6,6 +6,9 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextBoundaryFinder>
 
 namespace {
 
@@ -47,9 +50,58 @@ qsizetype storedBytes(QStringView text)
     return bytes;
 }
 
+// A run of this many characters without a place to break a line is more than two lines of the
+// widest box; no word of prose comes near it.
+constexpr qsizetype LongRun = 100;
+
+// Whether text holds a run longer than LongRun where a line may not break, found as the
+// layout finds its break points.
+bool hasLongRun(const QString &text)
+{
+    if (text.size() <= LongRun)
+        return false;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    qsizetype last = 0;
+    for (qsizetype at = breaks.toNextBoundary(); at >= 0; at = breaks.toNextBoundary()) {
+        if (at - last > LongRun)
+            return true;
+        last = at;
+    }
+    return false;
+}
+
+QTextOption::WrapMode wrapFor(bool longRun)
+{
+    return longRun ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
 } // namespace
 
-MultiLineBox::MultiLineBox(QWidget *parent) : QPlainTextEdit(parent) {}
+MultiLineBox::MultiLineBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    // Runs before the document lays the change out, so the layout already has the wrap it needs.
+    connect(document(), &QTextDocument::contentsChange, this, &MultiLineBox::fitWrap);
+}
+
+void MultiLineBox::fitWrap(int from, int, int charsAdded)
+{
+    // An empty box keeps its wrap: new text replacing the old empties the box first, and
+    // SetText has already chosen the wrap the new text needs. Only the changed paragraphs can
+    // bring a long run; only the whole text can show the last one has gone.
+    if (document()->isEmpty())
+        return;
+    const bool anywhere = wordWrapMode() == QTextOption::WrapAnywhere;
+    QTextBlock block = anywhere ? document()->firstBlock() : document()->findBlock(from);
+    const QTextBlock last = anywhere ? document()->lastBlock() : document()->findBlock(from + charsAdded);
+    bool longRun = false;
+    for (; block.isValid() && !longRun; block = block.next()) {
+        longRun = hasLongRun(block.text());
+        if (block == last)
+            break;
+    }
+    if (longRun != anywhere)
+        setWordWrapMode(wrapFor(longRun));
+}
 
 QString MultiLineBox::Text() const
 {
@@ -70,10 +122,19 @@ void MultiLineBox::SetText(const QString &text)
     const QString fitted = m_maxBytes > 0 ? text.left(fittingPrefix(text, m_maxBytes)) : text;
     // A text loaded anew starts the box's undo anew, even where it is the text already shown;
     // that one is not written again, so that it raises no change.
-    if (fitted != Text())
-        setPlainText(fitted);
-    else
+    if (fitted == Text()) {
         document()->clearUndoRedoStacks();
+        return;
+    }
+    const QTextOption::WrapMode wrap = wrapFor(hasLongRun(fitted));
+    if (wrap != wordWrapMode()) {
+        // Changed over the old text, the wrap would lay that out once more, by a rule that may
+        // be slow for it; over an empty box it costs nothing. The box's text changes once.
+        const QSignalBlocker quiet(this);
+        clear();
+        setWordWrapMode(wrap);
+    }
+    setPlainText(fitted);
 }
 
 qsizetype MultiLineBox::room() const

@@ -7,6 +7,12 @@
 // A multi-line text box. Its text is read from the document's raw text, since
 // toPlainText() turns no-break spaces into blanks, and it can hold a maximum
 // length counted in file bytes (a line break is CR LF, two bytes).
+//
+// Lines wrap at word boundaries, and anywhere in a word wider than the box.
+// Laid out so, a long run without a place to break costs time by the square of
+// its length (each line looks for a word boundary up to the run's end before
+// it breaks the word), so while the text holds such a run the box wraps
+// anywhere, in time by the length; text without one wraps as before.
 class MultiLineBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -33,6 +39,8 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    void fitWrap(int from, int charsRemoved, int charsAdded);
+
     // Bytes still free once the selection is replaced.
     qsizetype room() const;
     // What of a text goes in at the caret: what the file can hold, as much as fits.

@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolTip>
 
 // The text boxes of the set window and the chamber window, driven by keys and
@@ -133,6 +135,12 @@ private slots:
                                                 << "ab\r\ncd\nef" << full.left(183) + "ab\ncd";
         QTest::newRow("huge paste") << desc << "" << 0 << 0 << "" << QString(100000, u'q')
                                     << QString(190, u'q');
+        // A set file gives these no length; the line edit's own default would cut at 32,767.
+        const QString mail(40000, u'm'), allowed = QStringLiteral("03;").repeated(12000) + "12;";
+        QTest::newRow("set e-mail: a long paste") << "set e-mail"
+                                                  << "" << 0 << 0 << "" << mail << mail;
+        QTest::newRow("allowed chambers: a long paste") << "allowed chambers"
+                                                        << "" << 0 << 0 << "" << allowed << allowed;
     }
     // A keystroke or paste that would pass the limit is refused or cut where it
     // goes in; the caret follows what went in, the text after it stays, and the
@@ -155,7 +163,9 @@ private slots:
             QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
         }
         QCOMPARE(text(w), expected);
-        QCOMPARE(QToolTip::text(), capTip());
+        // Only a cut is told.
+        const bool whole = expected == start.left(from) + typed + pasted + start.mid(to);
+        QCOMPARE(QToolTip::text(), whole ? QString() : capTip());
         const int inserted = static_cast<int>(expected.size() - start.size()) + (to - from);
         QCOMPARE(caret(w), from + std::max(0, inserted));
         QMetaObject::invokeMethod(w, "undo");
@@ -383,6 +393,40 @@ private slots:
                                         "c\r\nd"));
         if (w == cave->txtDesc)
             QCOMPARE(cave->record().Description, w->Bytes());
+    }
+
+    // Prose wraps at its blanks, also after a run without a place to break came and went,
+    // put in by a load or by a paste over it.
+    void proseWrapsAtBlanks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("paste");
+        for (const char *box : {"set description", "set congratulation"}) {
+            QTest::newRow(QByteArray(box) + ", loaded") << box << false;
+            QTest::newRow(QByteArray(box) + ", pasted") << box << true;
+        }
+    }
+    void proseWrapsAtBlanks()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, paste);
+        auto *w = static_cast<MultiLineBox *>(box(name));
+        w->SetText(QString(3000, u'x'));
+        const QString prose =
+            QStringLiteral("Sbírej drahokamy, vyhni se kamenům a najdi cestu ven. ").repeated(4);
+        if (paste) {
+            w->setFocus();
+            w->selectAll();
+            QGuiApplication::clipboard()->setText(prose);
+            QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            w->SetText(prose);
+        }
+        QCOMPARE(w->Text(), prose);
+        const QTextLayout *lines = w->document()->firstBlock().layout();
+        QVERIFY(lines->lineCount() > 3);
+        for (int i = 1; i < lines->lineCount(); ++i)
+            QCOMPARE(prose.at(lines->lineAt(i).textStart() - 1), u' ');
     }
 
     void sameTextRaisesNoChange_data() { typedBytes_data(); }

@@ -108,20 +108,22 @@ private slots:
         QTest::newRow("blanks at the ends") << QByteArray("  a  ") << QByteArray("  b  ");
         QTest::newRow("line breaks in one-line boxes") << QByteArray("x") << QByteArray("a\r\nb\rc\nd");
         QTest::newRow("zero bytes") << QByteArray("a\0b", 3) << QByteArray("c\0d", 3);
+        // No blank to wrap the description at; only the name and the author have a length limit.
+        QTest::newRow("40,000 characters") << QByteArray(40000, 't') << QByteArray(40000, 'm');
     }
     void openSaveKeepsEveryByte()
     {
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, line);
         SetFileData s = ReadSetFile(setFile(2, "K")).value();
-        s.Name = line;
-        s.Author = line;
+        s.Name = line.left(ValueCharMax);
+        s.Author = line.left(ValueCharMax);
         s.Mail = line;
         s.Description = text;
         s.Congratulation = text;
         CaveRecord cave = StringToCave(s.Caves[0]).value();
-        cave.Name = line;
-        cave.Description = text;
+        cave.Name = line.left(ValueCharMax);
+        cave.Description = text.left(ValueCharMax);
         s.Caves[0] = chamberString(cave);
         QVERIFY(writeFile(path("bytes.zb"), setFile(s)));
         // Chamber 1 goes through the boxes of a window that showed another
