@@ -52,14 +52,6 @@ QString indexed(const char *name, int i)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
 }
 
-// Brought up from the window list or the "Sada komnat" button, a minimised
-// child comes back as its restore button brings it.
-void restoreIfMinimised(QMdiSubWindow *w)
-{
-    if (w->isMinimized())
-        w->showNormal();
-}
-
 // The frame's client area: the tool bar along the top, the object bar along
 // the left and the child windows in what they leave free.
 class ClientArea : public QWidget
@@ -424,7 +416,7 @@ void frmMain::fillWindowsMenu()
             a->setFont(bold);
         }
         connect(a, &QAction::triggered, this, [this, w] {
-            restoreIfMinimised(w);
+            Vb::RestoreIfMinimised(w);
             m_mdi->setActiveSubWindow(w);
         });
     }
@@ -511,7 +503,7 @@ void frmMain::imgList_MouseUp(int, int, float, float)
 void frmMain::imgList_Click()
 {
     SetWindow()->show();
-    restoreIfMinimised(SetWindow()->subWindow());
+    Vb::RestoreIfMinimised(SetWindow()->subWindow());
     SetWindow()->setFocus();
 }
 

@@ -19,7 +19,6 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
-#include <QStyleOptionTitleBar>
 #include <QtTest>
 
 #include <algorithm>
@@ -67,19 +66,6 @@ QString allowedActions(const QWidget *w)
                                           QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
     xprop.waitForFinished(Patience);
     return QString::fromLatin1(xprop.readAllStandardOutput());
-}
-
-// The centre of a button on a subwindow's title bar, in the subwindow.
-QPoint titleButton(QMdiSubWindow *sub, QStyle::SubControl button)
-{
-    QStyleOptionTitleBar opt;
-    opt.initFrom(sub);
-    opt.subControls = QStyle::SC_All;
-    opt.titleBarFlags = sub->windowFlags();
-    opt.titleBarState = sub->windowState();
-    opt.text = sub->windowTitle();
-    opt.rect = QRect(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub));
-    return sub->style()->subControlRect(QStyle::CC_TitleBar, &opt, button, sub).center();
 }
 
 } // namespace
