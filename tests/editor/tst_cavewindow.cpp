@@ -6,7 +6,6 @@
 
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
@@ -275,10 +274,8 @@ private slots:
             pointerClick(sub, titleButton(sub, route.startsWith(u'r') ? QStyle::SC_TitleBarNormalButton
                                                                       : QStyle::SC_TitleBarMaxButton));
         } else if (route == QLatin1String("Okna")) {
-            auto *windows = f.control<QMenu>(QStringLiteral("mnuWindows"));
-            pointerClick(m->menuBar(), m->menuBar()->actionGeometry(windows->menuAction()).center());
-            QTRY_VERIFY(windows->isVisible());
-            QVERIFY(pickEntry(windows, sub->windowTitle()));
+            QVERIFY(chooseFromMenu(m->menuBar(), f.control<QMenu>(QStringLiteral("mnuWindows")),
+                                   sub->windowTitle()));
         } else {
             pointerClick(col->lblCName[2], QPoint(10, 5)); // row 02 chosen
             QCOMPARE(int(col->Selected), 2);

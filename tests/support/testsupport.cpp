@@ -5,6 +5,7 @@
 
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStyleOptionTitleBar>
 #include <QtTest>
 
@@ -51,8 +52,11 @@ void pointerClick(QWidget *w, QPoint at)
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, p);
 }
 
-bool pickEntry(QMenu *menu, const QString &text)
+bool chooseFromMenu(QMenuBar *bar, QMenu *menu, const QString &text)
 {
+    pointerClick(bar, bar->actionGeometry(menu->menuAction()).center());
+    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
+        return false;
     const auto entries = menu->actions();
     for (QAction *a : entries)
         if (a->text() == text) {

@@ -13,6 +13,7 @@
 class frmMain;
 class QMdiSubWindow;
 class QMenu;
+class QMenuBar;
 class QWidget;
 
 // Scripted answers for message boxes and file dialogs, recording what the
@@ -40,5 +41,5 @@ QPoint titleButton(QMdiSubWindow *sub, QStyle::SubControl button);
 // A click as a pointer gives it: moved to, pressed and released at one point of w, sent
 // through its top-level window, which picks the widget under the point.
 void pointerClick(QWidget *w, QPoint at);
-// The entry of a menu whose text is text, by a click on it; false when there is none.
-bool pickEntry(QMenu *menu, const QString &text);
+// The entry text of menu, chosen with the pointer: its title on the bar, then the entry.
+bool chooseFromMenu(QMenuBar *bar, QMenu *menu, const QString &text);
