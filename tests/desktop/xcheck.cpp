@@ -19,6 +19,8 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -295,6 +297,50 @@ private slots:
                       [this](QWidget *dialog) {
                           offersNoMinimise(dialog);
                           shot(QStringLiteral("10-file-dialog"));
+                          dialog->close();
+                      });
+    }
+
+    // The questions the file dialog asks itself, whether to replace a file or about one that is
+    // not there, are modal windows as well.
+    void fileDialogQuestionsCannotBeMinimised_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("replace") << true << QStringLiteral("sada.zb");
+        QTest::newRow("missing") << false << QStringLiteral("chybi.zb");
+    }
+    void fileDialogQuestionsCannotBeMinimised()
+    {
+        QFETCH(bool, save);
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("sada.zb")), setFile(1)));
+        Vb::FileDialogRequest request;
+        request.save = save;
+        request.title = save ? QStringLiteral("Uložit sadu jako") : QStringLiteral("Otevřít sadu");
+        request.filterName = QStringLiteral("Sady komnat pro Zorbela (*.zb)");
+        request.filterPattern = QStringLiteral("*.zb");
+        request.initialDir = dir.path();
+        request.initialName = name;
+        withRealModal([this, &request] { QCOMPARE(Vb::RunFileDialog(main.get(), request), QString()); },
+                      [this, save](QWidget *dialog) {
+                          // The question runs its own loop: it is looked at from a timer inside it.
+                          QWidget *question = nullptr;
+                          QTimer poll;
+                          connect(&poll, &QTimer::timeout, this, [&, save] {
+                              QWidget *modal = QApplication::activeModalWidget();
+                              if (question || !modal || modal == dialog || !modal->isActiveWindow())
+                                  return;
+                              question = modal;
+                              offersNoMinimise(question);
+                              shot(save ? QStringLiteral("10-file-dialog-replace")
+                                        : QStringLiteral("10-file-dialog-missing"));
+                              question->close();
+                          });
+                          poll.start(50);
+                          QVERIFY(typeKeys(QStringLiteral("Return")));
+                          QTRY_VERIFY_WITH_TIMEOUT(question, Patience);
                           dialog->close();
                       });
     }
