@@ -52,6 +52,15 @@ QString indexed(const char *name, int i)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
 }
 
+// A menu takes "&" for the mark of an access key and a tab for the start of the shortcut
+// column; an entry naming a window shows its caption as written.
+QString asWritten(QString caption)
+{
+    caption.replace(u'&', QStringLiteral("&&"));
+    caption.replace(u'\t', u' ');
+    return caption;
+}
+
 // The frame's client area: the tool bar along the top, the object bar along
 // the left and the child windows in what they leave free.
 class ClientArea : public QWidget
@@ -409,7 +418,7 @@ void frmMain::fillWindowsMenu()
         if (first)
             mnuWindows->addSeparator();
         first = false;
-        QAction *a = mnuWindows->addAction(w->windowTitle());
+        QAction *a = mnuWindows->addAction(asWritten(w->windowTitle()));
         if (w == m_mdi->activeSubWindow()) {
             QFont bold = a->font();
             bold.setBold(true);
