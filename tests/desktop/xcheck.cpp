@@ -240,6 +240,21 @@ private slots:
         QVERIFY(!main->tmrRoll->Enabled());
         QCOMPARE(col->Picture2->height(), sheet);
         shot(QStringLiteral("6-set-restored-from-okna"));
+
+        // And as Nová shows the new set in it.
+        QVERIFY(click(set, titleButton(set, QStyle::SC_TitleBarMinButton)));
+        QTRY_VERIFY_WITH_TIMEOUT(set->isMinimized(), Patience);
+        main->Changed = false; // no question first
+        auto *file = main->findChild<QMenu *>(QStringLiteral("mnuFile"));
+        QVERIFY(click(bar, bar->actionGeometry(file->menuAction()).center()));
+        QTRY_VERIFY_WITH_TIMEOUT(file->isVisible(), Patience);
+        QVERIFY(click(file, file->actionGeometry(file->actions().constFirst()).center()));
+        QTRY_VERIFY_WITH_TIMEOUT(!set->isMinimized() && main->mdiArea()->activeSubWindow() == set, Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(!file->isVisible(), Patience);
+        QTest::qWait(200);
+        QVERIFY(!main->tmrRoll->Enabled());
+        QCOMPARE(col->Picture2->height(), sheet);
+        shot(QStringLiteral("6-set-restored-by-nova"));
     }
 
     void unmaximisedFrameKeepsMostOfTheScreen()
@@ -343,6 +358,58 @@ private slots:
                           QTRY_VERIFY_WITH_TIMEOUT(question, Patience);
                           dialog->close();
                       });
+    }
+
+    // Minimised, a chamber window comes back by its restore button or as its chamber is asked for
+    // (Editovat, F4 on its row) with its map on the screen as it was, scrolled as it was, and active.
+    void minimisedChamberWindowComesBackAsItWas_data()
+    {
+        QTest::addColumn<QString>("route");
+        for (const char *route : {"restore", "Editovat", "F4"})
+            QTest::newRow(route) << QString::fromLatin1(route);
+    }
+    void minimisedChamberWindowComesBackAsItWas()
+    {
+        QFETCH(QString, route);
+        frmCol *col = main->SetWindow();
+        if (col->Picture2->height() == col->height()) {  // the sheet rolled down over the rows
+            QWidget *roll = col->Image1->parentWidget(); // the face shows through it
+            QVERIFY(click(roll, roll->rect().center()));
+            QTRY_VERIFY_WITH_TIMEOUT(!main->tmrRoll->Enabled() && col->Picture2->height() < col->height(),
+                                     Patience);
+        }
+        main->ShowCave(2);
+        frmCave *cave = main->BoundCave(2);
+        QMdiSubWindow *sub = cave->subWindow();
+        sub->setGeometry(560, 10, 420, 360);
+        QTRY_VERIFY_WITH_TIMEOUT(!cave->HScroll1->isHidden() && !cave->VScroll1->isHidden(), Patience);
+        cave->HScroll1->setValue(cave->HScroll1->minimum() / 2);
+        cave->VScroll1->setValue(cave->VScroll1->minimum() / 2);
+        const QRect place = cave->picCave->geometry();
+        const QRect view(cave->mapToGlobal(QPoint(0, 0)), cave->size());
+        auto seen = [this, view] { return main->screen()->grabWindow(0).toImage().copy(view); };
+        QTest::qWait(300); // painted, and the title bar's buttons where they are drawn
+        const QImage before = seen();
+
+        QVERIFY(click(sub, titleButton(sub, QStyle::SC_TitleBarMinButton)));
+        QTRY_VERIFY_WITH_TIMEOUT(sub->isMinimized() && seen() != before, Patience);
+        shot(QStringLiteral("11-chamber-minimised"));
+        if (route == QLatin1String("restore")) {
+            QTest::qWait(300); // the bar's buttons where they are drawn
+            QVERIFY(click(sub, titleButton(sub, QStyle::SC_TitleBarNormalButton)));
+        } else {
+            QVERIFY(click(col->lblCName[2], QPoint(20, 7))); // row 02 chosen
+            QTRY_COMPARE_WITH_TIMEOUT(int(col->Selected), 2, Patience);
+            if (route == QLatin1String("F4"))
+                QVERIFY(typeKeys(QStringLiteral("F4")));
+            else
+                QVERIFY(click(col->imgBCave[frmCol::EditButton], QPoint(col->imgBCave[0]->width() / 2, 10)));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!sub->isMinimized() && main->mdiArea()->activeSubWindow() == sub, Patience);
+        QCOMPARE(cave->picCave->geometry(), place);
+        QTRY_VERIFY_WITH_TIMEOUT(seen() == before, Patience);
+        shot(QStringLiteral("12-chamber-back-by-") + route);
+        cave->hide();
     }
 
     // Esc closes the active chamber window with the focus on its frame; the
