@@ -79,13 +79,14 @@ void frmCave::setVisible(bool visible)
 {
     if (visible)
         ensureControls();
-    else
+    else if (!frameTurning())
         giveBack();
     VbForm::setVisible(visible);
 }
 
 // However a window is hidden (closed, freed, its set replaced), a stroke still
-// running is dropped unseen and the surface gives back its image.
+// running is dropped unseen and the surface gives back its image; minimised,
+// it is still on view and keeps it.
 void frmCave::giveBack()
 {
     if (!m_built)

@@ -52,12 +52,13 @@ QString indexed(const char *name, int i)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
 }
 
-// Brought up from the window list or the "Sada komnat" button, a minimised
-// child comes back as its restore button brings it.
-void restoreIfMinimised(QMdiSubWindow *w)
+// A menu takes "&" for the mark of an access key and a tab for the start of the shortcut
+// column; an entry naming a window shows its caption as written.
+QString asWritten(QString caption)
 {
-    if (w->isMinimized())
-        w->showNormal();
+    caption.replace(u'&', QStringLiteral("&&"));
+    caption.replace(u'\t', u' ');
+    return caption;
 }
 
 // The frame's client area: the tool bar along the top, the object bar along
@@ -418,14 +419,14 @@ void frmMain::fillWindowsMenu()
         if (first)
             mnuWindows->addSeparator();
         first = false;
-        QAction *a = mnuWindows->addAction(w->windowTitle());
+        QAction *a = mnuWindows->addAction(asWritten(w->windowTitle()));
         if (w == m_mdi->activeSubWindow()) {
             QFont bold = a->font();
             bold.setBold(true);
             a->setFont(bold);
         }
         connect(a, &QAction::triggered, this, [this, w] {
-            restoreIfMinimised(w);
+            Vb::RestoreIfMinimised(w);
             m_mdi->setActiveSubWindow(w);
         });
     }
@@ -512,7 +513,7 @@ void frmMain::imgList_MouseUp(int, int, float, float)
 void frmMain::imgList_Click()
 {
     SetWindow()->show();
-    restoreIfMinimised(SetWindow()->subWindow());
+    Vb::RestoreIfMinimised(SetWindow()->subWindow());
     SetWindow()->setFocus();
 }
 

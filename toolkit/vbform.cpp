@@ -71,6 +71,8 @@ void VbForm::makeFrame()
     QWidget::setVisible(false);
     m_sub->hide();
     m_sub->installEventFilter(this);
+    // The frame has minimised or restored itself once it tells its new state.
+    connect(m_sub, &QMdiSubWindow::windowStateChanged, this, [this] { m_frameTurning = false; });
     frameMade(m_sub);
 }
 
@@ -83,6 +85,10 @@ QMdiSubWindow *VbForm::subWindow() const
 
 void VbForm::setVisible(bool visible)
 {
+    if (m_frameTurning) {
+        QWidget::setVisible(visible);
+        return;
+    }
     if (visible && !m_sub)
         makeFrame();
     QMdiArea *area = m_sub ? m_sub->mdiArea() : nullptr;
@@ -137,6 +143,7 @@ void VbForm::setCaption(const QString &caption)
 
 void VbForm::SetFocus()
 {
+    Vb::RestoreIfMinimised(subWindow());
     if (QMdiArea *area = subWindow()->mdiArea())
         area->setActiveSubWindow(m_sub);
     setFocus();
@@ -156,6 +163,12 @@ bool VbForm::minimizedOrRestoring() const
 
 bool VbForm::eventFilter(QObject *watched, QEvent *e)
 {
+    if (watched == m_sub && e->type() == QEvent::WindowStateChange &&
+        bool(static_cast<QWindowStateChangeEvent *>(e)->oldState() & Qt::WindowMinimized) !=
+            m_sub->isMinimized()) {
+        m_frameTurning = true;
+        QTimer::singleShot(0, this, [this] { m_frameTurning = false; });
+    }
     // Seen before the subwindow restores itself, so the passing sizes are ignored.
     if (watched == m_sub && e->type() == QEvent::WindowStateChange &&
         (static_cast<QWindowStateChangeEvent *>(e)->oldState() & Qt::WindowMinimized) &&
@@ -209,6 +222,12 @@ bool CloseChildren(QMdiArea *frame)
     }
     g_frameClosing = false;
     return all;
+}
+
+void RestoreIfMinimised(QMdiSubWindow *w)
+{
+    if (w->isMinimized())
+        w->showNormal();
 }
 
 QList<QMdiSubWindow *> ChildrenInOrder(const QMdiArea *frame)

@@ -14,6 +14,8 @@ bool CloseChildren(QMdiArea *frame);
 // The frame's child windows in the order their forms were made, whenever each
 // got its MDI frame: the order the window list and tiling show them in.
 QList<QMdiSubWindow *> ChildrenInOrder(const QMdiArea *frame);
+// Asked for by the user, a minimised child comes back as its restore button brings it.
+void RestoreIfMinimised(QMdiSubWindow *w);
 } // namespace Vb
 
 // A child window of the frame. It is created hidden and appears only when
@@ -37,13 +39,16 @@ public:
     void setVisible(bool visible) override;
     QString Caption() const;
     void setCaption(const QString &caption);
-    // Brings the window to the front of the frame and gives it the focus.
+    // Brings the window to the front of the frame, back from minimised, and gives it the focus.
     void SetFocus();
     // A close request from the program itself.
     void Unload();
     // Minimised, or on the way back: a restore first passes the window through
     // its minimised size; once it stands at its own size it gets a resize event.
     bool minimizedOrRestoring() const;
+    // Passing to or from minimised, the frame hides and shows the window itself:
+    // the window stays on view, as a bar, and keeps what it holds.
+    bool frameTurning() const { return m_frameTurning; }
 
 protected:
     virtual void Form_QueryUnload(int &Cancel, int UnloadMode);
@@ -69,4 +74,5 @@ private:
     QMdiSubWindow *m_sub = nullptr;
     bool m_unloading = false;
     bool m_restoring = false;
+    bool m_frameTurning = false;
 };

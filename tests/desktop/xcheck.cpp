@@ -23,6 +23,8 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStyleOptionTitleBar>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QToolTip>
 #include <QtTest>
 
@@ -71,19 +73,6 @@ QString allowedActions(const QWidget *w)
                                           QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
     xprop.waitForFinished(Patience);
     return QString::fromLatin1(xprop.readAllStandardOutput());
-}
-
-// The centre of a button on a subwindow's title bar, in the subwindow.
-QPoint titleButton(QMdiSubWindow *sub, QStyle::SubControl button)
-{
-    QStyleOptionTitleBar opt;
-    opt.initFrom(sub);
-    opt.subControls = QStyle::SC_All;
-    opt.titleBarFlags = sub->windowFlags();
-    opt.titleBarState = sub->windowState();
-    opt.text = sub->windowTitle();
-    opt.rect = QRect(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub));
-    return sub->style()->subControlRect(QStyle::CC_TitleBar, &opt, button, sub).center();
 }
 
 } // namespace
@@ -289,6 +278,21 @@ private slots:
         QVERIFY(!main->tmrRoll->Enabled());
         QCOMPARE(col->Picture2->height(), sheet);
         shot(QStringLiteral("6-set-restored-from-okna"));
+
+        // And as Nová shows the new set in it.
+        QVERIFY(click(set, titleButton(set, QStyle::SC_TitleBarMinButton)));
+        QTRY_VERIFY_WITH_TIMEOUT(set->isMinimized(), Patience);
+        main->Changed = false; // no question first
+        auto *file = main->findChild<QMenu *>(QStringLiteral("mnuFile"));
+        QVERIFY(click(bar, bar->actionGeometry(file->menuAction()).center()));
+        QTRY_VERIFY_WITH_TIMEOUT(file->isVisible(), Patience);
+        QVERIFY(click(file, file->actionGeometry(file->actions().constFirst()).center()));
+        QTRY_VERIFY_WITH_TIMEOUT(!set->isMinimized() && main->mdiArea()->activeSubWindow() == set, Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(!file->isVisible(), Patience);
+        QTest::qWait(200);
+        QVERIFY(!main->tmrRoll->Enabled());
+        QCOMPARE(col->Picture2->height(), sheet);
+        shot(QStringLiteral("6-set-restored-by-nova"));
     }
 
     void unmaximisedFrameKeepsMostOfTheScreen()
@@ -348,6 +352,102 @@ private slots:
                           shot(QStringLiteral("10-file-dialog"));
                           dialog->close();
                       });
+    }
+
+    // The questions the file dialog asks itself, whether to replace a file or about one that is
+    // not there, are modal windows as well.
+    void fileDialogQuestionsCannotBeMinimised_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("replace") << true << QStringLiteral("sada.zb");
+        QTest::newRow("missing") << false << QStringLiteral("chybi.zb");
+    }
+    void fileDialogQuestionsCannotBeMinimised()
+    {
+        QFETCH(bool, save);
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("sada.zb")), setFile(1)));
+        Vb::FileDialogRequest request;
+        request.save = save;
+        request.title = save ? QStringLiteral("Uložit sadu jako") : QStringLiteral("Otevřít sadu");
+        request.filterName = QStringLiteral("Sady komnat pro Zorbela (*.zb)");
+        request.filterPattern = QStringLiteral("*.zb");
+        request.initialDir = dir.path();
+        request.initialName = name;
+        withRealModal([this, &request] { QCOMPARE(Vb::RunFileDialog(main.get(), request), QString()); },
+                      [this, save](QWidget *dialog) {
+                          // The question runs its own loop: it is looked at from a timer inside it.
+                          QWidget *question = nullptr;
+                          QTimer poll;
+                          connect(&poll, &QTimer::timeout, this, [&, save] {
+                              QWidget *modal = QApplication::activeModalWidget();
+                              if (question || !modal || modal == dialog || !modal->isActiveWindow())
+                                  return;
+                              question = modal;
+                              offersNoMinimise(question);
+                              shot(save ? QStringLiteral("10-file-dialog-replace")
+                                        : QStringLiteral("10-file-dialog-missing"));
+                              question->close();
+                          });
+                          poll.start(50);
+                          QVERIFY(typeKeys(QStringLiteral("Return")));
+                          QTRY_VERIFY_WITH_TIMEOUT(question, Patience);
+                          dialog->close();
+                      });
+    }
+
+    // Minimised, a chamber window comes back by its restore button or as its chamber is asked for
+    // (Editovat, F4 on its row) with its map on the screen as it was, scrolled as it was, and active.
+    void minimisedChamberWindowComesBackAsItWas_data()
+    {
+        QTest::addColumn<QString>("route");
+        for (const char *route : {"restore", "Editovat", "F4"})
+            QTest::newRow(route) << QString::fromLatin1(route);
+    }
+    void minimisedChamberWindowComesBackAsItWas()
+    {
+        QFETCH(QString, route);
+        frmCol *col = main->SetWindow();
+        if (col->Picture2->height() == col->height()) {  // the sheet rolled down over the rows
+            QWidget *roll = col->Image1->parentWidget(); // the face shows through it
+            QVERIFY(click(roll, roll->rect().center()));
+            QTRY_VERIFY_WITH_TIMEOUT(!main->tmrRoll->Enabled() && col->Picture2->height() < col->height(),
+                                     Patience);
+        }
+        main->ShowCave(2);
+        frmCave *cave = main->BoundCave(2);
+        QMdiSubWindow *sub = cave->subWindow();
+        sub->setGeometry(560, 10, 420, 360);
+        QTRY_VERIFY_WITH_TIMEOUT(!cave->HScroll1->isHidden() && !cave->VScroll1->isHidden(), Patience);
+        cave->HScroll1->setValue(cave->HScroll1->minimum() / 2);
+        cave->VScroll1->setValue(cave->VScroll1->minimum() / 2);
+        const QRect place = cave->picCave->geometry();
+        const QRect view(cave->mapToGlobal(QPoint(0, 0)), cave->size());
+        auto seen = [this, view] { return main->screen()->grabWindow(0).toImage().copy(view); };
+        QTest::qWait(300); // painted, and the title bar's buttons where they are drawn
+        const QImage before = seen();
+
+        QVERIFY(click(sub, titleButton(sub, QStyle::SC_TitleBarMinButton)));
+        QTRY_VERIFY_WITH_TIMEOUT(sub->isMinimized() && seen() != before, Patience);
+        shot(QStringLiteral("11-chamber-minimised"));
+        if (route == QLatin1String("restore")) {
+            QTest::qWait(300); // the bar's buttons where they are drawn
+            QVERIFY(click(sub, titleButton(sub, QStyle::SC_TitleBarNormalButton)));
+        } else {
+            QVERIFY(click(col->lblCName[2], QPoint(20, 7))); // row 02 chosen
+            QTRY_COMPARE_WITH_TIMEOUT(int(col->Selected), 2, Patience);
+            if (route == QLatin1String("F4"))
+                QVERIFY(typeKeys(QStringLiteral("F4")));
+            else
+                QVERIFY(click(col->imgBCave[frmCol::EditButton], QPoint(col->imgBCave[0]->width() / 2, 10)));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!sub->isMinimized() && main->mdiArea()->activeSubWindow() == sub, Patience);
+        QCOMPARE(cave->picCave->geometry(), place);
+        QTRY_VERIFY_WITH_TIMEOUT(seen() == before, Patience);
+        shot(QStringLiteral("12-chamber-back-by-") + route);
+        cave->hide();
     }
 
     // Esc closes the active chamber window with the focus on its frame; the

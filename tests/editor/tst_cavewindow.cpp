@@ -1,9 +1,11 @@
 #include "editor/frmsize.h"
 #include "editor/piccave.h"
 #include "editorfixture.h"
+#include "shell/frmcol.h"
 #include "support/mouse.h"
 
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
@@ -237,19 +239,59 @@ private slots:
         QVERIFY(!f.m->CaveData[1].isEmpty());
     }
 
+    // Minimised and brought back by each way a user has, a chamber window shows its map as it
+    // was: the surface keeps its pixels, its size and its place, and the window is the active one.
+    void minimisedWindowStaysOnView_data()
+    {
+        QTest::addColumn<QString>("route");
+        for (const char *route :
+             {"restore button", "maximise button", "Okna", "Editovat", "Enter", "F4", "double click"})
+            QTest::newRow(route) << QString::fromLatin1(route);
+    }
     void minimisedWindowStaysOnView()
     {
-        EditorFixture f;
-        frmCave *w = f.show(DefaultCave());
-        w->subWindow()->showMinimized();
-        QCoreApplication::processEvents();
+        QFETCH(QString, route);
+        MainWindowFixture f({1000, 700});
+        SetFileData set = setOf(2);
+        set.Caves[1] = chamberString(DefaultCave(50, 30));
+        QVERIFY(writeFile(f.path("a.zb"), setFile(set)));
+        f.openSet("a.zb");
+        frmMain *m = f.w.get();
+        frmCol *col = m->SetWindow();
+        m->ShowCave(2);
+        frmCave *w = m->BoundCave(2);
+        QMdiSubWindow *sub = w->subWindow();
+        w->HScroll1->setValue(-300);
+        w->VScroll1->setValue(-150);
+        const QRect place = w->picCave->geometry();
+        QCOMPARE(place.topLeft(), QPoint(-300, -150));
+        const QImage map = w->picCave->grab().toImage();
+
+        pointerClick(sub, titleButton(sub, QStyle::SC_TitleBarMinButton));
+        QVERIFY(sub->isMinimized());
         QVERIFY(w->Visible());
-        w->subWindow()->showNormal();
-        QVERIFY(w->minimizedOrRestoring()); // its passing sizes are not its own
-        QCoreApplication::processEvents();
-        QVERIFY(!w->minimizedOrRestoring());
-        QVERIFY(w->Visible());
-        QVERIFY(w->isVisible());
+        if (route == QLatin1String("restore button") || route == QLatin1String("maximise button")) {
+            pointerClick(sub, titleButton(sub, route.startsWith(u'r') ? QStyle::SC_TitleBarNormalButton
+                                                                      : QStyle::SC_TitleBarMaxButton));
+        } else if (route == QLatin1String("Okna")) {
+            QVERIFY(chooseFromMenu(m->menuBar(), f.control<QMenu>(QStringLiteral("mnuWindows")),
+                                   sub->windowTitle()));
+        } else {
+            pointerClick(col->lblCName[2], QPoint(10, 5)); // row 02 chosen
+            QCOMPARE(int(col->Selected), 2);
+            if (route == QLatin1String("Editovat"))
+                pointerClick(col->imgBCave[frmCol::EditButton], QPoint(20, 10));
+            else if (route == QLatin1String("double click"))
+                QTest::mouseDClick(m->windowHandle(), Qt::LeftButton, {},
+                                   col->lblCName[2]->mapTo(m, QPoint(10, 5)));
+            else
+                QTest::keyClick(QApplication::focusWidget(),
+                                route == QLatin1String("F4") ? Qt::Key_F4 : Qt::Key_Return);
+        }
+        QTRY_VERIFY(!sub->isMinimized() && !w->minimizedOrRestoring());
+        QCOMPARE(m->mdiArea()->activeSubWindow(), sub);
+        QCOMPARE(w->picCave->geometry(), place);
+        QCOMPARE(w->picCave->grab().toImage(), map);
     }
 
     void showingMarksTheSetChanged()

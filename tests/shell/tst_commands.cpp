@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -679,6 +681,39 @@ private slots:
         QVERIFY(!col->subWindow()->isMinimized());
         QVERIFY(inFront());
         QCOMPARE(col->size(), inner);
+    }
+
+    // A set made, opened or joined shows in its window, brought back from minimised and active.
+    void minimisedSetWindowComesBackWithTheSet_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QStringList>("rows");
+        const QStringList mine{"K1", "K2", "K3"}, stationery{"Hlína a kameny", "Světluška a motýl"};
+        QTest::newRow("new") << "mnuFile"
+                             << "&Nová" << stationery;
+        QTest::newRow("open") << "mnuFile"
+                              << "&Otevřít" << mine;
+        QTest::newRow("join") << "mnuEdit"
+                              << "Připojit sadu" << stationery + mine;
+    }
+    void minimisedSetWindowComesBackWithTheSet()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, entry);
+        QFETCH(QStringList, rows);
+        QVERIFY(writeFile(path("a.zb"), setFile(3)));
+        user->dialogAnswers << path("a.zb");
+        frmCol *col = w->SetWindow();
+        const QSize inner = col->size();
+        QMdiSubWindow *set = col->subWindow();
+        pointerClick(set, titleButton(set, QStyle::SC_TitleBarMinButton));
+        QVERIFY(set->isMinimized());
+        QVERIFY(chooseFromMenu(w->menuBar(), f->control<QMenu>(menu), entry));
+        QTRY_VERIFY(!set->isMinimized() && !col->minimizedOrRestoring());
+        QCOMPARE(w->mdiArea()->activeSubWindow(), set);
+        QCOMPARE(col->size(), inner);
+        QCOMPARE(rowNames(*w), rows);
     }
 };
 

@@ -42,6 +42,8 @@ private slots:
     void setWindowStandsInView();
     void tileSideBySide();
     void windowsMenuListsShownWindows();
+    void windowsMenuShowsCaptionsAsWritten_data();
+    void windowsMenuShowsCaptionsAsWritten();
     void restoredFrameKeepsMostOfTheScreen();
     void frameClosesItsChildren();
     void layout();
@@ -211,6 +213,49 @@ void TestMainFrame::windowsMenuListsShownWindows()
     actions[actions.size() - 2]->trigger();
     QVERIFY(!a->subWindow()->isMinimized());
     QCOMPARE(f.w->mdiArea()->activeSubWindow(), a->subWindow());
+}
+
+void TestMainFrame::windowsMenuShowsCaptionsAsWritten_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("ampersand") << "Komnata - A&B"
+                               << "Komnata - A&B";
+    QTest::newRow("tab") << "Komnata - A\tB"
+                         << "Komnata - A B";
+}
+
+// An entry of "Okna" reads as its window's caption: no access key, nothing in the shortcut column.
+void TestMainFrame::windowsMenuShowsCaptionsAsWritten()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, shown);
+    FrameFixture f;
+    auto *form = new HidingForm(f.w->mdiArea());
+    form->setCaption(caption);
+    form->show();
+    f.w->SetWindow()->SetFocus();
+    auto *windows = f.control<QMenu>("mnuWindows");
+    QMenuBar *bar = f.w->menuBar();
+    pointerClick(bar, bar->actionGeometry(windows->menuAction()).center());
+    QTRY_VERIFY(windows->isVisible());
+    // Inside the menu's frame.
+    const QRect entry = windows->actionGeometry(windows->actions().last()).adjusted(3, 1, -3, -3);
+    const QImage menu = windows->grab().toImage();
+    const QColor ground = menu.pixelColor(entry.left(), entry.center().y());
+    int left = entry.right(), right = entry.left();
+    for (int x = entry.left(); x <= entry.right(); ++x)
+        for (int y = entry.top(); y <= entry.bottom(); ++y)
+            if (menu.pixelColor(x, y) != ground) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    const int inked = right - left + 1, written = windows->fontMetrics().horizontalAdvance(shown);
+    QVERIFY2(std::abs(inked - written) <= 3, qPrintable(QStringLiteral("%1 %2").arg(inked).arg(written)));
+    QTest::keyClick(windows, Qt::Key_B);
+    QVERIFY(windows->isVisible());
+    QCOMPARE(f.w->mdiArea()->activeSubWindow(), f.w->SetWindow()->subWindow());
+    windows->close();
 }
 
 void TestMainFrame::restoredFrameKeepsMostOfTheScreen()

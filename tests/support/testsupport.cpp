@@ -3,6 +3,12 @@
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
 
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyleOptionTitleBar>
+#include <QtTest>
+
 ScriptedUser::ScriptedUser()
     : m_messageSeam([this](const Vb::MessageRequest &r) {
           messages.append(r);
@@ -23,4 +29,39 @@ QStringList rowNames(frmMain &m)
     for (int k = 1; k <= m.NumCaves; ++k)
         names << m.SetWindow()->RowName(k);
     return names;
+}
+
+QPoint titleButton(QMdiSubWindow *sub, QStyle::SubControl button)
+{
+    QStyleOptionTitleBar opt;
+    opt.initFrom(sub);
+    opt.subControls = QStyle::SC_All;
+    opt.titleBarFlags = sub->windowFlags();
+    opt.titleBarState = sub->windowState();
+    opt.text = sub->windowTitle();
+    opt.rect = QRect(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub));
+    return sub->style()->subControlRect(QStyle::CC_TitleBar, &opt, button, sub).center();
+}
+
+void pointerClick(QWidget *w, QPoint at)
+{
+    QWidget *top = w->window();
+    const QPoint p = w->mapTo(top, at);
+    // Moved there first: a title bar knows its buttons by what the pointer hovers.
+    QTest::mouseMove(top->windowHandle(), p);
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, p);
+}
+
+bool chooseFromMenu(QMenuBar *bar, QMenu *menu, const QString &text)
+{
+    pointerClick(bar, bar->actionGeometry(menu->menuAction()).center());
+    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
+        return false;
+    const auto entries = menu->actions();
+    for (QAction *a : entries)
+        if (a->text() == text) {
+            pointerClick(menu, menu->actionGeometry(a).center());
+            return true;
+        }
+    return false;
 }

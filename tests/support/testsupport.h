@@ -5,10 +5,16 @@
 #include "toolkit/msgbox.h"
 
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QStyle>
 
 class frmMain;
+class QMdiSubWindow;
+class QMenu;
+class QMenuBar;
+class QWidget;
 
 // Scripted answers for message boxes and file dialogs, recording what the
 // program asked.
@@ -29,3 +35,11 @@ private:
 
 // The names the set window shows in rows 1..NumCaves.
 QStringList rowNames(frmMain &m);
+
+// The centre of a button on a child window's title bar, in the child window.
+QPoint titleButton(QMdiSubWindow *sub, QStyle::SubControl button);
+// A click as a pointer gives it: moved to, pressed and released at one point of w, sent
+// through its top-level window, which picks the widget under the point.
+void pointerClick(QWidget *w, QPoint at);
+// The entry text of menu, chosen with the pointer: its title on the bar, then the entry.
+bool chooseFromMenu(QMenuBar *bar, QMenu *menu, const QString &text);
