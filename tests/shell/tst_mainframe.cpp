@@ -1,7 +1,6 @@
 #include "tst_mainframe_fixture.h"
 
 #include "shell/frmcol.h"
-#include "toolkit/vbform.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -9,32 +8,12 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-namespace {
-
-// A child window that hides instead of closing, as the program's windows do.
-class HidingForm : public VbForm
-{
-public:
-    using VbForm::VbForm;
-    QList<int> origins;
-
-protected:
-    void Form_QueryUnload(int &Cancel, int UnloadMode) override
-    {
-        origins.append(UnloadMode);
-        if (UnloadMode != Vb::CloseFromFrame) {
-            Cancel = 1;
-            hide();
-        }
-    }
-};
-
-} // namespace
-
-class TestMainFrame : public QObject
+class TestMainFrame : public QObject, FreshWindow<FrameFixture>
 {
     Q_OBJECT
 private slots:
+    void init() { start(); }
+    void cleanup() { reset(); }
     void menuBar();
     void aboutBox();
     void setButtonLooks_data();
@@ -52,44 +31,37 @@ private slots:
 
 void TestMainFrame::menuBar()
 {
-    FrameFixture f;
-    const auto top = f.w->menuBar()->actions();
-    QStringList captions;
-    for (QAction *a : top)
-        captions << a->text();
-    QCOMPARE(captions, (QStringList{"&Sada", "Úpr&avy", "&Okna", "Nápověda"}));
-    QVERIFY(!top.last()->menu());
-
-    auto items = [](QAction *a) {
+    // A menu's items, "-" for a separator.
+    const auto texts = [](const QList<QAction *> &actions) {
         QStringList s;
-        for (QAction *i : a->menu()->actions())
+        for (QAction *i : actions)
             s << (i->isSeparator() ? QStringLiteral("-") : i->text());
         return s;
     };
-    QCOMPARE(items(top[0]), (QStringList{"&Nová", "&Otevřít", "&Uložit", "&Uložit jako...", "-", "Konec"}));
-    QCOMPARE(items(top[1]), (QStringList{"Připojit sadu"}));
-    QCOMPARE(items(top[2]), (QStringList{"Dlaždice"}));
+    const auto top = w->menuBar()->actions();
+    QCOMPARE(texts(top), (QStringList{"&Sada", "Úpr&avy", "&Okna", "Nápověda"}));
+    QVERIFY(!top.last()->menu());
+    QCOMPARE(texts(top[0]->menu()->actions()),
+             (QStringList{"&Nová", "&Otevřít", "&Uložit", "&Uložit jako...", "-", "Konec"}));
+    QCOMPARE(texts(top[1]->menu()->actions()), (QStringList{"Připojit sadu"}));
+    QCOMPARE(texts(top[2]->menu()->actions()), (QStringList{"Dlaždice"}));
     for (QAction *a : top[0]->menu()->actions())
         QVERIFY(a->shortcut().isEmpty() && !a->isCheckable());
 
-    auto *dog = f.control<QMenu>("mnuDog");
-    auto *insect = f.control<QMenu>("mnuInsect");
+    auto *dog = f->control<QMenu>("mnuDog");
+    auto *insect = f->control<QMenu>("mnuInsect");
     QCOMPARE(dog->title(), QStringLiteral("Pes"));
     QCOMPARE(insect->title(), QStringLiteral("Hmyz"));
-    QStringList directions;
-    for (QAction *a : insect->actions())
-        directions << a->text();
-    QCOMPARE(directions, (QStringList{"Doleva", "Nahoru", "Doprava", "Dolu"}));
+    QCOMPARE(texts(insect->actions()), (QStringList{"Doleva", "Nahoru", "Doprava", "Dolu"}));
     for (QAction *a : top)
         QVERIFY(a->menu() != dog && a->menu() != insect);
 }
 
 void TestMainFrame::aboutBox()
 {
-    FrameFixture f;
-    f.control<QAction>("mnuHelp")->trigger();
-    QCOMPARE(f.user.messages.size(), 1);
-    const Vb::MessageRequest &m = f.user.messages.first();
+    f->control<QAction>("mnuHelp")->trigger();
+    QCOMPARE(user->messages.size(), 1);
+    const Vb::MessageRequest &m = user->messages.first();
     QVERIFY(m.text.startsWith(QStringLiteral("Editor komnat\r\n")));
     QVERIFY(m.text.size() > QStringLiteral("Editor komnat\r\n").size());
     QCOMPARE(m.title, QStringLiteral("Nápověda"));
@@ -111,12 +83,11 @@ void TestMainFrame::setButtonLooks()
 {
     QFETCH(QString, target);
     QFETCH(int, button);
-    FrameFixture f;
-    ImageBox *face = f.image("imgList");
-    auto *caption = f.control<VbLabel>("Label2");
-    QWidget *c = f.control(target);
+    ImageBox *face = f->image("imgList");
+    auto *caption = f->control<VbLabel>("Label2");
+    QWidget *c = f->control(target);
     // start-up shows the set window with the template set
-    f.w->SetWindow()->hide();
+    w->SetWindow()->hide();
     const QPoint at(30, 8);
     QTest::mousePress(c, Qt::MouseButton(button), {}, at);
     QCOMPARE(face->Top(), -28.0f);
@@ -125,22 +96,23 @@ void TestMainFrame::setButtonLooks()
     QCOMPARE(face->Top(), 0.0f);
     QCOMPARE(caption->pos(), QPoint(9, 3));
     // Only a left click brings the set window up; it never hides it.
-    QCOMPARE(f.w->SetWindow()->isVisible(), button == Qt::LeftButton);
+    QCOMPARE(w->SetWindow()->isVisible(), button == Qt::LeftButton);
     if (button == Qt::LeftButton) {
         QTest::mouseClick(c, Qt::LeftButton, {}, at);
-        QVERIFY(f.w->SetWindow()->isVisible());
+        QVERIFY(w->SetWindow()->isVisible());
         // The press shifts the caption, so a click on its top left corner is released beside it.
-        f.w->SetWindow()->hide();
+        w->SetWindow()->hide();
         const QPoint corner = c->mapToGlobal(QPoint(0, 0));
         QTest::mousePress(c, Qt::LeftButton, {}, QPoint(0, 0));
         QTest::mouseRelease(c, Qt::LeftButton, {}, c->mapFromGlobal(corner));
-        QVERIFY(f.w->SetWindow()->isVisible());
+        QVERIFY(w->SetWindow()->isVisible());
     }
 }
 
 void TestMainFrame::setWindowStandsInView()
 {
-    ScriptedUser user;
+    reset(); // a frame of its own
+    ScriptedUser answers;
     frmMain m;
     // As under a window manager: mapped small first, maximised after.
     m.resize(200, 100);
@@ -158,16 +130,15 @@ void TestMainFrame::setWindowStandsInView()
 
 void TestMainFrame::tileSideBySide()
 {
-    FrameFixture f;
-    f.w->SetWindow()->hide();
-    auto *a = new HidingForm(f.w->mdiArea());
-    auto *b = new HidingForm(f.w->mdiArea());
-    auto *hidden = new HidingForm(f.w->mdiArea());
+    w->SetWindow()->hide();
+    auto *a = new HidingForm(w->mdiArea());
+    auto *b = new HidingForm(w->mdiArea());
+    auto *hidden = new HidingForm(w->mdiArea());
     a->show();
     b->show();
     a->subWindow()->showMaximized();
-    f.control<QAction>("mnuTile")->trigger();
-    const QRect area = f.w->mdiArea()->viewport()->rect();
+    f->control<QAction>("mnuTile")->trigger();
+    const QRect area = w->mdiArea()->viewport()->rect();
     QVERIFY(!a->subWindow()->isMaximized());
     QCOMPARE(a->subWindow()->geometry(), QRect(0, 0, area.width() / 2, area.height()));
     QCOMPARE(b->subWindow()->geometry(),
@@ -177,17 +148,16 @@ void TestMainFrame::tileSideBySide()
 
 void TestMainFrame::windowsMenuListsShownWindows()
 {
-    FrameFixture f;
-    f.w->SetWindow()->hide();
+    w->SetWindow()->hide();
     // Made in this order, framed on first showing in the other: listed as made.
-    auto *a = new HidingForm(f.w->mdiArea(), true);
-    auto *b = new HidingForm(f.w->mdiArea(), true);
+    auto *a = new HidingForm(w->mdiArea(), true);
+    auto *b = new HidingForm(w->mdiArea(), true);
     a->setCaption(QStringLiteral("Komnata 1"));
     b->setCaption(QStringLiteral("Sada"));
     b->show();
     b->hide();
     a->show();
-    QMenu *windows = f.control<QMenu>("mnuWindows");
+    QMenu *windows = f->control<QMenu>("mnuWindows");
     for (int round = 0; round < 2; ++round) {
         emit windows->aboutToShow();
         QStringList shown;
@@ -210,12 +180,13 @@ void TestMainFrame::windowsMenuListsShownWindows()
     a->subWindow()->showMinimized();
     actions[actions.size() - 2]->trigger();
     QVERIFY(!a->subWindow()->isMinimized());
-    QCOMPARE(f.w->mdiArea()->activeSubWindow(), a->subWindow());
+    QCOMPARE(w->mdiArea()->activeSubWindow(), a->subWindow());
 }
 
 void TestMainFrame::restoredFrameKeepsMostOfTheScreen()
 {
-    ScriptedUser user;
+    reset(); // a frame of its own
+    ScriptedUser answers;
     frmMain m;
     m.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&m));
@@ -227,43 +198,41 @@ void TestMainFrame::restoredFrameKeepsMostOfTheScreen()
 
 void TestMainFrame::frameClosesItsChildren()
 {
-    FrameFixture f;
-    auto *a = new HidingForm(f.w->mdiArea());
+    auto *a = new HidingForm(w->mdiArea());
     a->show();
     a->subWindow()->close();
     QCOMPARE(a->origins, QList<int>{Vb::CloseFromControlBox});
     QVERIFY(!a->isVisible());
-    QVERIFY(f.w->close());
+    QVERIFY(w->close());
     QCOMPARE(a->origins, (QList<int>{Vb::CloseFromControlBox, Vb::CloseFromFrame}));
 }
 
 void TestMainFrame::layout()
 {
-    FrameFixture f;
-    const QWidget *client = f.w->centralWidget();
-    QCOMPARE(f.box("picTools")->geometry(), QRect(0, 0, client->width(), 57));
-    QCOMPARE(f.box("Picture1")->geometry(), QRect(0, 57, 100, client->height() - 57));
-    QCOMPARE(f.control("MDIClient")->geometry(),
+    const QWidget *client = w->centralWidget();
+    QCOMPARE(f->box("picTools")->geometry(), QRect(0, 0, client->width(), 57));
+    QCOMPARE(f->box("Picture1")->geometry(), QRect(0, 57, 100, client->height() - 57));
+    QCOMPARE(f->control("MDIClient")->geometry(),
              QRect(100, 57, client->width() - 100, client->height() - 57));
     // The strips span the screen's width; the object bar is as tall.
     const int W = QGuiApplication::primaryScreen()->geometry().width();
-    QCOMPARE(f.w->imgG[1]->geometry(), QRect(0, 42, W, 15));
-    QCOMPARE(f.w->imgG[2]->geometry(), QRect(0, 0, W, 10));
-    QCOMPARE(f.w->imgG[4]->geometry(), QRect(0, 0, 85, 15));
-    QCOMPARE(f.w->imgG[5]->geometry(), QRect(85, 0, 15, 15));
-    QCOMPARE(f.w->imgG[6]->geometry(), QRect(85, 15, 15, W));
-    QCOMPARE(f.box("picObj")->height(), W);
+    QCOMPARE(w->imgG[1]->geometry(), QRect(0, 42, W, 15));
+    QCOMPARE(w->imgG[2]->geometry(), QRect(0, 0, W, 10));
+    QCOMPARE(w->imgG[4]->geometry(), QRect(0, 0, 85, 15));
+    QCOMPARE(w->imgG[5]->geometry(), QRect(85, 0, 15, 15));
+    QCOMPARE(w->imgG[6]->geometry(), QRect(85, 15, 15, W));
+    QCOMPARE(f->box("picObj")->height(), W);
     for (int i : {1, 2, 4, 5, 6})
-        QVERIFY(f.w->imgG[i]->isVisibleTo(f.w.get()));
+        QVERIFY(w->imgG[i]->isVisibleTo(w));
     for (int i : {3, 7, 8, 9})
-        QVERIFY(!f.w->imgG[i]->isVisibleTo(f.w.get()));
-    QCOMPARE(f.box("Picture4")->geometry(), QRect(7, 22, 48, 48));
-    QCOMPARE(f.box("Picture6")->geometry(), QRect(30, 45, 48, 48));
-    QCOMPARE(f.w->picSel[1]->geometry(), QRect(4, 4, 40, 40));
-    QCOMPARE(f.control<VbShape>("Shape1")->geometry(), QRect(1, 1, 46, 46));
-    QCOMPARE(f.image("Image5")->geometry(), QRect(9, 73, 18, 18));
+        QVERIFY(!w->imgG[i]->isVisibleTo(w));
+    QCOMPARE(f->box("Picture4")->geometry(), QRect(7, 22, 48, 48));
+    QCOMPARE(f->box("Picture6")->geometry(), QRect(30, 45, 48, 48));
+    QCOMPARE(w->picSel[Vb::LeftButton]->geometry(), QRect(4, 4, 40, 40));
+    QCOMPARE(f->control<VbShape>("Shape1")->geometry(), QRect(1, 1, 46, 46));
+    QCOMPARE(f->image("Image5")->geometry(), QRect(9, 73, 18, 18));
     // Where the wells overlap the left button's lies on top.
-    QCOMPARE(f.box("picObj")->childAt(40, 60), f.w->picSel[1]);
+    QCOMPARE(f->box("picObj")->childAt(40, 60), w->picSel[Vb::LeftButton]);
 }
 
 void TestMainFrame::stripsAsDrawnWhole_data()
@@ -296,12 +265,11 @@ void TestMainFrame::grab()
     const QString out = qEnvironmentVariable("ZB_GRAB");
     if (out.isEmpty())
         QSKIP("set ZB_GRAB to a PNG path to grab the main window");
-    FrameFixture f;
-    QVERIFY(f.w->grab().save(out));
+    QVERIFY(w->grab().save(out));
     const QString open = qEnvironmentVariable("ZB_GRAB_OPEN");
     if (!open.isEmpty()) {
-        f.openAllGroups();
-        QVERIFY(f.w->grab().save(open));
+        f->openAllGroups();
+        QVERIFY(w->grab().save(open));
     }
 }
 

@@ -86,3 +86,24 @@ struct FreshWindow
         user = nullptr;
     }
 };
+
+#include "toolkit/vbform.h"
+
+// A child window that hides instead of closing, as the program's windows do, and records why it was
+// asked to close; only its frame's closing closes it.
+class HidingForm : public VbForm
+{
+public:
+    using VbForm::VbForm;
+    QList<int> origins;
+
+protected:
+    void Form_QueryUnload(int &Cancel, int UnloadMode) override
+    {
+        origins.append(UnloadMode);
+        if (UnloadMode != Vb::CloseFromFrame) {
+            Cancel = 1;
+            hide();
+        }
+    }
+};
