@@ -107,3 +107,20 @@ protected:
         }
     }
 };
+
+// A QtTest row, each text cell written as a UTF-8 literal and added as a QString.
+inline QString rowCell(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+template <class T>
+const T &rowCell(const T &value)
+{
+    return value;
+}
+template <class... Cells>
+void addRow(const char *tag, const Cells &...cells)
+{
+    QTestData &r = QTest::newRow(tag);
+    ((r << rowCell(cells)), ...);
+}
