@@ -1,9 +1,9 @@
+#include "support/mainwindow.h"
 #include "support/mouse.h"
 #include "toolkit/application.h"
 #include "toolkit/imagebox.h"
 #include "toolkit/msgbox.h"
 #include "toolkit/vbevents.h"
-#include "toolkit/vbform.h"
 #include "toolkit/vblabel.h"
 
 #include <QDialogButtonBox>
@@ -21,33 +21,22 @@
 
 namespace {
 
-class Form : public VbForm
+// A child window with a box to type into, recording the keys it previews.
+class Form : public HidingForm
 {
 public:
-    explicit Form(QMdiArea *area) : VbForm(area)
+    explicit Form(QMdiArea *area) : HidingForm(area), edit(new QLineEdit(this))
     {
-        edit = new QLineEdit(this);
-        auto *l = new QVBoxLayout(this);
-        l->addWidget(edit);
+        (new QVBoxLayout(this))->addWidget(edit);
     }
     QLineEdit *edit;
-    QList<int> origins;
     QList<int> keys;
-    bool refuse = true;
 
 protected:
-    void Form_QueryUnload(int &Cancel, int UnloadMode) override
-    {
-        origins.append(UnloadMode);
-        if (refuse && UnloadMode != Vb::CloseFromFrame) {
-            Cancel = 1;
-            hide();
-        }
-    }
     void Form_KeyDown(int KeyCode, int Shift) override { keys << KeyCode << Shift; }
 };
 
-// A bare frame with an MDI area for the child windows.
+// A bare frame with an MDI area for the child windows, shown.
 struct Frame : QMainWindow
 {
     QMdiArea *area = new QMdiArea;
@@ -55,24 +44,26 @@ struct Frame : QMainWindow
     {
         setCentralWidget(area);
         show();
+        QVERIFY(QTest::qWaitForWindowExposed(this));
     }
 };
 
 struct Events
 {
-    QList<QList<int>> seen; // kind (0 down, 1 move, 2 up, 3 click), button, x, y
+    enum Kind { Down, Move, Up, Click };
+    QList<QList<int>> seen; // kind, button, x, y
     void watch(VbControl *c)
     {
         QObject::connect(c, &VbControl::mouseDown, [this](int b, int, QPointF p) {
-            seen.append({0, b, int(p.x()), int(p.y())});
+            seen.append({Down, b, int(p.x()), int(p.y())});
         });
         QObject::connect(c, &VbControl::mouseMove, [this](int b, int, QPointF p) {
-            seen.append({1, b, int(p.x()), int(p.y())});
+            seen.append({Move, b, int(p.x()), int(p.y())});
         });
         QObject::connect(c, &VbControl::mouseUp, [this](int b, int, QPointF p) {
-            seen.append({2, b, int(p.x()), int(p.y())});
+            seen.append({Up, b, int(p.x()), int(p.y())});
         });
-        QObject::connect(c, &VbControl::clicked, [this] { seen.append({3, 0, 0, 0}); });
+        QObject::connect(c, &VbControl::clicked, [this] { seen.append({Click, 0, 0, 0}); });
     }
 };
 
@@ -99,7 +90,6 @@ private slots:
 void TestToolkit::childAppearsOnlyWhenShown()
 {
     Frame frame;
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
     Form form(frame.area);
     QVERIFY(!form.isVisible());
     QVERIFY(!form.subWindow()->isVisible());
@@ -115,7 +105,6 @@ void TestToolkit::childAppearsOnlyWhenShown()
 void TestToolkit::closeOrigins()
 {
     Frame frame;
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QPointer<Form> form = new Form(frame.area);
     form->show();
     form->subWindow()->close();
@@ -135,7 +124,6 @@ void TestToolkit::closeOrigins()
 void TestToolkit::keyPreview()
 {
     Frame frame;
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
     Form form(frame.area);
     form.show();
     form.SetFocus();
@@ -151,7 +139,8 @@ void TestToolkit::keyPreview()
     QTest::keyClick(form.edit, Qt::Key_Return);
     // Seen once each, and the control still gets the key.
     // Shift's own press is a key too.
-    QCOMPARE(form.keys, (QList<int>{16, 1, 'B', 1, 115, 0, 13, 0}));
+    QCOMPARE(form.keys,
+             (QList<int>{Vb::KeyShift, Vb::ShiftMask, 'B', Vb::ShiftMask, Vb::KeyF4, 0, Vb::KeyReturn, 0}));
     QCOMPARE(form.edit->text(), QStringLiteral("ab"));
 }
 
@@ -170,14 +159,15 @@ void TestToolkit::mouseButtonsAndMoves()
     QTest::mouseRelease(label, Qt::RightButton, {}, QPoint(7, 8));
     QTest::mouseClick(label, Qt::MiddleButton, {}, QPoint(1, 1));
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
-    QCOMPARE(ev.seen, (QList<QList<int>>{{0, 2, 5, 6},
-                                         {1, 6, 7, 8},
-                                         {2, 2, 7, 8},
-                                         {0, 4, 1, 1},
-                                         {2, 4, 1, 1},
-                                         {0, 1, 2, 2},
-                                         {2, 1, 2, 2},
-                                         {3, 0, 0, 0}}));
+    const int L = Vb::LeftButton, R = Vb::RightButton, M = Vb::MiddleButton;
+    QCOMPARE(ev.seen, (QList<QList<int>>{{Events::Down, R, 5, 6},
+                                         {Events::Move, R | M, 7, 8},
+                                         {Events::Up, R, 7, 8},
+                                         {Events::Down, M, 1, 1},
+                                         {Events::Up, M, 1, 1},
+                                         {Events::Down, L, 2, 2},
+                                         {Events::Up, L, 2, 2},
+                                         {Events::Click, 0, 0, 0}}));
 }
 
 void TestToolkit::pressedControlKeepsTheMoves()
@@ -201,9 +191,10 @@ void TestToolkit::pressedControlKeepsTheMoves()
     // Everything went to the pressed control, in its own coordinates; a
     // release away from it is no click.
     QVERIFY(eb.seen.isEmpty());
-    QCOMPARE(ea.seen.first(), (QList<int>{0, 1, 10, 10}));
-    QCOMPARE(ea.seen.last(), (QList<int>{2, 1, 110, 10}));
-    QVERIFY(std::none_of(ea.seen.begin(), ea.seen.end(), [](const QList<int> &e) { return e[0] == 3; }));
+    QCOMPARE(ea.seen.first(), (QList<int>{Events::Down, Vb::LeftButton, 10, 10}));
+    QCOMPARE(ea.seen.last(), (QList<int>{Events::Up, Vb::LeftButton, 110, 10}));
+    QVERIFY(std::none_of(ea.seen.begin(), ea.seen.end(),
+                         [](const QList<int> &e) { return e[0] == Events::Click; }));
 }
 
 void TestToolkit::doubleClick()
@@ -221,8 +212,8 @@ void TestToolkit::doubleClick()
     QWindow *win = top.windowHandle();
     QTest::mouseDClick(win, Qt::LeftButton, {}, QPoint(5, 5));
     // One press each, one click for the pair, then the double click.
-    QCOMPARE(ev.seen,
-             (QList<QList<int>>{{0, 1, 5, 5}, {2, 1, 5, 5}, {3, 0, 0, 0}, {0, 1, 5, 5}, {2, 1, 5, 5}}));
+    const QList<int> down = {Events::Down, Vb::LeftButton, 5, 5}, up = {Events::Up, Vb::LeftButton, 5, 5};
+    QCOMPARE(ev.seen, (QList<QList<int>>{down, up, {Events::Click, 0, 0, 0}, down, up}));
     QCOMPARE(doubles, 1);
 }
 
