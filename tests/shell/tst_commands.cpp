@@ -30,6 +30,12 @@ class TestCommands : public QObject, FreshWindow<>
 
     frmCol *col = nullptr;
     QString path(const QString &name) const { return f->path(name); }
+    // Writes bytes to the file name in the fixture's folder and opens it through the menu.
+    void openFile(const QString &name, const QByteArray &bytes)
+    {
+        QVERIFY(writeFile(path(name), bytes));
+        f->openSet(name);
+    }
 
 private slots:
     void init()
@@ -77,8 +83,7 @@ private slots:
 
     void saveAsTakesTheChosenFile()
     {
-        QVERIFY(writeFile(path("a.zb"), setFile(3)));
-        f->openSet("a.zb");
+        openFile("a.zb", setFile(3));
         const QByteArray a = readFile(path("a.zb"));
         col->txtAuth->setText(QStringLiteral("Jiný"));
         user->dialogAnswers << path("b.zb");
@@ -182,8 +187,7 @@ private slots:
 
     void yesOnAFileWritesItAndCloses()
     {
-        QVERIFY(writeFile(path("y.zb"), setFile(3)));
-        f->openSet("y.zb");
+        openFile("y.zb", setFile(3));
         col->txtName->setText(QStringLiteral("Nové jméno"));
         user->messageAnswers << Vb::MsgYes;
         w->mnuNew_Click();
@@ -204,8 +208,7 @@ private slots:
 
     void openCancelledInTheDialogGivesTheTemplate()
     {
-        QVERIFY(writeFile(path("c.zb"), setFile(4)));
-        f->openSet("c.zb");
+        openFile("c.zb", setFile(4));
         w->mnuOpen_Click(); // cancelled
         QCOMPARE(user->dialogs.last().title, QStringLiteral("Otevřít sadu"));
         QVERIFY(!user->dialogs.last().save);
@@ -261,8 +264,7 @@ private slots:
     void anyRegularFileOpens()
     {
         QFETCH(QString, name);
-        QVERIFY(writeFile(path(name), setFile(5)));
-        f->openSet(name);
+        openFile(name, setFile(5));
         QVERIFY(user->messages.isEmpty());
         QCOMPARE(int(w->NumCaves), 5);
     }
@@ -297,8 +299,7 @@ private slots:
         QFile big(path("velky.zb"));
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(MaxSetFileSize + 1)); // sparse: costs no disk
         big.close();
-        QVERIFY(writeFile(path("c.zb"), setFile(4)));
-        f->openSet("c.zb");
+        openFile("c.zb", setFile(4));
         if (command == QLatin1String("new")) {
             // The template is looked for in the program's folder.
             QVERIFY(QFile::rename(path(name), path("stationery.zb~")));
@@ -346,8 +347,7 @@ private slots:
         QCOMPARE(ReadSetFile(readFile(path("n.zb"))).value().CollFlag, Stationery::set().CollFlag);
         SetFileData q = setOf(2);
         q.CollFlag = "%";
-        QVERIFY(writeFile(path("q.zb"), setFile(q)));
-        f->openSet("q.zb");
+        openFile("q.zb", setFile(q));
         w->mnuSave_Click();
         QCOMPARE(ReadSetFile(readFile(path("q.zb"))).value().CollFlag, QByteArray("%"));
     }
@@ -356,8 +356,7 @@ private slots:
     {
         SetFileData al = setOf(12);
         al.Allowed[3] = al.Allowed[12] = true;
-        QVERIFY(writeFile(path("al.zb"), setFile(al)));
-        f->openSet("al.zb");
+        openFile("al.zb", setFile(al));
         QCOMPARE(col->txtCaves->text(), QStringLiteral("01;03;12;"));
         col->txtCaves->setText(QStringLiteral("03;12;5"));
         w->mnuSave_Click();
@@ -427,8 +426,7 @@ private slots:
     // and joins whole, and its next save leaves the line out.
     void blankLineAfterTheCongratulation()
     {
-        QVERIFY(writeFile(path("s.zb"), setFile(3) + "\r\n"));
-        f->openSet("s.zb");
+        openFile("s.zb", setFile(3) + "\r\n");
         QVERIFY(user->messages.isEmpty());
         QCOMPARE(rowNames(*w), (QStringList{"K1", "K2", "K3"}));
         const QString congratulation = col->txtCongr->toPlainText();
@@ -479,8 +477,7 @@ private slots:
     {
         QFETCH(QString, command);
         QFETCH(QString, stopped);
-        QVERIFY(writeFile(path("s.zb"), setFile(3)));
-        f->openSet("s.zb");
+        openFile("s.zb", setFile(3));
         const QByteArray file = readFile(path("s.zb"));
         w->ShowCave(2);
         frmCave *c = w->BoundCave(2);
@@ -536,8 +533,7 @@ private slots:
     {
         QFETCH(int, how);
         QFETCH(QString, fault);
-        QVERIFY(writeFile(path("old.zb"), setFile(30)));
-        f->openSet("old.zb");
+        openFile("old.zb", setFile(30));
         const QByteArray old = readFile(path("old.zb"));
         col->txtDesc->setPlainText(QString(3000, u'd'));
         QString target = path("old.zb");
