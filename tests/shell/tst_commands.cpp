@@ -30,38 +30,21 @@ class TestCommands : public QObject, FreshWindow<>
 {
     Q_OBJECT
 
+    frmCol *col = nullptr;
     QString path(const QString &name) const { return f->path(name); }
-
-    QWidget *box(const char *name) const
+    // Writes bytes to the file name in the fixture's folder and opens it through the menu.
+    void openFile(const QString &name, const QByteArray &bytes)
     {
-        frmCol *c = w->SetWindow();
-        const QByteArray n(name);
-        QWidget *boxes[] = {c->txtName, c->txtAuth, c->txtMail, c->txtDesc, c->txtCaves, c->txtCongr};
-        const char *names[] = {"txtName", "txtAuth", "txtMail", "txtDesc", "txtCaves", "txtCongr"};
-        for (int i = 0; i < 6; ++i)
-            if (n == names[i])
-                return boxes[i];
-        qFatal("no box %s", name);
-    }
-    QString text(const char *name) const
-    {
-        QWidget *b = box(name);
-        if (auto *e = qobject_cast<QLineEdit *>(b))
-            return e->text();
-        return qobject_cast<QPlainTextEdit *>(b)->toPlainText();
-    }
-    // As the user types: the box's change handlers run.
-    void setText(const char *name, const QString &t)
-    {
-        QWidget *b = box(name);
-        if (auto *e = qobject_cast<QLineEdit *>(b))
-            e->setText(t);
-        else
-            qobject_cast<QPlainTextEdit *>(b)->setPlainText(t);
+        QVERIFY(writeFile(path(name), bytes));
+        f->openSet(name);
     }
 
 private slots:
-    void init() { start(); }
+    void init()
+    {
+        start();
+        col = w->SetWindow();
+    }
     void cleanup() { reset(); }
 
     void startsWithTheTemplate()
@@ -72,12 +55,12 @@ private slots:
         const SetFileData t = Stationery::set();
         QCOMPARE(int(w->NumCaves), int(t.Caves.size()));
         QCOMPARE(w->CollFlag, t.CollFlag);
-        QCOMPARE(text("txtName"), QStringLiteral("Nová sada"));
-        QCOMPARE(text("txtCaves"), QStringLiteral("01;"));
+        QCOMPARE(col->txtName->text(), QStringLiteral("Nová sada"));
+        QCOMPARE(col->txtCaves->text(), QStringLiteral("01;"));
         QCOMPARE(w->CaveData[1], t.Caves[0]);
         QCOMPARE(rowNames(*w), (QStringList{"Hlína a kameny", "Světluška a motýl"}));
-        QVERIFY(w->SetWindow()->isVisible());
-        QCOMPARE(int(w->SetWindow()->Selected), 1);
+        QVERIFY(col->isVisible());
+        QCOMPARE(int(col->Selected), 1);
     }
 
     void saveOnUntitledAsksForAPath()
@@ -102,16 +85,15 @@ private slots:
 
     void saveAsTakesTheChosenFile()
     {
-        QVERIFY(writeFile(path("a.zb"), setFile(3)));
-        f->openSet("a.zb");
+        openFile("a.zb", setFile(3));
         const QByteArray a = readFile(path("a.zb"));
-        setText("txtAuth", QStringLiteral("Jiný"));
+        col->txtAuth->setText(QStringLiteral("Jiný"));
         user->dialogAnswers << path("b.zb");
         w->mnuSaveAs_Click();
         QCOMPARE(user->dialogs.last().initialName, QStringLiteral("a.zb"));
         QCOMPARE(w->FileName, path("b.zb"));
         QVERIFY(!w->Changed);
-        setText("txtAuth", QStringLiteral("Třetí"));
+        col->txtAuth->setText(QStringLiteral("Třetí"));
         const qsizetype dialogs = user->dialogs.size();
         w->mnuSave_Click();
         QCOMPARE(user->dialogs.size(), dialogs);
@@ -120,7 +102,7 @@ private slots:
         QCOMPARE(ReadSetFile(b).value().Author, Text8::fromUnicode("Třetí"));
 
         // A cancelled and a failed save as leave the file, the flag and the set's file as they were.
-        setText("txtAuth", QStringLiteral("Čtvrtý"));
+        col->txtAuth->setText(QStringLiteral("Čtvrtý"));
         w->mnuSaveAs_Click();
         user->dialogAnswers << path("nic/c.zb");
         w->mnuSaveAs_Click();
@@ -148,7 +130,7 @@ private slots:
         QFETCH(QString, initialName);
         if (!programFolderWritable)
             w->AppPath = path(QStringLiteral("nic"));
-        setText("txtName", name);
+        col->txtName->setText(name);
         w->mnuSaveAs_Click();
         QCOMPARE(user->dialogs.last().initialName, initialName);
         QCOMPARE(user->dialogs.last().initialDir,
@@ -159,7 +141,7 @@ private slots:
     {
         w->AppPath = path(QString(60, u'a'));
         QVERIFY(QDir().mkpath(w->AppPath));
-        setText("txtName", QString(190, u'x'));
+        col->txtName->setText(QString(190, u'x'));
         w->mnuSaveAs_Click();
         const Vb::FileDialogRequest &r = user->dialogs.last();
         QCOMPARE((r.initialDir + r.initialName).size(), 254);
@@ -169,10 +151,10 @@ private slots:
 
     void nameAndAuthorTakeAt190()
     {
-        setText("txtName", QString(200, u'n'));
-        setText("txtAuth", QString(200, u'a'));
-        QCOMPARE(text("txtName").size(), 190);
-        QCOMPARE(text("txtAuth").size(), 190);
+        col->txtName->setText(QString(200, u'n'));
+        col->txtAuth->setText(QString(200, u'a'));
+        QCOMPARE(col->txtName->text().size(), 190);
+        QCOMPARE(col->txtAuth->text().size(), 190);
         user->dialogAnswers << path("long.zb");
         w->mnuSave_Click();
         QVERIFY(QFile::exists(path("long.zb")));
@@ -181,7 +163,7 @@ private slots:
 
     void questionOnChangedSet()
     {
-        setText("txtName", QString());
+        col->txtName->setText(QString());
         QVERIFY(w->Changed);
         user->messageAnswers << Vb::MsgCancel;
         w->mnuNew_Click();
@@ -196,41 +178,39 @@ private slots:
 
     void yesWithCancelledSaveKeepsTheSet()
     {
-        setText("txtName", QStringLiteral("Upravená"));
+        col->txtName->setText(QStringLiteral("Upravená"));
         user->messageAnswers << Vb::MsgYes;
         w->mnuNew_Click();
         QCOMPARE(user->dialogs.size(), 1); // the Save As dialog, cancelled
         QVERIFY(w->Changed);
-        QCOMPARE(text("txtName"), QStringLiteral("Upravená"));
+        QCOMPARE(col->txtName->text(), QStringLiteral("Upravená"));
         QCOMPARE(int(w->NumCaves), 2);
     }
 
     void yesOnAFileWritesItAndCloses()
     {
-        QVERIFY(writeFile(path("y.zb"), setFile(3)));
-        f->openSet("y.zb");
-        setText("txtName", QStringLiteral("Nové jméno"));
+        openFile("y.zb", setFile(3));
+        col->txtName->setText(QStringLiteral("Nové jméno"));
         user->messageAnswers << Vb::MsgYes;
         w->mnuNew_Click();
         QCOMPARE(ReadSetFile(readFile(path("y.zb"))).value().Name, Text8::fromUnicode("Nové jméno"));
         QCOMPARE(w->FileName, QStringLiteral("*"));
-        QCOMPARE(text("txtName"), QStringLiteral("Nová sada"));
+        QCOMPARE(col->txtName->text(), QStringLiteral("Nová sada"));
     }
 
     void openCancelledAtTheQuestion()
     {
-        setText("txtDesc", QStringLiteral("změna"));
+        col->txtDesc->setPlainText(QStringLiteral("změna"));
         user->messageAnswers << Vb::MsgCancel;
         w->mnuOpen_Click();
         QVERIFY(user->dialogs.isEmpty());
         QVERIFY(w->Changed);
-        QCOMPARE(text("txtDesc"), QStringLiteral("změna"));
+        QCOMPARE(col->txtDesc->toPlainText(), QStringLiteral("změna"));
     }
 
     void openCancelledInTheDialogGivesTheTemplate()
     {
-        QVERIFY(writeFile(path("c.zb"), setFile(4)));
-        f->openSet("c.zb");
+        openFile("c.zb", setFile(4));
         w->mnuOpen_Click(); // cancelled
         QCOMPARE(user->dialogs.last().title, QStringLiteral("Otevřít sadu"));
         QVERIFY(!user->dialogs.last().save);
@@ -286,8 +266,7 @@ private slots:
     void anyRegularFileOpens()
     {
         QFETCH(QString, name);
-        QVERIFY(writeFile(path(name), setFile(5)));
-        f->openSet(name);
+        openFile(name, setFile(5));
         QVERIFY(user->messages.isEmpty());
         QCOMPARE(int(w->NumCaves), 5);
     }
@@ -299,36 +278,16 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("fault");
-        QTest::newRow("open, missing") << "open"
-                                       << "nic.zb"
-                                       << "Soubor neexistuje.";
-        QTest::newRow("open, folder") << "open"
-                                      << "slozka.zb"
-                                      << "Je to složka, ne soubor.";
-        QTest::newRow("open, FIFO") << "open"
-                                    << "fifo.zb"
-                                    << "Není to obyčejný soubor";
-        QTest::newRow("open, device") << "open"
-                                      << "zero.zb"
-                                      << "Není to obyčejný soubor";
-        QTest::newRow("open, dangling link") << "open"
-                                             << "odkaz.zb"
-                                             << "Soubor neexistuje.";
-        QTest::newRow("open, above the bound") << "open"
-                                               << "velky.zb"
-                                               << "větší než 8 MiB";
-        QTest::newRow("join, missing") << "join"
-                                       << "nic.zb"
-                                       << "Soubor neexistuje.";
-        QTest::newRow("join, FIFO") << "join"
-                                    << "fifo.zb"
-                                    << "Není to obyčejný soubor";
-        QTest::newRow("template FIFO") << "new"
-                                       << "fifo.zb"
-                                       << "Není to obyčejný soubor";
-        QTest::newRow("template device") << "new"
-                                         << "zero.zb"
-                                         << "Není to obyčejný soubor";
+        addRow("open, missing", "open", "nic.zb", "Soubor neexistuje.");
+        addRow("open, folder", "open", "slozka.zb", "Je to složka, ne soubor.");
+        addRow("open, FIFO", "open", "fifo.zb", "Není to obyčejný soubor");
+        addRow("open, device", "open", "zero.zb", "Není to obyčejný soubor");
+        addRow("open, dangling link", "open", "odkaz.zb", "Soubor neexistuje.");
+        addRow("open, above the bound", "open", "velky.zb", "větší než 8 MiB");
+        addRow("join, missing", "join", "nic.zb", "Soubor neexistuje.");
+        addRow("join, FIFO", "join", "fifo.zb", "Není to obyčejný soubor");
+        addRow("template FIFO", "new", "fifo.zb", "Není to obyčejný soubor");
+        addRow("template device", "new", "zero.zb", "Není to obyčejný soubor");
     }
     void notARegularFile()
     {
@@ -342,8 +301,7 @@ private slots:
         QFile big(path("velky.zb"));
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(MaxSetFileSize + 1)); // sparse: costs no disk
         big.close();
-        QVERIFY(writeFile(path("c.zb"), setFile(4)));
-        f->openSet("c.zb");
+        openFile("c.zb", setFile(4));
         if (command == QLatin1String("new")) {
             // The template is looked for in the program's folder.
             QVERIFY(QFile::rename(path(name), path("stationery.zb~")));
@@ -391,8 +349,7 @@ private slots:
         QCOMPARE(ReadSetFile(readFile(path("n.zb"))).value().CollFlag, Stationery::set().CollFlag);
         SetFileData q = setOf(2);
         q.CollFlag = "%";
-        QVERIFY(writeFile(path("q.zb"), setFile(q)));
-        f->openSet("q.zb");
+        openFile("q.zb", setFile(q));
         w->mnuSave_Click();
         QCOMPARE(ReadSetFile(readFile(path("q.zb"))).value().CollFlag, QByteArray("%"));
     }
@@ -401,10 +358,9 @@ private slots:
     {
         SetFileData al = setOf(12);
         al.Allowed[3] = al.Allowed[12] = true;
-        QVERIFY(writeFile(path("al.zb"), setFile(al)));
-        f->openSet("al.zb");
-        QCOMPARE(text("txtCaves"), QStringLiteral("01;03;12;"));
-        setText("txtCaves", QStringLiteral("03;12;5"));
+        openFile("al.zb", setFile(al));
+        QCOMPARE(col->txtCaves->text(), QStringLiteral("01;03;12;"));
+        col->txtCaves->setText(QStringLiteral("03;12;5"));
         w->mnuSave_Click();
         AllowedFlags expected{};
         expected[1] = expected[3] = expected[5] = expected[12] = true;
@@ -423,8 +379,8 @@ private slots:
         for (int k = 2; k <= 100; ++k)
             QVERIFY(!w->Allowed[k]);
         QCOMPARE(w->BoundCaves().size(), size_t(3));
-        QVERIFY(w->SetWindow()->RowExists(3));
-        QVERIFY(!w->SetWindow()->RowExists(4));
+        QVERIFY(col->RowExists(3));
+        QVERIFY(!col->RowExists(4));
     }
 
     // Chambers the limit leaves in the file are counted to the user.
@@ -472,11 +428,10 @@ private slots:
     // and joins whole, and its next save leaves the line out.
     void blankLineAfterTheCongratulation()
     {
-        QVERIFY(writeFile(path("s.zb"), setFile(3) + "\r\n"));
-        f->openSet("s.zb");
+        openFile("s.zb", setFile(3) + "\r\n");
         QVERIFY(user->messages.isEmpty());
         QCOMPARE(rowNames(*w), (QStringList{"K1", "K2", "K3"}));
-        const QString congratulation = text("txtCongr");
+        const QString congratulation = col->txtCongr->toPlainText();
         QCOMPARE(congratulation, Text8::toBoxText(setOf(3).Congratulation));
         user->dialogAnswers << path("s.zb");
         w->mnuJoin_Click();
@@ -513,25 +468,18 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("stopped");
-        QTest::newRow("Uložit") << "save"
-                                << "Sada proto nebyla uložena.";
-        QTest::newRow("Přidat") << "add"
-                                << "Nová komnata proto nebyla přidána.";
-        QTest::newRow("Smazat") << "delete"
-                                << "Komnata 1 proto nebyla smazána.";
-        QTest::newRow("Nahoru") << "up"
-                                << "Komnata 2 proto nebyla přesunuta.";
-        QTest::newRow("Dolu") << "down"
-                              << "Komnata 2 proto nebyla přesunuta.";
-        QTest::newRow("Nová, uložit") << "new"
-                                      << "Sada proto nebyla uložena.";
+        addRow("Uložit", "save", "Sada proto nebyla uložena.");
+        addRow("Přidat", "add", "Nová komnata proto nebyla přidána.");
+        addRow("Smazat", "delete", "Komnata 1 proto nebyla smazána.");
+        addRow("Nahoru", "up", "Komnata 2 proto nebyla přesunuta.");
+        addRow("Dolu", "down", "Komnata 2 proto nebyla přesunuta.");
+        addRow("Nová, uložit", "new", "Sada proto nebyla uložena.");
     }
     void unstorableChamberStops()
     {
         QFETCH(QString, command);
         QFETCH(QString, stopped);
-        QVERIFY(writeFile(path("s.zb"), setFile(3)));
-        f->openSet("s.zb");
+        openFile("s.zb", setFile(3));
         const QByteArray file = readFile(path("s.zb"));
         w->ShowCave(2);
         frmCave *c = w->BoundCave(2);
@@ -561,7 +509,7 @@ private slots:
         QCOMPARE(rowNames(*w), (QStringList{"K1", "Nové", "K3"}));
         QCOMPARE(w->CaveData, data);
         QCOMPARE(w->BoundCave(2), c);
-        QCOMPARE(int(w->SetWindow()->Selected), 1);
+        QCOMPARE(int(col->Selected), 1);
         QVERIFY(!user->messages.isEmpty());
         QCOMPARE(user->messages.last().text,
                  QStringLiteral(
@@ -587,10 +535,9 @@ private slots:
     {
         QFETCH(int, how);
         QFETCH(QString, fault);
-        QVERIFY(writeFile(path("old.zb"), setFile(30)));
-        f->openSet("old.zb");
+        openFile("old.zb", setFile(30));
         const QByteArray old = readFile(path("old.zb"));
-        setText("txtDesc", QString(3000, u'd'));
+        col->txtDesc->setPlainText(QString(3000, u'd'));
         QString target = path("old.zb");
         if (how == 0)
             target = path("nic/old.zb");
@@ -603,7 +550,8 @@ private slots:
             QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
         }
         if (how == 4) // three bytes a character once enciphered; lines lay out fast
-            setText("txtCongr", QString(QString(79, u'c') + u'\n').repeated(MaxSetFileSize / 3 / 80 + 1));
+            col->txtCongr->setPlainText(
+                QString(QString(79, u'c') + u'\n').repeated(MaxSetFileSize / 3 / 80 + 1));
         rlimit saved{};
         if (how == 2) {
             // A file size limit stands in for a full disk.
@@ -643,14 +591,14 @@ private slots:
         QFETCH(bool, closes);
         QFETCH(int, questions);
         if (changed)
-            setText("txtMail", QStringLiteral("x@y"));
+            col->txtMail->setText(QStringLiteral("x@y"));
         user->messageAnswers << Vb::MsgResult(answer);
         w->mnuEnd_Click();
         QCOMPARE(user->messages.size(), questions);
         QCOMPARE(w->isVisible(), !closes);
         if (!closes) {
             QVERIFY(w->Changed);
-            QCOMPARE(text("txtMail"), QStringLiteral("x@y"));
+            QCOMPARE(col->txtMail->text(), QStringLiteral("x@y"));
             QCOMPARE(int(w->NumCaves), 2);
         }
     }
@@ -659,7 +607,6 @@ private slots:
     void setButtonShowsTheSetWindow()
     {
         QApplication::setActiveWindow(w);
-        frmCol *col = w->SetWindow();
         auto *button = w->findChild<QWidget *>(QStringLiteral("imgList"));
         QVERIFY(button);
         const auto inFront = [&] {

@@ -1,5 +1,5 @@
 #include "shell/commondialogy.h"
-#include "support/testsupport.h"
+#include "support/mainwindow.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -16,38 +16,22 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("stem");
-        QTest::newRow("Nová sada") << "Nová sada"
-                                   << "novasada";
-        QTest::newRow("Moje_Sada #1") << "Moje_Sada #1"
-                                      << "moje-sada~1";
-        QTest::newRow("Čáry & Máry") << "Čáry & Máry"
-                                     << "caryandmary";
-        QTest::newRow("Sada 2,5") << "Sada 2,5"
-                                  << "sada2.5";
-        QTest::newRow("Ősi") << "Ősi"
-                             << "~si";
-        QTest::newRow("ÄÖÜ ß") << "ÄÖÜ ß"
-                               << "aouss";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("Czech capitals") << "ĚŠČŘŽÝÁÍÉÚŮÓĎŤŇ"
-                                        << "escrzyaieuuodtn";
-        QTest::newRow("other accents") << "ŚŔĹŹĆŃĽËÇÔÎÂĂĄĐĘŁ"
-                                       << "srlzcnlecoiaaadel";
-        QTest::newRow("to tilde") << "\"#!%^?`'"
-                                  << "~~~~~~~~";
-        QTest::newRow("letters for signs") << "@$&*"
-                                           << "asandx";
-        QTest::newRow("to hyphen") << "/=\\_+:;"
-                                   << "-------";
-        QTest::newRow("brackets") << "<a>[b]"
-                                  << "(a)(b)";
-        QTest::newRow("above z") << "{|}~§űőż"
-                                 << "~~~~~~~~";
-        QTest::newRow("kept") << "az09.()-"
-                              << "az09.()-";
-        QTest::newRow("control characters") << "a\r\nb\tc\x01"
-                                            << "abc";
+        addRow("Nová sada", "Nová sada", "novasada");
+        addRow("Moje_Sada #1", "Moje_Sada #1", "moje-sada~1");
+        addRow("Čáry & Máry", "Čáry & Máry", "caryandmary");
+        addRow("Sada 2,5", "Sada 2,5", "sada2.5");
+        addRow("Ősi", "Ősi", "~si");
+        addRow("ÄÖÜ ß", "ÄÖÜ ß", "aouss");
+        addRow("empty", "", "");
+        addRow("Czech capitals", "ĚŠČŘŽÝÁÍÉÚŮÓĎŤŇ", "escrzyaieuuodtn");
+        addRow("other accents", "ŚŔĹŹĆŃĽËÇÔÎÂĂĄĐĘŁ", "srlzcnlecoiaaadel");
+        addRow("to tilde", "\"#!%^?`'", "~~~~~~~~");
+        addRow("letters for signs", "@$&*", "asandx");
+        addRow("to hyphen", "/=\\_+:;", "-------");
+        addRow("brackets", "<a>[b]", "(a)(b)");
+        addRow("above z", "{|}~§űőż", "~~~~~~~~");
+        addRow("kept", "az09.()-", "az09.()-");
+        addRow("control characters", "a\r\nb\tc\x01", "abc");
     }
     void stem()
     {
@@ -108,16 +92,11 @@ private slots:
         QTest::addColumn<QStringList>("paths");
         QTest::addColumn<QString>("dir");
         QTest::addColumn<QString>("name");
-        QTest::newRow("folder and name") << QStringList{"/hry/sady/moje.zb"} << "/hry/sady/"
-                                         << "moje.zb";
-        QTest::newRow("then an empty path") << QStringList{"/hry/sady/moje.zb", ""} << "/hry/sady/"
-                                            << "";
-        QTest::newRow("ends with a separator") << QStringList{"/hry/sady/"} << "/hry/sady/"
-                                               << "";
-        QTest::newRow("name without folder") << QStringList{"/a/b.zb", "jen.zb"} << "/a/"
-                                             << "";
-        QTest::newRow("later folder wins") << QStringList{"/a/b.zb", "/c/d/e.zb"} << "/c/d/"
-                                           << "e.zb";
+        addRow("folder and name", QStringList{"/hry/sady/moje.zb"}, "/hry/sady/", "moje.zb");
+        addRow("then an empty path", QStringList{"/hry/sady/moje.zb", ""}, "/hry/sady/", "");
+        addRow("ends with a separator", QStringList{"/hry/sady/"}, "/hry/sady/", "");
+        addRow("name without folder", QStringList{"/a/b.zb", "jen.zb"}, "/a/", "");
+        addRow("later folder wins", QStringList{"/a/b.zb", "/c/d/e.zb"}, "/c/d/", "e.zb");
     }
     void initialFolderIsRemembered()
     {
@@ -141,21 +120,11 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("typed without") << "d"
-                                       << "moje"
-                                       << "d/moje.zb";
-        QTest::newRow("typed with") << "d"
-                                    << "moje.zb"
-                                    << "d/moje.zb";
-        QTest::newRow("other extension") << "d"
-                                         << "moje.txt"
-                                         << "d/moje.txt";
-        QTest::newRow("dotted folder") << "d.x"
-                                       << "moje"
-                                       << "d.x/moje.zb";
-        QTest::newRow("cancel") << "d"
-                                << ""
-                                << "";
+        addRow("typed without", "d", "moje", "d/moje.zb");
+        addRow("typed with", "d", "moje.zb", "d/moje.zb");
+        addRow("other extension", "d", "moje.txt", "d/moje.txt");
+        addRow("dotted folder", "d.x", "moje", "d.x/moje.zb");
+        addRow("cancel", "d", "", "");
     }
     void defaultExtensionOnSave()
     {

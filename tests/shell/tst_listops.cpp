@@ -14,14 +14,22 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <memory>
 
-class TestListOps : public QObject
+// The main window with the set window shown and no set at all: the start-up set is closed.
+struct ListFixture : MainWindowFixture
+{
+    ListFixture() : MainWindowFixture({1000, 800})
+    {
+        w->SetWindow()->show();
+        QVERIFY(closeStartupSet());
+        w->NumCaves = 0;
+    }
+};
+
+class TestListOps : public QObject, FreshWindow<ListFixture>
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> f;
-    frmMain *main = nullptr;
     frmCol *col = nullptr;
     int dialogs = 0;
 
@@ -29,39 +37,38 @@ class TestListOps : public QObject
     void makeSet(const QList<int> &order)
     {
         const int n = int(order.size());
-        main->NumCaves = uint8_t(n);
+        w->NumCaves = uint8_t(n);
         for (int k = 1; k <= n; ++k)
             col->CreateRow(k);
         for (int k : order)
-            main->OpenCave(caveNamed("Komnata " + QByteArray::number(k)), k);
+            w->OpenCave(caveNamed("Komnata " + QByteArray::number(k)), k);
         col->SendSelToBack();
         col->SetCanvasHeight(n * 16);
         col->Form_Resize();
         col->lblCName_Click(1);
-        main->Changed = false;
+        w->Changed = false;
     }
 
     // None when two windows hold the number.
     frmCave *windowOf(int no)
     {
-        return std::ranges::count(main->BoundCaves(), no, &frmCave::CaveNo) == 1 ? main->BoundCave(no)
-                                                                                 : nullptr;
+        return std::ranges::count(w->BoundCaves(), no, &frmCave::CaveNo) == 1 ? w->BoundCave(no) : nullptr;
     }
 
     // The set as the list shows it, as the windows hold it and as the store holds it.
     void verifyConsistent(const QStringList &names)
     {
-        QCOMPARE(int(main->NumCaves), int(names.size()));
+        QCOMPARE(int(w->NumCaves), int(names.size()));
         QCOMPARE(col->picCavesIn->height(), 16 * int(names.size()));
         QVERIFY(!col->RowExists(int(names.size()) + 1));
         for (int k = 1; k <= names.size(); ++k) {
             QVERIFY(col->RowExists(k));
             QCOMPARE(col->lblCNo[k]->Caption(), QStringLiteral("0%1").arg(k).right(2));
             QCOMPARE(col->RowName(k), names[k - 1]);
-            frmCave *w = windowOf(k);
-            QVERIFY2(w, qPrintable(QStringLiteral("chamber %1 has one window").arg(k)));
-            QCOMPARE(w->CaveName, names[k - 1]);
-            QCOMPARE(caveNameOf(main->CaveData[k]), names[k - 1]);
+            frmCave *window = windowOf(k);
+            QVERIFY2(window, qPrintable(QStringLiteral("chamber %1 has one window").arg(k)));
+            QCOMPARE(window->CaveName, names[k - 1]);
+            QCOMPARE(caveNameOf(w->CaveData[k]), names[k - 1]);
         }
     }
 
@@ -70,7 +77,7 @@ class TestListOps : public QObject
     {
         QTimer::singleShot(0, this, [this, width, height] {
             ++dialogs;
-            frmSize *s = main->SizeDialog();
+            frmSize *s = w->SizeDialog();
             QVERIFY(s->isVisible());
             QCOMPARE(s->txtUD(0)->text(), QStringLiteral("11"));
             QCOMPARE(s->txtUD(1)->text(), QStringLiteral("19"));
@@ -84,35 +91,23 @@ private slots:
     void init()
     {
         dialogs = 0;
-        f = std::make_unique<MainWindowFixture>(QSize(1000, 800));
-        main = f->w.get();
-        col = main->SetWindow();
-        col->show();
-        // Start from no set at all: the start-up set is closed.
-        QVERIFY(f->closeStartupSet());
-        main->NumCaves = 0;
+        start();
+        col = w->SetWindow();
     }
-
-    void cleanup()
-    {
-        f.reset();
-        col = nullptr;
-    }
+    void cleanup() { reset(); }
 
     void addAtTheTop()
     {
         makeSet({1, 2, 3});
-        const QByteArray old1 = main->CaveData[1];
+        const QByteArray old1 = w->CaveData[1];
         answerSize(QStringLiteral("19"), QStringLiteral("11"));
-        main->AddCave(1);
+        w->AddCave(1);
         QCOMPARE(dialogs, 1);
-        const QString newName = QStringLiteral("Nepojmenovaná 19×11");
-        verifyConsistent(
-            {newName, QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2"), QStringLiteral("Komnata 3")});
-        QCOMPARE(main->CaveData[2], old1);
+        verifyConsistent({"Nepojmenovaná 19×11", "Komnata 1", "Komnata 2", "Komnata 3"});
+        QCOMPARE(w->CaveData[2], old1);
         QCOMPARE(col->Selected, uint8_t(1));
-        QVERIFY(main->Changed);
-        const CaveRecord added = StringToCave(main->CaveData[1]).value();
+        QVERIFY(w->Changed);
+        const CaveRecord added = StringToCave(w->CaveData[1]).value();
         QCOMPARE(added, DefaultCave(19, 11));
         QVERIFY(windowOf(1)->Visible());
     }
@@ -121,11 +116,9 @@ private slots:
     {
         makeSet({1, 2, 3});
         answerSize(QStringLiteral("30"), QStringLiteral("7"));
-        main->AddCave(3);
-        const QString newName = QStringLiteral("Nepojmenovaná 30×7");
-        verifyConsistent(
-            {QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2"), newName, QStringLiteral("Komnata 3")});
-        const CaveRecord added = StringToCave(main->CaveData[3]).value();
+        w->AddCave(3);
+        verifyConsistent({"Komnata 1", "Komnata 2", "Nepojmenovaná 30×7", "Komnata 3"});
+        const CaveRecord added = StringToCave(w->CaveData[3]).value();
         QCOMPARE(int(added.Width), 30);
         QCOMPARE(int(added.Height), 7);
     }
@@ -136,20 +129,20 @@ private slots:
         makeSet({});
         QCOMPARE(col->Selected, uint8_t(0));
         answerSize(QStringLiteral("19"), QStringLiteral("11"));
-        QTest::mouseClick(col->imgBCave[1], Qt::LeftButton, {}, QPoint(20, 10));
-        verifyConsistent({QStringLiteral("Nepojmenovaná 19×11")});
-        QVERIFY(main->CaveData[0].isEmpty());
+        QTest::mouseClick(col->imgBCave[frmCol::AddButton], Qt::LeftButton, {}, QPoint(20, 10));
+        verifyConsistent({"Nepojmenovaná 19×11"});
+        QVERIFY(w->CaveData[0].isEmpty());
     }
 
     void addStopsAt99()
     {
         makeSet({1});
-        main->NumCaves = 99;
-        main->AddCave(1);
+        w->NumCaves = 99;
+        w->AddCave(1);
         QCoreApplication::processEvents();
-        QCOMPARE(int(main->NumCaves), 99);
+        QCOMPARE(int(w->NumCaves), 99);
         QCOMPARE(dialogs, 0);
-        QVERIFY(!main->Changed);
+        QVERIFY(!w->Changed);
         QVERIFY(!col->RowExists(100));
     }
 
@@ -158,8 +151,8 @@ private slots:
         makeSet({1, 2});
         col->lblCName_Click(2);
         answerSize(QStringLiteral("19"), QStringLiteral("11"));
-        QTest::mouseClick(col->imgBCave[1], Qt::LeftButton, {}, QPoint(20, 10));
-        QCOMPARE(int(main->NumCaves), 3);
+        QTest::mouseClick(col->imgBCave[frmCol::AddButton], Qt::LeftButton, {}, QPoint(20, 10));
+        QCOMPARE(int(w->NumCaves), 3);
         QCOMPARE(col->RowName(2), QStringLiteral("Nepojmenovaná 19×11"));
         QCOMPARE(col->RowName(3), QStringLiteral("Komnata 2"));
     }
@@ -170,18 +163,17 @@ private slots:
         makeSet({3, 5, 1, 2, 4});
         frmCave *of2 = windowOf(2);
         frmCave *of3 = windowOf(3);
-        QCOMPARE(of2, main->Caves(4));
-        main->ShowCave(2);
+        QCOMPARE(of2, w->Caves(4));
+        w->ShowCave(2);
         QVERIFY(of2->Visible());
-        main->DelCave(2);
+        w->DelCave(2);
         QCOMPARE(of2->Tag, QStringLiteral("free"));
         QVERIFY(!of2->Visible());
-        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3"),
-                          QStringLiteral("Komnata 4"), QStringLiteral("Komnata 5")});
+        verifyConsistent({"Komnata 1", "Komnata 3", "Komnata 4", "Komnata 5"});
         QCOMPARE(of3->CaveNo, int16_t(2));
         QCOMPARE(col->Selected, uint8_t(2));
-        QVERIFY(main->Changed);
-        main->ShowCave(2);
+        QVERIFY(w->Changed);
+        w->ShowCave(2);
         QVERIFY(of3->Visible());
     }
 
@@ -192,20 +184,21 @@ private slots:
         col->lblCName_Click(2);
         frmCave *of2 = windowOf(2);
         QTimer::singleShot(0, this, [this] {
-            QTest::mouseClick(col->imgBCave[2], Qt::LeftButton, {}, QPoint(20, 10)); // "Smazat"
+            QTest::mouseClick(col->imgBCave[frmCol::DeleteButton], Qt::LeftButton, {},
+                              QPoint(20, 10)); // "Smazat"
         });
-        main->ShowCave(2);
+        w->ShowCave(2);
         QCOMPARE(of2->Tag, QStringLiteral("free"));
         QVERIFY(!of2->Visible());
-        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3")});
+        verifyConsistent({"Komnata 1", "Komnata 3"});
     }
 
     void deleteLastSelectsNewLast()
     {
         makeSet({1, 2, 3});
         QTest::mouseClick(col->lblCName[3], Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseClick(col->imgBCave[2], Qt::LeftButton, {}, QPoint(20, 10));
-        verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2")});
+        QTest::mouseClick(col->imgBCave[frmCol::DeleteButton], Qt::LeftButton, {}, QPoint(20, 10));
+        verifyConsistent({"Komnata 1", "Komnata 2"});
         QCOMPARE(col->Selected, uint8_t(2));
         QCOMPARE(col->SelTop(), 16);
     }
@@ -213,20 +206,20 @@ private slots:
     void deleteKeepsOneChamber()
     {
         makeSet({1});
-        main->DelCave(1);
-        verifyConsistent({QStringLiteral("Komnata 1")});
-        QVERIFY(!main->Changed);
+        w->DelCave(1);
+        verifyConsistent({"Komnata 1"});
+        QVERIFY(!w->Changed);
     }
 
     void allowedStayByNumber()
     {
         makeSet({1, 2, 3, 4, 5});
         col->txtCaves->setText(QStringLiteral("02;04;"));
-        main->Allowed[2] = main->Allowed[4] = true;
-        const auto allowed = main->Allowed;
-        main->DelCave(1);
+        w->Allowed[2] = w->Allowed[4] = true;
+        const auto allowed = w->Allowed;
+        w->DelCave(1);
         QCOMPARE(col->txtCaves->text(), QStringLiteral("02;04;"));
-        QVERIFY(main->Allowed == allowed);
+        QVERIFY(w->Allowed == allowed);
         QCOMPARE(col->RowName(2), QStringLiteral("Komnata 3"));
         QCOMPARE(col->RowName(4), QStringLiteral("Komnata 5"));
     }
@@ -237,8 +230,7 @@ private slots:
         QTest::addColumn<int>("offset");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<int>("selected");
-        const QString k1 = QStringLiteral("Komnata 1"), k2 = QStringLiteral("Komnata 2"),
-                      k3 = QStringLiteral("Komnata 3");
+        const QString k1 = "Komnata 1", k2 = "Komnata 2", k3 = "Komnata 3";
         QTest::newRow("first up") << 1 << -1 << QStringList{k1, k2, k3} << 1;
         QTest::newRow("last down") << 3 << 1 << QStringList{k1, k2, k3} << 1;
         QTest::newRow("second up") << 2 << -1 << QStringList{k2, k1, k3} << 1;
@@ -250,29 +242,27 @@ private slots:
         makeSet({2, 3, 1});
         QFETCH(int, no);
         QFETCH(int, offset);
-        const QByteArray data1 = main->CaveData[1];
-        main->MoveCave(no, offset);
+        const QByteArray data1 = w->CaveData[1];
+        w->MoveCave(no, offset);
         QFETCH(QStringList, names);
         verifyConsistent(names);
         QTEST(int(col->Selected), "selected");
         const bool moved =
-            names.first() != QStringLiteral("Komnata 1") || names.last() != QStringLiteral("Komnata 3");
-        QCOMPARE(main->Changed, moved);
+            names.first() != QLatin1String("Komnata 1") || names.last() != QLatin1String("Komnata 3");
+        QCOMPARE(w->Changed, moved);
         if (offset == -1 && no == 2)
-            QCOMPARE(main->CaveData[2], data1);
+            QCOMPARE(w->CaveData[2], data1);
     }
 
     void moveButtons()
     {
         makeSet({1, 2, 3});
         col->lblCName_Click(2);
-        QTest::mouseClick(col->lblCave[3], Qt::LeftButton, {}, QPoint(40, 5)); // "  Nahoru"
-        verifyConsistent(
-            {QStringLiteral("Komnata 2"), QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3")});
+        QTest::mouseClick(col->lblCave[frmCol::UpButton], Qt::LeftButton, {}, QPoint(40, 5)); // "  Nahoru"
+        verifyConsistent({"Komnata 2", "Komnata 1", "Komnata 3"});
         QCOMPARE(col->Selected, uint8_t(1));
-        QTest::mouseClick(col->imgBCave[4], Qt::LeftButton, {}, QPoint(40, 5)); // "Dolu  "
-        verifyConsistent(
-            {QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2"), QStringLiteral("Komnata 3")});
+        QTest::mouseClick(col->imgBCave[frmCol::DownButton], Qt::LeftButton, {}, QPoint(40, 5)); // "Dolu  "
+        verifyConsistent({"Komnata 1", "Komnata 2", "Komnata 3"});
         QCOMPARE(col->Selected, uint8_t(2));
         // The press shifts the caption a pixel, while the pressed caption gets the
         // release: on its former corner, or below it, still a click on the button.
@@ -280,13 +270,12 @@ private slots:
             QTest::mouseRelease(col->lblCave[i], Qt::LeftButton, {},
                                 col->lblCave[i]->mapFrom(col->picArrow[i], onButton));
         };
-        QTest::mousePress(col->lblCave[4], Qt::LeftButton, {}, QPoint(0, 0));
-        releaseOn(4, QPoint(0, 2));
-        verifyConsistent(
-            {QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3"), QStringLiteral("Komnata 2")});
+        QTest::mousePress(col->lblCave[frmCol::DownButton], Qt::LeftButton, {}, QPoint(0, 0));
+        releaseOn(frmCol::DownButton, QPoint(0, 2));
+        verifyConsistent({"Komnata 1", "Komnata 3", "Komnata 2"});
         QCOMPARE(col->Selected, uint8_t(3));
-        QTest::mousePress(col->lblCave[3], Qt::LeftButton, {}, QPoint(40, 5));
-        releaseOn(3, QPoint(40, 18));
+        QTest::mousePress(col->lblCave[frmCol::UpButton], Qt::LeftButton, {}, QPoint(40, 5));
+        releaseOn(frmCol::UpButton, QPoint(40, 18));
         QCOMPARE(col->Selected, uint8_t(2));
     }
 
@@ -309,20 +298,20 @@ private slots:
         case 1: QTest::mouseDClick(col->lblCNo[3], Qt::LeftButton, {}, QPoint(5, 5)); break;
         case 2:
             col->lblCName_Click(3);
-            QTest::mouseClick(col->imgBCave[0], Qt::LeftButton, {}, QPoint(20, 10));
+            QTest::mouseClick(col->imgBCave[frmCol::EditButton], Qt::LeftButton, {}, QPoint(20, 10));
             break;
         case 3:
             col->lblCName_Click(3);
             col->SetFocus();
             col->txtDesc->setFocus();
-            QApplication::setActiveWindow(main);
+            QApplication::setActiveWindow(w);
             QTest::keyClick(col->txtDesc, Qt::Key_Return);
             QCOMPARE(col->txtDesc->toPlainText(), QStringLiteral("\n")); // the box got the key as well
             break;
         case 4:
             col->lblCName_Click(3);
             col->SetFocus();
-            QApplication::setActiveWindow(main);
+            QApplication::setActiveWindow(w);
             QTest::keyClick(col, Qt::Key_F4);
             break;
         }

@@ -1,7 +1,6 @@
 #include "tst_mainframe_fixture.h"
 
 #include "shell/frmcol.h"
-#include "toolkit/vbform.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -9,346 +8,297 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-namespace {
-
-// A child window that hides instead of closing, as the program's windows do.
-class HidingForm : public VbForm
-{
-public:
-    using VbForm::VbForm;
-    QList<int> origins;
-
-protected:
-    void Form_QueryUnload(int &Cancel, int UnloadMode) override
-    {
-        origins.append(UnloadMode);
-        if (UnloadMode != Vb::CloseFromFrame) {
-            Cancel = 1;
-            hide();
-        }
-    }
-};
-
-} // namespace
-
-class TestMainFrame : public QObject
+class TestMainFrame : public QObject, FreshWindow<FrameFixture>
 {
     Q_OBJECT
 private slots:
-    void menuBar();
-    void aboutBox();
-    void setButtonLooks_data();
-    void setButtonLooks();
-    void setWindowStandsInView();
-    void tileSideBySide();
-    void windowsMenuListsShownWindows();
-    void windowsMenuShowsCaptionsAsWritten_data();
-    void windowsMenuShowsCaptionsAsWritten();
-    void restoredFrameKeepsMostOfTheScreen();
-    void frameClosesItsChildren();
-    void layout();
-    void stripsAsDrawnWhole_data();
-    void stripsAsDrawnWhole();
-    void grab();
-};
+    void init() { start(); }
+    void cleanup() { reset(); }
+    void menuBar()
+    {
+        // A menu's items, "-" for a separator.
+        const auto texts = [](const QList<QAction *> &actions) {
+            QStringList s;
+            for (QAction *i : actions)
+                s << (i->isSeparator() ? QStringLiteral("-") : i->text());
+            return s;
+        };
+        const auto top = w->menuBar()->actions();
+        QCOMPARE(texts(top), (QStringList{"&Sada", "Úpr&avy", "&Okna", "Nápověda"}));
+        QVERIFY(!top.last()->menu());
+        QCOMPARE(texts(top[0]->menu()->actions()),
+                 (QStringList{"&Nová", "&Otevřít", "&Uložit", "&Uložit jako...", "-", "Konec"}));
+        QCOMPARE(texts(top[1]->menu()->actions()), (QStringList{"Připojit sadu"}));
+        QCOMPARE(texts(top[2]->menu()->actions()), (QStringList{"Dlaždice"}));
+        for (QAction *a : top[0]->menu()->actions())
+            QVERIFY(a->shortcut().isEmpty() && !a->isCheckable());
 
-void TestMainFrame::menuBar()
-{
-    FrameFixture f;
-    const auto top = f.w->menuBar()->actions();
-    QStringList captions;
-    for (QAction *a : top)
-        captions << a->text();
-    QCOMPARE(captions, (QStringList{"&Sada", "Úpr&avy", "&Okna", "Nápověda"}));
-    QVERIFY(!top.last()->menu());
-
-    auto items = [](QAction *a) {
-        QStringList s;
-        for (QAction *i : a->menu()->actions())
-            s << (i->isSeparator() ? QStringLiteral("-") : i->text());
-        return s;
-    };
-    QCOMPARE(items(top[0]), (QStringList{"&Nová", "&Otevřít", "&Uložit", "&Uložit jako...", "-", "Konec"}));
-    QCOMPARE(items(top[1]), (QStringList{"Připojit sadu"}));
-    QCOMPARE(items(top[2]), (QStringList{"Dlaždice"}));
-    for (QAction *a : top[0]->menu()->actions())
-        QVERIFY(a->shortcut().isEmpty() && !a->isCheckable());
-
-    auto *dog = f.control<QMenu>("mnuDog");
-    auto *insect = f.control<QMenu>("mnuInsect");
-    QCOMPARE(dog->title(), QStringLiteral("Pes"));
-    QCOMPARE(insect->title(), QStringLiteral("Hmyz"));
-    QStringList directions;
-    for (QAction *a : insect->actions())
-        directions << a->text();
-    QCOMPARE(directions, (QStringList{"Doleva", "Nahoru", "Doprava", "Dolu"}));
-    for (QAction *a : top)
-        QVERIFY(a->menu() != dog && a->menu() != insect);
-}
-
-void TestMainFrame::aboutBox()
-{
-    FrameFixture f;
-    f.control<QAction>("mnuHelp")->trigger();
-    QCOMPARE(f.user.messages.size(), 1);
-    const Vb::MessageRequest &m = f.user.messages.first();
-    QVERIFY(m.text.startsWith(QStringLiteral("Editor komnat\r\n")));
-    QVERIFY(m.text.size() > QStringLiteral("Editor komnat\r\n").size());
-    QCOMPARE(m.title, QStringLiteral("Nápověda"));
-    QCOMPARE(m.icon, Vb::MsgInformation);
-    QCOMPARE(m.buttons, Vb::MsgOkOnly);
-}
-
-void TestMainFrame::setButtonLooks_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<int>("button");
-    QTest::newRow("face, left") << "imgList" << int(Qt::LeftButton);
-    QTest::newRow("caption, left") << "Label2" << int(Qt::LeftButton);
-    QTest::newRow("face, right") << "imgList" << int(Qt::RightButton);
-    QTest::newRow("caption, middle") << "Label2" << int(Qt::MiddleButton);
-}
-
-void TestMainFrame::setButtonLooks()
-{
-    QFETCH(QString, target);
-    QFETCH(int, button);
-    FrameFixture f;
-    ImageBox *face = f.image("imgList");
-    auto *caption = f.control<VbLabel>("Label2");
-    QWidget *c = f.control(target);
-    // start-up shows the set window with the template set
-    f.w->SetWindow()->hide();
-    const QPoint at(30, 8);
-    QTest::mousePress(c, Qt::MouseButton(button), {}, at);
-    QCOMPARE(face->Top(), -28.0f);
-    QCOMPARE(caption->pos(), QPoint(10, 4));
-    QTest::mouseRelease(c, Qt::MouseButton(button), {}, at);
-    QCOMPARE(face->Top(), 0.0f);
-    QCOMPARE(caption->pos(), QPoint(9, 3));
-    // Only a left click brings the set window up; it never hides it.
-    QCOMPARE(f.w->SetWindow()->isVisible(), button == Qt::LeftButton);
-    if (button == Qt::LeftButton) {
-        QTest::mouseClick(c, Qt::LeftButton, {}, at);
-        QVERIFY(f.w->SetWindow()->isVisible());
-        // The press shifts the caption, so a click on its top left corner is released beside it.
-        f.w->SetWindow()->hide();
-        const QPoint corner = c->mapToGlobal(QPoint(0, 0));
-        QTest::mousePress(c, Qt::LeftButton, {}, QPoint(0, 0));
-        QTest::mouseRelease(c, Qt::LeftButton, {}, c->mapFromGlobal(corner));
-        QVERIFY(f.w->SetWindow()->isVisible());
+        auto *dog = f->control<QMenu>("mnuDog");
+        auto *insect = f->control<QMenu>("mnuInsect");
+        QCOMPARE(dog->title(), QStringLiteral("Pes"));
+        QCOMPARE(insect->title(), QStringLiteral("Hmyz"));
+        QCOMPARE(texts(insect->actions()), (QStringList{"Doleva", "Nahoru", "Doprava", "Dolu"}));
+        for (QAction *a : top)
+            QVERIFY(a->menu() != dog && a->menu() != insect);
     }
-}
 
-void TestMainFrame::setWindowStandsInView()
-{
-    ScriptedUser user;
-    frmMain m;
-    // As under a window manager: mapped small first, maximised after.
-    m.resize(200, 100);
-    m.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m));
-    m.resize(1280, 800);
-    QMdiSubWindow *set = m.SetWindow()->subWindow();
-    const QRect area = m.mdiArea()->viewport()->rect();
-    QVERIFY(area.contains(set->geometry()));
-    // Dragged mostly out of the area, "Sada komnat" brings it back whole.
-    set->move(-300, area.height() - 40);
-    QTest::mouseClick(m.findChild<QWidget *>(QStringLiteral("Label2")), Qt::LeftButton, {}, QPoint(30, 8));
-    QVERIFY(area.contains(set->geometry()));
-}
+    void aboutBox()
+    {
+        f->control<QAction>("mnuHelp")->trigger();
+        QCOMPARE(user->messages.size(), 1);
+        const Vb::MessageRequest &m = user->messages.first();
+        QVERIFY(m.text.startsWith(QStringLiteral("Editor komnat\r\n")));
+        QVERIFY(m.text.size() > QStringLiteral("Editor komnat\r\n").size());
+        QCOMPARE(m.title, QStringLiteral("Nápověda"));
+        QCOMPARE(m.icon, Vb::MsgInformation);
+        QCOMPARE(m.buttons, Vb::MsgOkOnly);
+    }
 
-void TestMainFrame::tileSideBySide()
-{
-    FrameFixture f;
-    f.w->SetWindow()->hide();
-    auto *a = new HidingForm(f.w->mdiArea());
-    auto *b = new HidingForm(f.w->mdiArea());
-    auto *hidden = new HidingForm(f.w->mdiArea());
-    a->show();
-    b->show();
-    a->subWindow()->showMaximized();
-    f.control<QAction>("mnuTile")->trigger();
-    const QRect area = f.w->mdiArea()->viewport()->rect();
-    QVERIFY(!a->subWindow()->isMaximized());
-    QCOMPARE(a->subWindow()->geometry(), QRect(0, 0, area.width() / 2, area.height()));
-    QCOMPARE(b->subWindow()->geometry(),
-             QRect(area.width() / 2, 0, area.width() - area.width() / 2, area.height()));
-    QVERIFY(!hidden->isVisible());
-}
+    void setButtonLooks_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("button");
+        QTest::newRow("face, left") << "imgList" << int(Qt::LeftButton);
+        QTest::newRow("caption, left") << "Label2" << int(Qt::LeftButton);
+        QTest::newRow("face, right") << "imgList" << int(Qt::RightButton);
+        QTest::newRow("caption, middle") << "Label2" << int(Qt::MiddleButton);
+    }
 
-void TestMainFrame::windowsMenuListsShownWindows()
-{
-    FrameFixture f;
-    f.w->SetWindow()->hide();
-    // Made in this order, framed on first showing in the other: listed as made.
-    auto *a = new HidingForm(f.w->mdiArea(), true);
-    auto *b = new HidingForm(f.w->mdiArea(), true);
-    a->setCaption(QStringLiteral("Komnata 1"));
-    b->setCaption(QStringLiteral("Sada"));
-    b->show();
-    b->hide();
-    a->show();
-    QMenu *windows = f.control<QMenu>("mnuWindows");
-    for (int round = 0; round < 2; ++round) {
+    void setButtonLooks()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, button);
+        ImageBox *face = f->image("imgList");
+        auto *caption = f->control<VbLabel>("Label2");
+        QWidget *c = f->control(target);
+        // start-up shows the set window with the template set
+        w->SetWindow()->hide();
+        const QPoint at(30, 8);
+        QTest::mousePress(c, Qt::MouseButton(button), {}, at);
+        QCOMPARE(face->Top(), -28.0f);
+        QCOMPARE(caption->pos(), QPoint(10, 4));
+        QTest::mouseRelease(c, Qt::MouseButton(button), {}, at);
+        QCOMPARE(face->Top(), 0.0f);
+        QCOMPARE(caption->pos(), QPoint(9, 3));
+        // Only a left click brings the set window up; it never hides it.
+        QCOMPARE(w->SetWindow()->isVisible(), button == Qt::LeftButton);
+        if (button == Qt::LeftButton) {
+            QTest::mouseClick(c, Qt::LeftButton, {}, at);
+            QVERIFY(w->SetWindow()->isVisible());
+            // The press shifts the caption, so a click on its top left corner is released beside it.
+            w->SetWindow()->hide();
+            const QPoint corner = c->mapToGlobal(QPoint(0, 0));
+            QTest::mousePress(c, Qt::LeftButton, {}, QPoint(0, 0));
+            QTest::mouseRelease(c, Qt::LeftButton, {}, c->mapFromGlobal(corner));
+            QVERIFY(w->SetWindow()->isVisible());
+        }
+    }
+
+    void setWindowStandsInView()
+    {
+        reset(); // a frame of its own
+        ScriptedUser answers;
+        frmMain m;
+        // As under a window manager: mapped small first, maximised after.
+        m.resize(200, 100);
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        m.resize(1280, 800);
+        QMdiSubWindow *set = m.SetWindow()->subWindow();
+        const QRect area = m.mdiArea()->viewport()->rect();
+        QVERIFY(area.contains(set->geometry()));
+        // Dragged mostly out of the area, "Sada komnat" brings it back whole.
+        set->move(-300, area.height() - 40);
+        QTest::mouseClick(m.findChild<QWidget *>(QStringLiteral("Label2")), Qt::LeftButton, {},
+                          QPoint(30, 8));
+        QVERIFY(area.contains(set->geometry()));
+    }
+
+    void tileSideBySide()
+    {
+        w->SetWindow()->hide();
+        auto *a = new HidingForm(w->mdiArea());
+        auto *b = new HidingForm(w->mdiArea());
+        auto *hidden = new HidingForm(w->mdiArea());
+        a->show();
+        b->show();
+        a->subWindow()->showMaximized();
+        f->control<QAction>("mnuTile")->trigger();
+        const QRect area = w->mdiArea()->viewport()->rect();
+        QVERIFY(!a->subWindow()->isMaximized());
+        QCOMPARE(a->subWindow()->geometry(), QRect(0, 0, area.width() / 2, area.height()));
+        QCOMPARE(b->subWindow()->geometry(),
+                 QRect(area.width() / 2, 0, area.width() - area.width() / 2, area.height()));
+        QVERIFY(!hidden->isVisible());
+    }
+
+    void windowsMenuListsShownWindows()
+    {
+        w->SetWindow()->hide();
+        // Made in this order, framed on first showing in the other: listed as made.
+        auto *a = new HidingForm(w->mdiArea(), true);
+        auto *b = new HidingForm(w->mdiArea(), true);
+        a->setCaption(QStringLiteral("Komnata 1"));
+        b->setCaption(QStringLiteral("Sada"));
+        b->show();
+        b->hide();
+        a->show();
+        QMenu *windows = f->control<QMenu>("mnuWindows");
+        for (int round = 0; round < 2; ++round) {
+            emit windows->aboutToShow();
+            QStringList shown;
+            for (QAction *i : windows->actions())
+                if (!i->isSeparator())
+                    shown << i->text();
+            QCOMPARE(shown, (QStringList{"Dlaždice", "Komnata 1"}));
+        }
+        b->show();
+        b->SetFocus();
         emit windows->aboutToShow();
-        QStringList shown;
-        for (QAction *i : windows->actions())
-            if (!i->isSeparator())
-                shown << i->text();
-        QCOMPARE(shown, (QStringList{"Dlaždice", "Komnata 1"}));
+        const auto actions = windows->actions();
+        QCOMPARE(actions.last()->text(), QStringLiteral("Sada"));
+        // No check marks: the active window is the one in bold.
+        for (QAction *i : actions)
+            QVERIFY(!i->isCheckable());
+        QVERIFY(actions.last()->font().bold());
+        QVERIFY(!actions[actions.size() - 2]->font().bold());
+        // Picked while minimised, a window comes back in front.
+        a->subWindow()->showMinimized();
+        actions[actions.size() - 2]->trigger();
+        QVERIFY(!a->subWindow()->isMinimized());
+        QCOMPARE(w->mdiArea()->activeSubWindow(), a->subWindow());
     }
-    b->show();
-    b->SetFocus();
-    emit windows->aboutToShow();
-    const auto actions = windows->actions();
-    QCOMPARE(actions.last()->text(), QStringLiteral("Sada"));
-    // No check marks: the active window is the one in bold.
-    for (QAction *i : actions)
-        QVERIFY(!i->isCheckable());
-    QVERIFY(actions.last()->font().bold());
-    QVERIFY(!actions[actions.size() - 2]->font().bold());
-    // Picked while minimised, a window comes back in front.
-    a->subWindow()->showMinimized();
-    actions[actions.size() - 2]->trigger();
-    QVERIFY(!a->subWindow()->isMinimized());
-    QCOMPARE(f.w->mdiArea()->activeSubWindow(), a->subWindow());
-}
 
-void TestMainFrame::windowsMenuShowsCaptionsAsWritten_data()
-{
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("ampersand") << "Komnata - A&B"
-                               << "Komnata - A&B";
-    QTest::newRow("tab") << "Komnata - A\tB"
-                         << "Komnata - A B";
-}
-
-// An entry of "Okna" reads as its window's caption: no access key, nothing in the shortcut column.
-void TestMainFrame::windowsMenuShowsCaptionsAsWritten()
-{
-    QFETCH(QString, caption);
-    QFETCH(QString, shown);
-    FrameFixture f;
-    auto *form = new HidingForm(f.w->mdiArea());
-    form->setCaption(caption);
-    form->show();
-    f.w->SetWindow()->SetFocus();
-    auto *windows = f.control<QMenu>("mnuWindows");
-    QMenuBar *bar = f.w->menuBar();
-    pointerClick(bar, bar->actionGeometry(windows->menuAction()).center());
-    QTRY_VERIFY(windows->isVisible());
-    // Inside the menu's frame.
-    const QRect entry = windows->actionGeometry(windows->actions().last()).adjusted(3, 1, -3, -3);
-    const QImage menu = windows->grab().toImage();
-    const QColor ground = menu.pixelColor(entry.left(), entry.center().y());
-    int left = entry.right(), right = entry.left();
-    for (int x = entry.left(); x <= entry.right(); ++x)
-        for (int y = entry.top(); y <= entry.bottom(); ++y)
-            if (menu.pixelColor(x, y) != ground) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-    const int inked = right - left + 1, written = windows->fontMetrics().horizontalAdvance(shown);
-    QVERIFY2(std::abs(inked - written) <= 3, qPrintable(QStringLiteral("%1 %2").arg(inked).arg(written)));
-    QTest::keyClick(windows, Qt::Key_B);
-    QVERIFY(windows->isVisible());
-    QCOMPARE(f.w->mdiArea()->activeSubWindow(), f.w->SetWindow()->subWindow());
-    windows->close();
-}
-
-void TestMainFrame::restoredFrameKeepsMostOfTheScreen()
-{
-    ScriptedUser user;
-    frmMain m;
-    m.showMaximized();
-    QVERIFY(QTest::qWaitForWindowExposed(&m));
-    m.showNormal();
-    const QRect room = m.screen()->availableGeometry();
-    QTRY_COMPARE(m.size(), room.size() * 3 / 4);
-    QCOMPARE(m.geometry().center(), room.center());
-}
-
-void TestMainFrame::frameClosesItsChildren()
-{
-    FrameFixture f;
-    auto *a = new HidingForm(f.w->mdiArea());
-    a->show();
-    a->subWindow()->close();
-    QCOMPARE(a->origins, QList<int>{Vb::CloseFromControlBox});
-    QVERIFY(!a->isVisible());
-    QVERIFY(f.w->close());
-    QCOMPARE(a->origins, (QList<int>{Vb::CloseFromControlBox, Vb::CloseFromFrame}));
-}
-
-void TestMainFrame::layout()
-{
-    FrameFixture f;
-    const QWidget *client = f.w->centralWidget();
-    QCOMPARE(f.box("picTools")->geometry(), QRect(0, 0, client->width(), 57));
-    QCOMPARE(f.box("Picture1")->geometry(), QRect(0, 57, 100, client->height() - 57));
-    QCOMPARE(f.control("MDIClient")->geometry(),
-             QRect(100, 57, client->width() - 100, client->height() - 57));
-    // The strips span the screen's width; the object bar is as tall.
-    const int W = QGuiApplication::primaryScreen()->geometry().width();
-    QCOMPARE(f.w->imgG[1]->geometry(), QRect(0, 42, W, 15));
-    QCOMPARE(f.w->imgG[2]->geometry(), QRect(0, 0, W, 10));
-    QCOMPARE(f.w->imgG[4]->geometry(), QRect(0, 0, 85, 15));
-    QCOMPARE(f.w->imgG[5]->geometry(), QRect(85, 0, 15, 15));
-    QCOMPARE(f.w->imgG[6]->geometry(), QRect(85, 15, 15, W));
-    QCOMPARE(f.box("picObj")->height(), W);
-    for (int i : {1, 2, 4, 5, 6})
-        QVERIFY(f.w->imgG[i]->isVisibleTo(f.w.get()));
-    for (int i : {3, 7, 8, 9})
-        QVERIFY(!f.w->imgG[i]->isVisibleTo(f.w.get()));
-    QCOMPARE(f.box("Picture4")->geometry(), QRect(7, 22, 48, 48));
-    QCOMPARE(f.box("Picture6")->geometry(), QRect(30, 45, 48, 48));
-    QCOMPARE(f.w->picSel[1]->geometry(), QRect(4, 4, 40, 40));
-    QCOMPARE(f.control<VbShape>("Shape1")->geometry(), QRect(1, 1, 46, 46));
-    QCOMPARE(f.image("Image5")->geometry(), QRect(9, 73, 18, 18));
-    // Where the wells overlap the left button's lies on top.
-    QCOMPARE(f.box("picObj")->childAt(40, 60), f.w->picSel[1]);
-}
-
-void TestMainFrame::stripsAsDrawnWhole_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("g6") << "g6" << QSize(15, 800);
-    QTest::newRow("g9 at twice") << "g9" << QSize(30, 1600);
-}
-
-// A strip drawn as one row copied down must match the whole height drawn.
-void TestMainFrame::stripsAsDrawnWhole()
-{
-    QFETCH(QString, name);
-    QFETCH(QSize, size);
-    const Picture strip(name);
-    QImage whole(size, QImage::Format_ARGB32_Premultiplied);
-    whole.fill(Qt::transparent);
-    QSvgRenderer svg(strip.path());
-    svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
-    QPainter p(&whole);
-    svg.render(&p, QRectF(QPointF(0, 0), size));
-    p.end();
-    QCOMPARE(strip.image(size), whole);
-}
-
-void TestMainFrame::grab()
-{
-    // Writes the screenshots when asked to (ZB_GRAB, ZB_GRAB_OPEN: PNG paths).
-    const QString out = qEnvironmentVariable("ZB_GRAB");
-    if (out.isEmpty())
-        QSKIP("set ZB_GRAB to a PNG path to grab the main window");
-    FrameFixture f;
-    QVERIFY(f.w->grab().save(out));
-    const QString open = qEnvironmentVariable("ZB_GRAB_OPEN");
-    if (!open.isEmpty()) {
-        f.openAllGroups();
-        QVERIFY(f.w->grab().save(open));
+    void windowsMenuShowsCaptionsAsWritten_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ampersand") << "Komnata - A&B"
+                                   << "Komnata - A&B";
+        QTest::newRow("tab") << "Komnata - A\tB"
+                             << "Komnata - A B";
     }
-}
+    // An entry of "Okna" reads as its window's caption: no access key, nothing in the shortcut column.
+    void windowsMenuShowsCaptionsAsWritten()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, shown);
+        auto *form = new HidingForm(w->mdiArea());
+        form->setCaption(caption);
+        form->show();
+        w->SetWindow()->SetFocus();
+        auto *windows = f->control<QMenu>("mnuWindows");
+        QMenuBar *bar = w->menuBar();
+        pointerClick(bar, bar->actionGeometry(windows->menuAction()).center());
+        QTRY_VERIFY(windows->isVisible());
+        // Inside the menu's frame.
+        const QRect entry = windows->actionGeometry(windows->actions().last()).adjusted(3, 1, -3, -3);
+        const QImage menu = windows->grab().toImage();
+        const QColor ground = menu.pixelColor(entry.left(), entry.center().y());
+        int left = entry.right(), right = entry.left();
+        for (int x = entry.left(); x <= entry.right(); ++x)
+            for (int y = entry.top(); y <= entry.bottom(); ++y)
+                if (menu.pixelColor(x, y) != ground) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        const int inked = right - left + 1, written = windows->fontMetrics().horizontalAdvance(shown);
+        QVERIFY2(std::abs(inked - written) <= 3, qPrintable(QStringLiteral("%1 %2").arg(inked).arg(written)));
+        QTest::keyClick(windows, Qt::Key_B);
+        QVERIFY(windows->isVisible());
+        QCOMPARE(w->mdiArea()->activeSubWindow(), w->SetWindow()->subWindow());
+        windows->close();
+    }
+    void restoredFrameKeepsMostOfTheScreen()
+    {
+        reset(); // a frame of its own
+        ScriptedUser answers;
+        frmMain m;
+        m.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        m.showNormal();
+        const QRect room = m.screen()->availableGeometry();
+        QTRY_COMPARE(m.size(), room.size() * 3 / 4);
+        QCOMPARE(m.geometry().center(), room.center());
+    }
+
+    void frameClosesItsChildren()
+    {
+        auto *a = new HidingForm(w->mdiArea());
+        a->show();
+        a->subWindow()->close();
+        QCOMPARE(a->origins, QList<int>{Vb::CloseFromControlBox});
+        QVERIFY(!a->isVisible());
+        QVERIFY(w->close());
+        QCOMPARE(a->origins, (QList<int>{Vb::CloseFromControlBox, Vb::CloseFromFrame}));
+    }
+
+    void layout()
+    {
+        const QWidget *client = w->centralWidget();
+        QCOMPARE(f->box("picTools")->geometry(), QRect(0, 0, client->width(), 57));
+        QCOMPARE(f->box("Picture1")->geometry(), QRect(0, 57, 100, client->height() - 57));
+        QCOMPARE(f->control("MDIClient")->geometry(),
+                 QRect(100, 57, client->width() - 100, client->height() - 57));
+        // The strips span the screen's width; the object bar is as tall.
+        const int W = QGuiApplication::primaryScreen()->geometry().width();
+        QCOMPARE(w->imgG[1]->geometry(), QRect(0, 42, W, 15));
+        QCOMPARE(w->imgG[2]->geometry(), QRect(0, 0, W, 10));
+        QCOMPARE(w->imgG[4]->geometry(), QRect(0, 0, 85, 15));
+        QCOMPARE(w->imgG[5]->geometry(), QRect(85, 0, 15, 15));
+        QCOMPARE(w->imgG[6]->geometry(), QRect(85, 15, 15, W));
+        QCOMPARE(f->box("picObj")->height(), W);
+        for (int i : {1, 2, 4, 5, 6})
+            QVERIFY(w->imgG[i]->isVisibleTo(w));
+        for (int i : {3, 7, 8, 9})
+            QVERIFY(!w->imgG[i]->isVisibleTo(w));
+        QCOMPARE(f->box("Picture4")->geometry(), QRect(7, 22, 48, 48));
+        QCOMPARE(f->box("Picture6")->geometry(), QRect(30, 45, 48, 48));
+        QCOMPARE(w->picSel[Vb::LeftButton]->geometry(), QRect(4, 4, 40, 40));
+        QCOMPARE(f->control<VbShape>("Shape1")->geometry(), QRect(1, 1, 46, 46));
+        QCOMPARE(f->image("Image5")->geometry(), QRect(9, 73, 18, 18));
+        // Where the wells overlap the left button's lies on top.
+        QCOMPARE(f->box("picObj")->childAt(40, 60), w->picSel[Vb::LeftButton]);
+    }
+
+    void stripsAsDrawnWhole_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("g6") << "g6" << QSize(15, 800);
+        QTest::newRow("g9 at twice") << "g9" << QSize(30, 1600);
+    }
+
+    // A strip drawn as one row copied down must match the whole height drawn.
+    void stripsAsDrawnWhole()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        const Picture strip(name);
+        QImage whole(size, QImage::Format_ARGB32_Premultiplied);
+        whole.fill(Qt::transparent);
+        QSvgRenderer svg(strip.path());
+        svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
+        QPainter p(&whole);
+        svg.render(&p, QRectF(QPointF(0, 0), size));
+        p.end();
+        QCOMPARE(strip.image(size), whole);
+    }
+
+    void grab()
+    {
+        // Writes the screenshots when asked to (ZB_GRAB, ZB_GRAB_OPEN: PNG paths).
+        const QString out = qEnvironmentVariable("ZB_GRAB");
+        if (out.isEmpty())
+            QSKIP("set ZB_GRAB to a PNG path to grab the main window");
+        QVERIFY(w->grab().save(out));
+        const QString open = qEnvironmentVariable("ZB_GRAB_OPEN");
+        if (!open.isEmpty()) {
+            f->openAllGroups();
+            QVERIFY(w->grab().save(open));
+        }
+    }
+};
 
 QTEST_MAIN(TestMainFrame)
 #include "tst_mainframe.moc"

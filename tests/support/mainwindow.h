@@ -86,3 +86,41 @@ struct FreshWindow
         user = nullptr;
     }
 };
+
+#include "toolkit/vbform.h"
+
+// A child window that hides instead of closing, as the program's windows do, and records why it was
+// asked to close; only its frame's closing closes it.
+class HidingForm : public VbForm
+{
+public:
+    using VbForm::VbForm;
+    QList<int> origins;
+
+protected:
+    void Form_QueryUnload(int &Cancel, int UnloadMode) override
+    {
+        origins.append(UnloadMode);
+        if (UnloadMode != Vb::CloseFromFrame) {
+            Cancel = 1;
+            hide();
+        }
+    }
+};
+
+// A QtTest row, each text cell written as a UTF-8 literal and added as a QString.
+inline QString rowCell(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+template <class T>
+const T &rowCell(const T &value)
+{
+    return value;
+}
+template <class... Cells>
+void addRow(const char *tag, const Cells &...cells)
+{
+    QTestData &r = QTest::newRow(tag);
+    ((r << rowCell(cells)), ...);
+}
