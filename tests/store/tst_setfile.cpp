@@ -300,41 +300,49 @@ private slots:
         QCOMPARE(read.value().Allowed, expected);
     }
 
+    // Open and Join refuse the same files alike: the whole file is checked,
+    // also what a join would not take.
     void refusals_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("numCaves"); // in the set the chambers are joined to
+        const auto row = [](const char *name, const QByteArray &bytes, const char *fault, int numCaves = 10) {
+            QTest::newRow(name) << bytes << QString::fromUtf8(fault) << numCaves;
+        };
         const QByteArray c1 = cave(1);
-        QTest::newRow("empty file") << QByteArray() << "Soubor je prázdný.";
-        QTest::newRow("one line") << fileOf({"Dabc"}) << "jen 1 řádek,";
-        QTest::newRow("four lines") << headed({c1}) << "jen 4 řádky,";
-        QTest::newRow("empty name line") << fileOf({"", "BAu", "x@F", c1, ""}) << "Řádek 1 je prázdný";
-        QTest::newRow("length below A") << fileOf({"@abc", "BAu", "x@F", c1, ""}) << "délkou jména sady";
-        QTest::newRow("empty author line") << fileOf({"DabcA", "", "x@F", c1, ""}) << "Řádek 2 je prázdný";
-        QTest::newRow("author length below A") << fileOf({"DabcA", "7", "x@F", c1, ""}) << "autora";
-        QTest::newRow("empty third line") << fileOf({"DabcA", "BAu", "", c1, ""}) << "Řádek 3 je prázdný";
-        QTest::newRow("empty line 4") << fileOf({"DabcA", "BAu", "x@F", "", c1, ""}) << "Řádek 4";
-        QTest::newRow("line 5 not a chamber")
-            << fileOf({"DabcA", "BAu", "x@F", c1, "\x01", c1, ""}) << "Řádek 5 není komnata";
-        QTest::newRow("101 chambers") << headed(QList<QByteArray>(101, c1) << "")
-                                      << "Na řádku 104 je už 101. komnata, sada jich smí mít nejvýše 100.";
+        row("empty file", QByteArray(), "Soubor je prázdný.");
+        row("one line", fileOf({"Dabc"}), "jen 1 řádek,");
+        row("four lines", headed({c1}), "jen 4 řádky,");
+        row("empty name line", fileOf({"", "BAu", "x@F", c1, ""}), "Řádek 1 je prázdný");
+        row("length below A", fileOf({"@abc", "BAu", "x@F", c1, ""}), "délkou jména sady");
+        row("empty author line", fileOf({"DabcA", "", "x@F", c1, ""}), "Řádek 2 je prázdný");
+        row("author length below A", fileOf({"DabcA", "7", "x@F", c1, ""}), "autora");
+        row("empty third line", fileOf({"DabcA", "BAu", "", c1, ""}), "Řádek 3 je prázdný");
+        row("empty line 4", fileOf({"DabcA", "BAu", "x@F", "", c1, ""}), "Řádek 4");
+        row("line 5 not a chamber", fileOf({"DabcA", "BAu", "x@F", c1, "\x01", c1, ""}),
+            "Řádek 5 není komnata");
+        row("101 chambers", headed(QList<QByteArray>(101, c1) << ""),
+            "Na řádku 104 je už 101. komnata, sada jich smí mít nejvýše 100.");
         // "ZZZZZZ" deciphers to nothing, so chamber 2 would be read as the congratulation.
-        QTest::newRow("chamber line deciphering empty")
-            << headed({c1}) + "ZZZZZZ\r\n" + fileOf({c1, "konec"})
-            << "Soubor je poškozený. Za gratulací na řádku 5 následuje ještě neprázdný řádek 6.";
-        QTest::newRow("chamber after empty lines")
-            << headed({c1, "", "", c1, ""}) << "Za gratulací na řádku 5 následuje ještě neprázdný řádek 7.";
-        QTest::newRow("text after the congratulation and a blank line")
-            << headed({c1, "Hotovo", "Navíc"}) + "\r\n"
-            << "Řádek 5 není komnata.";
-        QTest::newRow("no letters after the congratulation") << headed({c1, ""}) + "x"
-                                                             << "neprázdný řádek 6.";
+        row("chamber line deciphering empty", headed({c1}) + "ZZZZZZ\r\n" + fileOf({c1, "konec"}),
+            "Soubor je poškozený. Za gratulací na řádku 5 následuje ještě neprázdný řádek 6.");
+        row("chamber after empty lines", headed({c1, "", "", c1, ""}),
+            "Za gratulací na řádku 5 následuje ještě neprázdný řádek 7.");
+        row("text after the congratulation and a blank line", headed({c1, "Hotovo", "Navíc"}) + "\r\n",
+            "Řádek 5 není komnata.");
+        row("no letters after the congratulation", headed({c1, ""}) + "x", "neprázdný řádek 6.");
+        row("bad chamber", headed({c1, "AA", cave(2), ""}), "Řádek 5");
+        row("bad chamber past the limit", headed({c1, cave(2), "AA", cave(3), ""}), "Řádek 6", 97);
+        row("bad chamber, set full", headed({c1, "AA", cave(2), ""}), "Řádek 5", 99);
+        row("chamber line deciphering empty, then a blank line",
+            headed({c1}) + "ZZZZZZ\r\n" + fileOf({cave(2), ""}), "neprázdný řádek 6");
         QByteArray notCipher = headed({c1, ""});
         notCipher.replace(0, 1, "a");
-        QTest::newRow("not letters") << notCipher << "Soubor není sada komnat. Řádek 1 obsahuje";
+        row("not letters", notCipher, "Soubor není sada komnat. Řádek 1 obsahuje");
         QByteArray noise(4096, 0);
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
-        QTest::newRow("random bytes") << noise << "Soubor není sada komnat";
+        row("random bytes", noise, "Soubor není sada komnat");
     }
     void refusals()
     {
@@ -343,6 +351,10 @@ private slots:
         const auto read = ReadSetFile(bytes);
         QVERIFY(!read.ok());
         QVERIFY2(read.error().contains(fault), qPrintable(read.error()));
+        QFETCH(int, numCaves);
+        const auto joined = ReadJoinedCaves(bytes, numCaves);
+        QVERIFY(!joined.ok());
+        QVERIFY2(joined.error().contains(fault), qPrintable(joined.error()));
     }
 
     // Letters that are no exact output of the cipher still decode, and a length
@@ -434,34 +446,6 @@ private slots:
         const auto read = ReadJoinedCaves(fileOf({"Dxyz", "CabPopis", "m@F", cave(7), cave(8), ""}), 3);
         QVERIFY2(read.ok(), qPrintable(read.error()));
         QCOMPARE(read.value(), (QList<QByteArray>{cave(7), cave(8)}));
-    }
-
-    void joinRefusals_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<int>("numCaves");
-        QTest::newRow("four lines") << headed({cave(1)}) << "jen 4" << 10;
-        QTest::newRow("bad chamber") << headed({cave(1), "AA", cave(2), ""}) << "Řádek 5" << 10;
-        // The whole file is checked, also what the join would not take.
-        QTest::newRow("empty name line")
-            << fileOf({"", "BAu", "x@F", cave(1), ""}) << "Řádek 1 je prázdný" << 10;
-        QTest::newRow("bad chamber past the limit")
-            << headed({cave(1), cave(2), "AA", cave(3), ""}) << "Řádek 6" << 97;
-        QTest::newRow("bad chamber, set full") << headed({cave(1), "AA", cave(2), ""}) << "Řádek 5" << 99;
-        QTest::newRow("101 chambers")
-            << headed(QList<QByteArray>(101, cave(1)) << "") << "sada jich smí mít nejvýše 100" << 10;
-        QTest::newRow("chamber line deciphering empty")
-            << headed({cave(1)}) + "ZZZZZZ\r\n" + fileOf({cave(2), ""}) << "neprázdný řádek 6" << 10;
-    }
-    void joinRefusals()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, fault);
-        QFETCH(int, numCaves);
-        const auto read = ReadJoinedCaves(bytes, numCaves);
-        QVERIFY(!read.ok());
-        QVERIFY2(read.error().contains(fault), qPrintable(read.error()));
     }
 
     void writerRefusals_data()
