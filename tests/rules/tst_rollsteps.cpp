@@ -81,42 +81,41 @@ private slots:
         }
     }
 
-    void firstGrowthStep()
+    // One tick of a group (or of the bar) from a height towards end.
+    void step_data()
     {
-        const Roll::Step s = Roll::GroupStep(17, true, 115);
-        QCOMPARE(s.value, 19.25f);
-        QVERIFY(!s.done);
+        QTest::addColumn<bool>("bar");
+        QTest::addColumn<float>("from");
+        QTest::addColumn<bool>("grow");
+        QTest::addColumn<float>("end");
+        QTest::addColumn<float>("value");
+        QTest::addColumn<bool>("done");
+        QTest::newRow("first growth") << false << 17.0f << true << 115.0f << 19.25f << false;
         // Fractions carry over: whole pixels would never leave 17 (3 * 1.75 = 5.25 → 19).
-        const Roll::Step t = Roll::GroupStep(s.value, true, 115);
-        QCOMPARE(t.value, float((19.25 - 14) * 1.75 + 14));
-    }
-
-    void landingExactlyOnTheEnd()
-    {
+        QTest::newRow("second growth")
+            << false << 19.25f << true << 115.0f << float((19.25 - 14) * 1.75 + 14) << false;
         // (19.25 - 14) / 1.75 + 14 is exactly 17: set, and the roll goes on.
-        Roll::Step s = Roll::GroupStep(19.25f, false, 115);
-        QCOMPARE(s.value, 17.0f);
-        QVERIFY(!s.done);
-        s = Roll::GroupStep(s.value, false, 115);
-        QCOMPARE(s.value, 17.0f);
-        QVERIFY(s.done);
+        QTest::newRow("landing on the end") << false << 19.25f << false << 115.0f << 17.0f << false;
+        QTest::newRow("then stopping") << false << 17.0f << false << 115.0f << 17.0f << true;
         // The bar: 78.75 / 1.75 is exactly 45.
-        Roll::Step b = Roll::BarStep(78.75f, false, 1500);
-        QCOMPARE(b.value, 45.0f);
-        QVERIFY(!b.done);
-        b = Roll::BarStep(b.value, false, 1500);
-        QCOMPARE(b.value, 45.0f);
-        QVERIFY(b.done);
+        QTest::newRow("bar landing on the end") << true << 78.75f << false << 1500.0f << 45.0f << false;
+        QTest::newRow("bar then stopping") << true << 45.0f << false << 1500.0f << 45.0f << true;
         // Growth past the end lands on it and stops.
         for (int g = 0; g < 4; ++g) {
             const float max = Roll::GroupExpanded[g];
-            const Roll::Step over = Roll::GroupStep(max - 1, true, max);
-            QCOMPARE(over.value, max);
-            QVERIFY(over.done);
-            const Roll::Step again = Roll::GroupStep(max, true, max);
-            QCOMPARE(again.value, max);
-            QVERIFY(again.done);
+            QTest::addRow("group %d past the end", g) << false << max - 1 << true << max << max << true;
+            QTest::addRow("group %d at the end", g) << false << max << true << max << max << true;
         }
+    }
+    void step()
+    {
+        QFETCH(bool, bar);
+        QFETCH(float, from);
+        QFETCH(bool, grow);
+        QFETCH(float, end);
+        const Roll::Step s = bar ? Roll::BarStep(from, grow, end) : Roll::GroupStep(from, grow, end);
+        QTEST(s.value, "value");
+        QTEST(s.done, "done");
     }
 
     void barTicks()
