@@ -1,23 +1,13 @@
+#include "common/tools.h"
 #include "rules/drawtools.h"
+#include "support/stationerydata.h"
 
 #include <QtTest>
 
 using DrawTools::Cell;
-using Cells = std::vector<Cell>;
-Q_DECLARE_METATYPE(Cells)
+using DrawTools::Cells;
 
 namespace {
-
-Cells parse(const char *text)
-{
-    Cells cells;
-    const QStringList parts = QString::fromLatin1(text).split(u' ', Qt::SkipEmptyParts);
-    for (const QString &p : parts) {
-        const auto xy = p.split(u',');
-        cells.push_back({xy[0].toInt(), xy[1].toInt()});
-    }
-    return cells;
-}
 
 QString show(const Cells &cells)
 {
@@ -25,6 +15,27 @@ QString show(const Cells &cells)
     for (const auto &c : cells)
         out << QStringLiteral("%1,%2").arg(c.x).arg(c.y);
     return out.join(u' ');
+}
+
+// The picture with every cell set to c.
+QStringList painted(QStringList rows, const Cells &cells, char c)
+{
+    for (const auto &cell : cells)
+        rows[cell.y][cell.x] = QLatin1Char(c);
+    return rows;
+}
+
+// The cells a recursive fill sets, neighbours left, up, down, right.
+void recursiveFill(QStringList &rows, int x, int y, char c, Cells &out)
+{
+    const QChar old = rows[y][x];
+    if (old == QLatin1Char(c))
+        return;
+    rows[y][x] = QLatin1Char(c);
+    out.push_back({x, y});
+    for (const Cell n : {Cell{x - 1, y}, Cell{x, y - 1}, Cell{x, y + 1}, Cell{x + 1, y}})
+        if (n.x >= 0 && n.y >= 0 && n.x < rows[0].size() && n.y < rows.size() && rows[n.y][n.x] == old)
+            recursiveFill(rows, n.x, n.y, c, out);
 }
 
 } // namespace
@@ -36,52 +47,54 @@ private slots:
     void pixelToCell_data()
     {
         QTest::addColumn<double>("pixel");
-        QTest::addColumn<int>("count");
         QTest::addColumn<int>("cell");
-        QTest::newRow("first pixel") << 0.0 << 19 << 0;
-        QTest::newRow("last pixel of cell 0") << 25.9 << 19 << 0;
-        QTest::newRow("cell 1") << 26.0 << 19 << 1;
-        QTest::newRow("left of the surface") << -40.0 << 19 << 0;
-        QTest::newRow("right of the surface") << 5000.0 << 19 << 18;
-        QTest::newRow("last cell") << 493.0 << 19 << 18;
+        QTest::newRow("first pixel") << 0.0 << 0;
+        QTest::newRow("last pixel of cell 0") << 25.9 << 0;
+        QTest::newRow("cell 1") << 26.0 << 1;
+        QTest::newRow("left of the surface") << -40.0 << 0;
+        QTest::newRow("right of the surface") << 5000.0 << 18;
+        QTest::newRow("last cell") << 493.0 << 18;
     }
     void pixelToCell()
     {
         QFETCH(double, pixel);
-        QFETCH(int, count);
-        QFETCH(int, cell);
-        QCOMPARE(DrawTools::PixelToCell(pixel, 26, count), cell);
+        QTEST(DrawTools::PixelToCell(pixel, 26, 19), "cell");
     }
 
-    void line_data()
+    // The cells a drag from x1,y1 to x2,y2 sets, in order.
+    void stroke_data()
     {
-        QTest::addColumn<int>("x1");
-        QTest::addColumn<int>("y1");
-        QTest::addColumn<int>("x2");
-        QTest::addColumn<int>("y2");
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<QList<int>>("drag");
         QTest::addColumn<QString>("cells");
-        QTest::newRow("one cell") << 2 << 2 << 2 << 2 << "2,2";
-        QTest::newRow("horizontal") << 1 << 1 << 6 << 1 << "1,1 2,1 3,1 4,1 5,1 6,1";
-        QTest::newRow("horizontal reversed") << 6 << 1 << 1 << 1 << "1,1 2,1 3,1 4,1 5,1 6,1";
-        QTest::newRow("down") << 3 << 1 << 3 << 5 << "3,1 3,2 3,3 3,4 3,5";
-        QTest::newRow("up") << 3 << 5 << 3 << 1 << "3,5 3,4 3,3 3,2 3,1";
-        QTest::newRow("diagonal") << 0 << 0 << 3 << 3 << "0,0 0,1 1,1 1,2 2,2 3,2 3,3";
-        QTest::newRow("diagonal reversed") << 3 << 3 << 0 << 0 << "0,0 0,1 1,1 1,2 2,2 3,2 3,3";
-        QTest::newRow("rising") << 0 << 3 << 3 << 0 << "0,3 0,2 1,2 1,1 2,1 3,1 3,0";
-        QTest::newRow("rising reversed") << 3 << 0 << 0 << 3 << "0,3 0,2 1,2 1,1 2,1 3,1 3,0";
-        QTest::newRow("dragged right to left") << 5 << 2 << 1 << 4 << "1,4 2,4 2,3 3,3 4,3 4,2 5,2";
-        QTest::newRow("tie to even 0.5") << 0 << 0 << 3 << 1 << "0,0 1,0 2,0 2,1 3,1";
-        QTest::newRow("tie to even 1.5") << 0 << 0 << 1 << 3 << "0,0 0,1 0,2 1,2 1,3";
-        QTest::newRow("shallow") << 0 << 0 << 7 << 2 << "0,0 1,0 2,0 2,1 3,1 4,1 5,1 5,2 6,2 7,2";
+        const auto row = [](const char *name, ToolNumber tool, QList<int> drag, const char *cells) {
+            QTest::newRow(name) << int(tool) << drag << QString::fromLatin1(cells);
+        };
+        row("one cell", ToolLine, {2, 2, 2, 2}, "2,2");
+        row("horizontal", ToolLine, {1, 1, 6, 1}, "1,1 2,1 3,1 4,1 5,1 6,1");
+        row("horizontal reversed", ToolLine, {6, 1, 1, 1}, "1,1 2,1 3,1 4,1 5,1 6,1");
+        row("down", ToolLine, {3, 1, 3, 5}, "3,1 3,2 3,3 3,4 3,5");
+        row("up", ToolLine, {3, 5, 3, 1}, "3,5 3,4 3,3 3,2 3,1");
+        row("diagonal", ToolLine, {0, 0, 3, 3}, "0,0 0,1 1,1 1,2 2,2 3,2 3,3");
+        row("diagonal reversed", ToolLine, {3, 3, 0, 0}, "0,0 0,1 1,1 1,2 2,2 3,2 3,3");
+        row("rising", ToolLine, {0, 3, 3, 0}, "0,3 0,2 1,2 1,1 2,1 3,1 3,0");
+        row("rising reversed", ToolLine, {3, 0, 0, 3}, "0,3 0,2 1,2 1,1 2,1 3,1 3,0");
+        row("dragged right to left", ToolLine, {5, 2, 1, 4}, "1,4 2,4 2,3 3,3 4,3 4,2 5,2");
+        row("tie to even 0.5", ToolLine, {0, 0, 3, 1}, "0,0 1,0 2,0 2,1 3,1");
+        row("tie to even 1.5", ToolLine, {0, 0, 1, 3}, "0,0 0,1 0,2 1,2 1,3");
+        row("shallow", ToolLine, {0, 0, 7, 2}, "0,0 1,0 2,0 2,1 3,1 4,1 5,1 5,2 6,2 7,2");
+        row("rectangle of one cell", ToolRectangle, {2, 2, 2, 2}, "2,2 2,2 2,2 2,2");
+        row("outline", ToolRectangle, {1, 1, 4, 3},
+            "1,1 1,3 2,1 2,3 3,1 3,3 4,1 4,3 1,1 4,1 1,2 4,2 1,3 4,3");
+        row("dragged up left", ToolRectangle, {2, 2, 1, 1}, "2,2 2,1 1,2 1,1 2,2 1,2 2,1 1,1");
     }
-    void line()
+    void stroke()
     {
-        QFETCH(int, x1);
-        QFETCH(int, y1);
-        QFETCH(int, x2);
-        QFETCH(int, y2);
-        QFETCH(QString, cells);
-        QCOMPARE(show(DrawTools::LineCells(x1, y1, x2, y2)), cells);
+        QFETCH(int, tool);
+        QFETCH(QList<int>, drag);
+        const auto cells = tool == ToolLine ? DrawTools::LineCells(drag[0], drag[1], drag[2], drag[3])
+                                            : DrawTools::RectCells(drag[0], drag[1], drag[2], drag[3]);
+        QTEST(show(cells), "cells");
     }
 
     // The single-precision slope decides column 10 and 11 of this line.
@@ -101,80 +114,58 @@ private slots:
         QCOMPARE(cells.back(), (Cell{21, 29}));
     }
 
-    void rectangle_data()
+    // A fill from x,y with c: the chamber before and after it side by side,
+    // the cells in the order the recursion sets them (the explicit stack must
+    // walk the same way), the first of them spelled out.
+    void fill_data()
     {
-        QTest::addColumn<int>("x1");
-        QTest::addColumn<int>("y1");
-        QTest::addColumn<int>("x2");
-        QTest::addColumn<int>("y2");
-        QTest::addColumn<QString>("cells");
-        QTest::newRow("one cell") << 2 << 2 << 2 << 2 << "2,2 2,2 2,2 2,2";
-        QTest::newRow("outline") << 1 << 1 << 4 << 3
-                                 << "1,1 1,3 2,1 2,3 3,1 3,3 4,1 4,3 1,1 4,1 1,2 4,2 1,3 4,3";
-        QTest::newRow("dragged up left") << 2 << 2 << 1 << 1 << "2,2 2,1 1,2 1,1 2,2 1,2 2,1 1,1";
-    }
-    void rectangle()
-    {
-        QFETCH(int, x1);
-        QFETCH(int, y1);
-        QFETCH(int, x2);
-        QFETCH(int, y2);
-        QFETCH(QString, cells);
-        QCOMPARE(show(DrawTools::RectCells(x1, y1, x2, y2)), cells);
-    }
-
-    void fillOrderOnEmptyChamber()
-    {
-        const auto cells = DrawTools::FloodFillCells([](int, int) { return '.'; }, 5, 5, 2, 2, ';');
-        QCOMPARE(cells.size(), size_t(25));
-        const Cells first(cells.begin(), cells.begin() + 10);
-        QCOMPARE(show(first), show(parse("2,2 1,2 0,2 0,1 0,0 1,0 1,1 2,1 2,0 3,0")));
-    }
-
-    // The explicit stack must visit the cells exactly as the recursion does.
-    void fillMatchesTheRecursion()
-    {
-        const int w = 13, h = 9;
-        std::vector<char> map(w * h);
-        for (int i = 0; i < w * h; ++i)
-            map[i] = ((i * 7919) % 11) < 3 ? 'X' : '.';
-        const auto at = [&](int x, int y) { return map[y * w + x]; };
-
-        std::vector<char> rec = map;
-        Cells expected;
-        std::function<void(int, int)> fill = [&](int x, int y) {
-            const char old = rec[y * w + x];
-            if (old == ';')
-                return;
-            rec[y * w + x] = ';';
-            expected.push_back({x, y});
-            if (x > 0 && rec[y * w + x - 1] == old)
-                fill(x - 1, y);
-            if (y > 0 && rec[(y - 1) * w + x] == old)
-                fill(x, y - 1);
-            if (y < h - 1 && rec[(y + 1) * w + x] == old)
-                fill(x, y + 1);
-            if (x < w - 1 && rec[y * w + x + 1] == old)
-                fill(x + 1, y);
-        };
-        fill(6, 4);
-        QCOMPARE(show(DrawTools::FloodFillCells(at, w, h, 6, 4, ';')), show(expected));
-    }
-
-    void fillStopsAtOtherCellsAndEdges()
-    {
+        QTest::addColumn<QStringList>("pictures");
+        QTest::addColumn<QList<int>>("start");
+        QTest::addColumn<char>("c");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<int>("count");
+        QTest::newRow("empty chamber") << QStringList(5, "..... ;;;;;") << QList<int>{2, 2} << ';'
+                                       << "2,2 1,2 0,2 0,1 0,0 1,0 1,1 2,1 2,0 3,0" << 25;
         // a wall splits the chamber; diagonal neighbours do not join
-        const char *rows[] = {"..X..", "..X..", "XXX..", "....."};
-        const auto at = [&](int x, int y) { return rows[y][x]; };
-        const auto cells = DrawTools::FloodFillCells(at, 5, 4, 0, 0, ';');
-        QCOMPARE(show(cells), QStringLiteral("0,0 0,1 1,1 1,0"));
-        QVERIFY(DrawTools::FloodFillCells(at, 5, 4, 0, 0, '.').empty());
+        QTest::newRow("walls and edges stop it") << QStringList{"..X.. ;;X..", //
+                                                                "..X.. ;;X..", //
+                                                                "XXX.. XXX..", //
+                                                                "..... ....."}
+                                                 << QList<int>{0, 0} << ';' << "0,0 0,1 1,1 1,0" << 4;
+        QTest::newRow("the same cell sets nothing")
+            << QStringList{"..X.. ..X..", "XXX.. XXX.."} << QList<int>{0, 0} << '.' << "" << 0;
+        QTest::newRow("diagonal walls") << QStringList{"X........XXX. X........XXX;", //
+                                                       ".......XXX... .......XXX;;;", //
+                                                       ".....XXX..... .....XXX;;;;;", //
+                                                       "...XXX....... ...XXX;;;;;;;", //
+                                                       ".XXX........X .XXX;;;;;;;;X", //
+                                                       "XX........XXX XX;;;;;;;;XXX", //
+                                                       "........XXX.. ;;;;;;;;XXX..", //
+                                                       "......XXX.... ;;;;;;XXX....", //
+                                                       "....XXX...... ;;;;XXX......"}
+                                        << QList<int>{6, 4} << ';' << "6,4" << 50;
+        // the largest chamber, from its far corner, with no recursion in the walk
+        QTest::newRow("largest chamber") << QStringList(30, QString(50, u'.') + ' ' + QString(50, u';'))
+                                         << QList<int>{49, 29} << ';' << "49,29" << 1500;
     }
-
-    void fillsLargestChamberWithoutRecursion()
+    void fill()
     {
-        const auto cells = DrawTools::FloodFillCells([](int, int) { return '.'; }, 50, 30, 49, 29, ';');
-        QCOMPARE(cells.size(), size_t(1500));
+        QFETCH(QStringList, pictures);
+        QFETCH(QList<int>, start);
+        QFETCH(char, c);
+        QStringList before, after;
+        for (const QString &row : pictures)
+            before << row.section(u' ', 0, 0), after << row.section(u' ', 1, 1);
+        const CaveRecord r = Stationery::caveFromRows(before, {}, {});
+        const auto cells = DrawTools::FloodFillCells([&r](int x, int y) { return r.Map[x][y]; }, r.Width,
+                                                     r.Height, start[0], start[1], c);
+        QCOMPARE(painted(before, cells, c), after);
+        QTEST(int(cells.size()), "count");
+        QFETCH(QString, first);
+        QCOMPARE(show(cells).left(first.size()), first);
+        Cells expected;
+        recursiveFill(before, start[0], start[1], c, expected);
+        QCOMPARE(show(cells), show(expected));
     }
 };
 

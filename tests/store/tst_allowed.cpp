@@ -26,24 +26,15 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("caret");
         QTest::newRow("separators") << QStringLiteral("1 2,3§4ů5") << QStringLiteral("01;02;03;04;5") << 13;
-        QTest::newRow("two digits kept") << "12;7;"
-                                         << "12;07;" << 6;
-        QTest::newRow("lone separator") << ";"
-                                        << "00;" << 3;
-        QTest::newRow("three digits") << "123;"
-                                      << "23;" << 3;
-        QTest::newRow("one by one") << "1;2;3;"
-                                    << "01;02;03;" << 9;
-        QTest::newRow("after five") << "5;"
-                                    << "05;" << 3;
-        QTest::newRow("leading zeros") << "007;"
-                                       << "07;" << 3;
-        QTest::newRow("no number") << "x;"
-                                   << "00;" << 3;
-        QTest::newRow("last item as typed") << "4;0"
-                                            << "04;0" << 4;
-        QTest::newRow("empty") << ""
-                               << "" << 0;
+        QTest::newRow("two digits kept") << QStringLiteral("12;7;") << "12;07;" << 6;
+        QTest::newRow("lone separator") << QStringLiteral(";") << "00;" << 3;
+        QTest::newRow("three digits") << QStringLiteral("123;") << "23;" << 3;
+        QTest::newRow("one by one") << QStringLiteral("1;2;3;") << "01;02;03;" << 9;
+        QTest::newRow("after five") << QStringLiteral("5;") << "05;" << 3;
+        QTest::newRow("leading zeros") << QStringLiteral("007;") << "07;" << 3;
+        QTest::newRow("no number") << QStringLiteral("x;") << "00;" << 3;
+        QTest::newRow("last item as typed") << QStringLiteral("4;0") << "04;0" << 4;
+        QTest::newRow("empty") << QStringLiteral("") << "" << 0;
     }
 
     void typing()

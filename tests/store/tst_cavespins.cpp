@@ -11,18 +11,12 @@ private slots:
         QTest::addColumn<QString>("tag");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
-        QTest::newRow("below the minimum") << "05999"
-                                           << "0" << 5;
-        QTest::newRow("empty") << "00999"
-                               << "" << 0;
-        QTest::newRow("above") << "01150"
-                               << "151" << 150;
-        QTest::newRow("leading number") << "0099"
-                                        << "42abc" << 42;
-        QTest::newRow("no number") << "008"
-                                   << "x5" << 0;
-        QTest::newRow("long text") << "0530"
-                                   << "1919" << 30;
+        QTest::newRow("below the minimum") << QStringLiteral("05999") << "0" << 5;
+        QTest::newRow("empty") << QStringLiteral("00999") << "" << 0;
+        QTest::newRow("above") << QStringLiteral("01150") << "151" << 150;
+        QTest::newRow("leading number") << QStringLiteral("0099") << "42abc" << 42;
+        QTest::newRow("no number") << QStringLiteral("008") << "x5" << 0;
+        QTest::newRow("long text") << QStringLiteral("0530") << "1919" << 30;
     }
     void spinRange()
     {

@@ -1,35 +1,27 @@
-#include "store/defaultcave.h"
 #include "store/kodovani.h"
 #include "store/modzorbel.h"
 #include "store/setfile.h"
+#include "support/builders.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <functional>
 #include <sys/resource.h>
+
+using SetEdit = std::function<void(SetFileData &)>;
+Q_DECLARE_METATYPE(SetEdit)
 
 namespace {
 
-QByteArray caveString(int k, int w = 19, int h = 11)
-{
-    CaveRecord r = DefaultCave(w, h);
-    r.Name = "Komnata " + QByteArray::number(k);
-    r.GemsNeeded = static_cast<int16_t>(k);
-    return CaveToString(r).value();
-}
-
+// Texts in code page 1250 and chambers of many sizes.
 SetFileData sampleSet(int caves)
 {
-    SetFileData s;
+    SetFileData s = setOf(0);
     s.Name = "Moje sada \xE8\xED\x73lo"; // "Moje sada číslo" in code page 1250
-    s.Author = "Autor";
     s.Description = "Popis\r\nna dva \xF8\xE1\x64ky";
-    s.Mail = "autor@example.cz";
-    s.CollFlag = "Q";
     for (int k = 1; k <= caves; ++k)
-        s.Caves.append(caveString(k, 5 + k % 46, 5 + k % 26));
-    s.Allowed[1] = true;
-    s.Congratulation = "Gratuluji!";
+        s.Caves.append(cave(k, 5 + k % 46, 5 + k % 26));
     return s;
 }
 
@@ -42,7 +34,7 @@ QList<QByteArray> plainLines(const QByteArray &file)
     return out;
 }
 
-// A file from plain lines, each enciphered and ended with CR LF.
+// A file from plain lines, each enciphered and ended with end.
 QByteArray fileOf(const QList<QByteArray> &plain, const QByteArray &end = "\r\n")
 {
     CipherRandom random(3);
@@ -55,6 +47,21 @@ QByteArray fileOf(const QList<QByteArray> &plain, const QByteArray &end = "\r\n"
 QList<QByteArray> headerLines(const QByteArray &allowed = "A")
 {
     return {QByteArray("Dabc") + allowed, "BxPopis", "a@b.czF"};
+}
+
+// A file of the three header lines, then rest.
+QByteArray headed(const QList<QByteArray> &rest, const QByteArray &end = "\r\n")
+{
+    return fileOf(headerLines() + rest, end);
+}
+
+// The header, chambers 1..n, then last.
+QList<QByteArray> chambers(int n, const QByteArray &allowed = "A", const QByteArray &last = "Gratulace")
+{
+    QList<QByteArray> plain = headerLines(allowed);
+    for (int k = 1; k <= n; ++k)
+        plain << cave(k);
+    return plain << last;
 }
 
 } // namespace
@@ -111,10 +118,9 @@ private slots:
     {
         SetFileData set = sampleSet(3);
         set.Allowed[3] = true;
-        const QList<QByteArray> plain = plainLines(WriteSetFile(set).value());
-        QVERIFY(plain.at(0).endsWith("AC"));
-        const auto read = ReadSetFile(WriteSetFile(set).value());
-        QCOMPARE(AllowedCavesText(read.value().Allowed, 3), QStringLiteral("01;03;"));
+        const QByteArray bytes = WriteSetFile(set).value();
+        QVERIFY(plainLines(bytes).at(0).endsWith("AC"));
+        QCOMPARE(AllowedCavesText(ReadSetFile(bytes).value().Allowed, 3), QStringLiteral("01;03;"));
     }
 
     void allowedTextAfterLoad_data()
@@ -131,11 +137,10 @@ private slots:
     {
         QFETCH(QList<int>, allowed);
         QFETCH(int, numCaves);
-        QFETCH(QString, text);
         AllowedFlags flags{};
         for (int k : allowed)
             flags[k] = true;
-        QCOMPARE(AllowedCavesText(flags, numCaves), text);
+        QTEST(AllowedCavesText(flags, numCaves), "text");
     }
 
     void allowedTextBeforeSave_data()
@@ -187,24 +192,18 @@ private slots:
 
     void emptyLineEndsTheChambers()
     {
-        QList<QByteArray> plain = headerLines();
-        plain << caveString(1) << caveString(2) << ""
-              << ""
-              << "";
-        const auto read = ReadSetFile(fileOf(plain));
+        const auto read = ReadSetFile(headed({cave(1), cave(2), "", "", ""}));
         QVERIFY2(read.ok(), qPrintable(read.error()));
-        QCOMPARE(read.value().Caves, (QList<QByteArray>{caveString(1), caveString(2)}));
+        QCOMPARE(read.value().Caves, (QList<QByteArray>{cave(1), cave(2)}));
         QVERIFY(read.value().Congratulation.isEmpty());
     }
 
     void lastLineIsTheCongratulation()
     {
-        QList<QByteArray> plain = headerLines();
-        plain << caveString(1) << caveString(2);
-        const auto read = ReadSetFile(fileOf(plain));
+        const auto read = ReadSetFile(headed({cave(1), cave(2)}));
         QVERIFY(read.ok());
         QCOMPARE(read.value().Caves.size(), 1);
-        QCOMPARE(read.value().Congratulation, caveString(2));
+        QCOMPARE(read.value().Congratulation, cave(2));
     }
 
     // Blank lines a text editor adds after the last line are no chambers; a
@@ -214,30 +213,25 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("caves");
         QTest::addColumn<QByteArray>("congratulation");
-        const QList<QByteArray> two = headerLines() << caveString(1) << caveString(2);
-        QTest::newRow("CR LF") << fileOf(two + QList<QByteArray>{"Hotovo"}) + "\r\n"
-                               << 2 << QByteArray("Hotovo");
-        QTest::newRow("lone LF, two") << fileOf(two + QList<QByteArray>{"Hotovo"}, "\n") + "\n\n"
-                                      << 2 << QByteArray("Hotovo");
-        QTest::newRow("lone CR") << fileOf(two + QList<QByteArray>{"Hotovo"}, "\r") + "\r" << 2
-                                 << QByteArray("Hotovo");
-        QTest::newRow("mixed ends, last open") << fileOf(two + QList<QByteArray>{"Hotovo"}) + "\n\r\r\n\n"
-                                               << 2 << QByteArray("Hotovo");
-        QTest::newRow("one chamber") << fileOf(headerLines() << caveString(1) << "Hotovo") + "\r\n"
-                                     << 1 << QByteArray("Hotovo");
-        QTest::newRow("empty congratulation") << fileOf(two + QList<QByteArray>{""}) + "\r\n"
-                                              << 2 << QByteArray();
-        QTest::newRow("last chamber, then blank lines") << fileOf(two) + "\n\r\n" << 2 << QByteArray();
+        const QByteArray done = "Hotovo";
+        QTest::newRow("CR LF") << headed({cave(1), cave(2), done}) + "\r\n" << 2 << done;
+        QTest::newRow("lone LF, two") << headed({cave(1), cave(2), done}, "\n") + "\n\n" << 2 << done;
+        QTest::newRow("lone CR") << headed({cave(1), cave(2), done}, "\r") + "\r" << 2 << done;
+        QTest::newRow("mixed ends, last open") << headed({cave(1), cave(2), done}) + "\n\r\r\n\n"
+                                               << 2 << done;
+        QTest::newRow("one chamber") << headed({cave(1), done}) + "\r\n" << 1 << done;
+        QTest::newRow("empty congratulation") << headed({cave(1), cave(2), ""}) + "\r\n" << 2 << QByteArray();
+        QTest::newRow("last chamber, then blank lines") << headed({cave(1), cave(2)}) + "\n\r\n"
+                                                        << 2 << QByteArray();
     }
     void blankLinesAtTheEnd()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, caves);
-        QFETCH(QByteArray, congratulation);
         const auto read = ReadSetFile(bytes);
         QVERIFY2(read.ok(), qPrintable(read.error()));
-        QCOMPARE(read.value().Caves, (QList<QByteArray>{caveString(1), caveString(2)}.mid(0, caves)));
-        QCOMPARE(read.value().Congratulation, congratulation);
+        QCOMPARE(read.value().Caves, (QList<QByteArray>{cave(1), cave(2)}.mid(0, caves)));
+        QTEST(read.value().Congratulation, "congratulation");
         const auto joined = ReadJoinedCaves(bytes, 1);
         QVERIFY2(joined.ok(), qPrintable(joined.error()));
         QCOMPARE(joined.value().size(), caves);
@@ -245,10 +239,7 @@ private slots:
 
     void singleCharacterThirdLine()
     {
-        QList<QByteArray> plain = headerLines();
-        plain[2] = "%";
-        plain << caveString(1) << "Gratulace";
-        const auto read = ReadSetFile(fileOf(plain));
+        const auto read = ReadSetFile(fileOf({"DabcA", "BxPopis", "%", cave(1), "Gratulace"}));
         QVERIFY(read.ok());
         QVERIFY(read.value().Mail.isEmpty());
         QCOMPARE(read.value().CollFlag, QByteArray("%"));
@@ -271,9 +262,7 @@ private slots:
     {
         QFETCH(QByteArray, end);
         QFETCH(bool, finalEnd);
-        QList<QByteArray> plain = headerLines("AB");
-        plain << caveString(1) << caveString(2) << "Hotovo";
-        QByteArray bytes = fileOf(plain, end);
+        QByteArray bytes = fileOf(chambers(2, "AB", "Hotovo"), end);
         if (!finalEnd)
             bytes.chop(end.size());
         const auto read = ReadSetFile(bytes);
@@ -297,66 +286,63 @@ private slots:
     void splitCountsLines()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, lines);
-        QCOMPARE(SplitSetFileLines(bytes).size(), lines);
+        QTEST(int(SplitSetFileLines(bytes).size()), "lines");
     }
 
     void allowedCharactersWithoutChamber()
     {
         // "?" and 0xA5 lie outside the flags, "@" (chamber 0) and "D" (chamber 4
         // of a three-chamber file) name nothing: all are passed over.
-        QList<QByteArray> plain = headerLines("?@ACD\xA4\xA5\xFF");
-        plain << caveString(1) << caveString(2) << caveString(3) << "";
-        const auto read = ReadSetFile(fileOf(plain));
+        const auto read = ReadSetFile(fileOf(chambers(3, "?@ACD\xA4\xA5\xFF", "")));
         QVERIFY2(read.ok(), qPrintable(read.error()));
         AllowedFlags expected{};
         expected[1] = expected[3] = true;
         QCOMPARE(read.value().Allowed, expected);
     }
 
+    // Open and Join refuse the same files alike: the whole file is checked,
+    // also what a join would not take.
     void refusals_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("fault");
-        const QByteArray c1 = caveString(1);
-        QTest::newRow("empty file") << QByteArray() << "Soubor je prázdný.";
-        QTest::newRow("one line") << fileOf({"Dabc"}) << "jen 1 řádek,";
-        QTest::newRow("four lines") << fileOf(headerLines() << c1) << "jen 4 řádky,";
-        QTest::newRow("empty name line") << fileOf({"", "BAu", "x@F", c1, ""}) << "Řádek 1 je prázdný";
-        QTest::newRow("length below A") << fileOf({"@abc", "BAu", "x@F", c1, ""}) << "délkou jména sady";
-        QTest::newRow("empty author line") << fileOf({"DabcA", "", "x@F", c1, ""}) << "Řádek 2 je prázdný";
-        QTest::newRow("author length below A") << fileOf({"DabcA", "7", "x@F", c1, ""}) << "autora";
-        QTest::newRow("empty third line") << fileOf({"DabcA", "BAu", "", c1, ""}) << "Řádek 3 je prázdný";
-        QTest::newRow("empty line 4") << fileOf({"DabcA", "BAu", "x@F", "", c1, ""}) << "Řádek 4";
-        QTest::newRow("line 5 not a chamber")
-            << fileOf({"DabcA", "BAu", "x@F", c1, "\x01", c1, ""}) << "Řádek 5 není komnata";
-        QList<QByteArray> many = headerLines();
-        for (int k = 0; k < 101; ++k)
-            many << c1;
-        many << "";
-        QTest::newRow("101 chambers")
-            << fileOf(many) << "Na řádku 104 je už 101. komnata, sada jich smí mít nejvýše 100.";
+        QTest::addColumn<int>("numCaves"); // in the set the chambers are joined to
+        const auto row = [](const char *name, const QByteArray &bytes, const char *fault, int numCaves = 10) {
+            QTest::newRow(name) << bytes << QString::fromUtf8(fault) << numCaves;
+        };
+        const QByteArray c1 = cave(1);
+        row("empty file", QByteArray(), "Soubor je prázdný.");
+        row("one line", fileOf({"Dabc"}), "jen 1 řádek,");
+        row("four lines", headed({c1}), "jen 4 řádky,");
+        row("empty name line", fileOf({"", "BAu", "x@F", c1, ""}), "Řádek 1 je prázdný");
+        row("length below A", fileOf({"@abc", "BAu", "x@F", c1, ""}), "délkou jména sady");
+        row("empty author line", fileOf({"DabcA", "", "x@F", c1, ""}), "Řádek 2 je prázdný");
+        row("author length below A", fileOf({"DabcA", "7", "x@F", c1, ""}), "autora");
+        row("empty third line", fileOf({"DabcA", "BAu", "", c1, ""}), "Řádek 3 je prázdný");
+        row("empty line 4", fileOf({"DabcA", "BAu", "x@F", "", c1, ""}), "Řádek 4");
+        row("line 5 not a chamber", fileOf({"DabcA", "BAu", "x@F", c1, "\x01", c1, ""}),
+            "Řádek 5 není komnata");
+        row("101 chambers", headed(QList<QByteArray>(101, c1) << ""),
+            "Na řádku 104 je už 101. komnata, sada jich smí mít nejvýše 100.");
         // "ZZZZZZ" deciphers to nothing, so chamber 2 would be read as the congratulation.
-        QTest::newRow("chamber line deciphering empty")
-            << fileOf(headerLines() << c1) + "ZZZZZZ\r\n" + fileOf({c1, "konec"})
-            << "Soubor je poškozený. Za gratulací na řádku 5 následuje ještě neprázdný řádek 6.";
-        QTest::newRow("chamber after empty lines")
-            << fileOf(headerLines() << c1 << ""
-                                    << "" << c1 << "")
-            << "Za gratulací na řádku 5 následuje ještě neprázdný řádek 7.";
-        QTest::newRow("text after the congratulation and a blank line")
-            << fileOf(headerLines() << c1 << "Hotovo"
-                                    << "Navíc") +
-                   "\r\n"
-            << "Řádek 5 není komnata.";
-        QTest::newRow("no letters after the congratulation") << fileOf(headerLines() << c1 << "") + "x"
-                                                             << "neprázdný řádek 6.";
-        QByteArray notCipher = fileOf(headerLines() << c1 << "");
+        row("chamber line deciphering empty", headed({c1}) + "ZZZZZZ\r\n" + fileOf({c1, "konec"}),
+            "Soubor je poškozený. Za gratulací na řádku 5 následuje ještě neprázdný řádek 6.");
+        row("chamber after empty lines", headed({c1, "", "", c1, ""}),
+            "Za gratulací na řádku 5 následuje ještě neprázdný řádek 7.");
+        row("text after the congratulation and a blank line", headed({c1, "Hotovo", "Navíc"}) + "\r\n",
+            "Řádek 5 není komnata.");
+        row("no letters after the congratulation", headed({c1, ""}) + "x", "neprázdný řádek 6.");
+        row("bad chamber", headed({c1, "AA", cave(2), ""}), "Řádek 5");
+        row("bad chamber past the limit", headed({c1, cave(2), "AA", cave(3), ""}), "Řádek 6", 97);
+        row("bad chamber, set full", headed({c1, "AA", cave(2), ""}), "Řádek 5", 99);
+        row("chamber line deciphering empty, then a blank line",
+            headed({c1}) + "ZZZZZZ\r\n" + fileOf({cave(2), ""}), "neprázdný řádek 6");
+        QByteArray notCipher = headed({c1, ""});
         notCipher.replace(0, 1, "a");
-        QTest::newRow("not letters") << notCipher << "Soubor není sada komnat. Řádek 1 obsahuje";
+        row("not letters", notCipher, "Soubor není sada komnat. Řádek 1 obsahuje");
         QByteArray noise(4096, 0);
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
-        QTest::newRow("random bytes") << noise << "Soubor není sada komnat";
+        row("random bytes", noise, "Soubor není sada komnat");
     }
     void refusals()
     {
@@ -365,6 +351,10 @@ private slots:
         const auto read = ReadSetFile(bytes);
         QVERIFY(!read.ok());
         QVERIFY2(read.error().contains(fault), qPrintable(read.error()));
+        QFETCH(int, numCaves);
+        const auto joined = ReadJoinedCaves(bytes, numCaves);
+        QVERIFY(!joined.ok());
+        QVERIFY2(joined.error().contains(fault), qPrintable(joined.error()));
     }
 
     // Letters that are no exact output of the cipher still decode, and a length
@@ -395,14 +385,12 @@ private slots:
     {
         QFETCH(QByteArray, first);
         QFETCH(QByteArray, second);
-        QFETCH(QByteArray, name);
-        QFETCH(QByteArray, author);
-        const QByteArray bytes = first + "\r\n" + second + "\r\n" + fileOf({"a@b.czF", caveString(1), ""});
+        const QByteArray bytes = first + "\r\n" + second + "\r\n" + fileOf({"a@b.czF", cave(1), ""});
         const auto read = ReadSetFile(bytes);
         QVERIFY2(read.ok(), qPrintable(read.error()));
-        QCOMPARE(read.value().Name, name);
-        QCOMPARE(read.value().Author, author);
-        QCOMPARE(read.value().Caves, QList<QByteArray>{caveString(1)});
+        QTEST(read.value().Name, "name");
+        QTEST(read.value().Author, "author");
+        QCOMPARE(read.value().Caves, QList<QByteArray>{cave(1)});
     }
 
     // A file of line ends alone once took 25 times its size in line records.
@@ -413,7 +401,7 @@ private slots:
         rusage before{};
         getrusage(RUSAGE_SELF, &before);
         QVERIFY(!ReadSetFile(bytes).ok());
-        QVERIFY(ReadSetFile(QByteArray(fileOf(headerLines() << caveString(1)) + bytes)).ok());
+        QVERIFY(ReadSetFile(QByteArray(headed({cave(1)}) + bytes)).ok());
         rusage after{};
         getrusage(RUSAGE_SELF, &after);
         QVERIFY2((after.ru_maxrss - before.ru_maxrss) * 1024 < 3 * size,
@@ -422,11 +410,7 @@ private slots:
 
     void hundredChambersAreRead()
     {
-        QList<QByteArray> many = headerLines("A\xA4");
-        for (int k = 1; k <= 100; ++k)
-            many << caveString(k);
-        many << "Gratulace";
-        const auto read = ReadSetFile(fileOf(many));
+        const auto read = ReadSetFile(fileOf(chambers(100, "A\xA4")));
         QVERIFY2(read.ok(), qPrintable(read.error()));
         QCOMPARE(read.value().Caves.size(), 100);
         QVERIFY(read.value().Allowed[100]);
@@ -447,88 +431,43 @@ private slots:
     {
         QFETCH(int, numCaves);
         QFETCH(int, joined);
-        QList<QByteArray> plain = headerLines();
-        for (int k = 1; k <= 5; ++k)
-            plain << caveString(k);
-        plain << "Gratulace";
         qsizetype left = -1;
-        const auto read = ReadJoinedCaves(fileOf(plain), numCaves, &left);
+        const auto read = ReadJoinedCaves(fileOf(chambers(5)), numCaves, &left);
         QVERIFY2(read.ok(), qPrintable(read.error()));
         QCOMPARE(read.value().size(), joined);
         QCOMPARE(left, 5 - joined);
         for (int k = 0; k < joined; ++k)
-            QCOMPARE(read.value().at(k), caveString(k + 1));
+            QCOMPARE(read.value().at(k), cave(k + 1));
     }
 
     void joinIgnoresTheHeader()
     {
         // The header is checked but nothing of it is taken.
-        QList<QByteArray> plain{"Dxyz", "CabPopis", "m@F", caveString(7), caveString(8), ""};
-        const auto read = ReadJoinedCaves(fileOf(plain), 3);
+        const auto read = ReadJoinedCaves(fileOf({"Dxyz", "CabPopis", "m@F", cave(7), cave(8), ""}), 3);
         QVERIFY2(read.ok(), qPrintable(read.error()));
-        QCOMPARE(read.value(), (QList<QByteArray>{caveString(7), caveString(8)}));
-    }
-
-    void joinRefusals_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<int>("numCaves");
-        QTest::newRow("four lines") << fileOf(headerLines() << caveString(1)) << "jen 4" << 10;
-        QTest::newRow("bad chamber") << fileOf(headerLines() << caveString(1) << "AA" << caveString(2) << "")
-                                     << "Řádek 5" << 10;
-        // The whole file is checked, also what the join would not take.
-        QTest::newRow("empty name line")
-            << fileOf({"", "BAu", "x@F", caveString(1), ""}) << "Řádek 1 je prázdný" << 10;
-        QTest::newRow("bad chamber past the limit")
-            << fileOf(headerLines() << caveString(1) << caveString(2) << "AA" << caveString(3) << "")
-            << "Řádek 6" << 97;
-        QTest::newRow("bad chamber, set full")
-            << fileOf(headerLines() << caveString(1) << "AA" << caveString(2) << "") << "Řádek 5" << 99;
-        QList<QByteArray> many = headerLines();
-        for (int k = 0; k < 101; ++k)
-            many << caveString(1);
-        many << "";
-        QTest::newRow("101 chambers") << fileOf(many) << "sada jich smí mít nejvýše 100" << 10;
-        QTest::newRow("chamber line deciphering empty")
-            << fileOf(headerLines() << caveString(1)) + "ZZZZZZ\r\n" + fileOf({caveString(2), ""})
-            << "neprázdný řádek 6" << 10;
-    }
-    void joinRefusals()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, fault);
-        QFETCH(int, numCaves);
-        const auto read = ReadJoinedCaves(bytes, numCaves);
-        QVERIFY(!read.ok());
-        QVERIFY2(read.error().contains(fault), qPrintable(read.error()));
+        QCOMPARE(read.value(), (QList<QByteArray>{cave(7), cave(8)}));
     }
 
     void writerRefusals_data()
     {
-        QTest::addColumn<int>("what");
+        QTest::addColumn<SetEdit>("edit");
         QTest::addColumn<QString>("fault");
-        QTest::newRow("name of 191") << 0 << "Jméno sady";
-        QTest::newRow("author of 191") << 1 << "autora";
-        QTest::newRow("no chamber") << 2 << "žádnou";
-        QTest::newRow("101 chambers") << 3 << "více než 100";
-        QTest::newRow("empty chamber string") << 4 << "Komnatu 2";
+        QTest::newRow("name of 191") << SetEdit([](SetFileData &s) { s.Name = QByteArray(191, 'n'); })
+                                     << "Jméno sady";
+        QTest::newRow("author of 191")
+            << SetEdit([](SetFileData &s) { s.Author = QByteArray(191, 'a'); }) << "autora";
+        QTest::newRow("no chamber") << SetEdit([](SetFileData &s) { s.Caves.clear(); }) << "žádnou";
+        QTest::newRow("101 chambers")
+            << SetEdit([](SetFileData &s) { s.Caves.resize(101, cave(1)); }) << "více než 100";
+        QTest::newRow("empty chamber string")
+            << SetEdit([](SetFileData &s) { s.Caves[1].clear(); }) << "Komnatu 2";
     }
     void writerRefusals()
     {
-        QFETCH(int, what);
+        QFETCH(SetEdit, edit);
         QFETCH(QString, fault);
         SetFileData set = sampleSet(3);
-        switch (what) {
-        case 0: set.Name = QByteArray(191, 'n'); break;
-        case 1: set.Author = QByteArray(191, 'a'); break;
-        case 2: set.Caves.clear(); break;
-        case 3:
-            while (set.Caves.size() < 101)
-                set.Caves.append(caveString(1));
-            break;
-        case 4: set.Caves[1].clear(); break;
-        }
+        edit(set);
         const auto written = WriteSetFile(set);
         QVERIFY(!written.ok());
         QVERIFY2(written.error().contains(fault), qPrintable(written.error()));
@@ -551,8 +490,7 @@ private slots:
     {
         SetFileData set = sampleSet(1);
         set.CollFlag.clear();
-        const auto read = ReadSetFile(WriteSetFile(set).value());
-        QCOMPARE(read.value().CollFlag, QByteArray(1, DefaultCollFlag));
+        QCOMPARE(ReadSetFile(WriteSetFile(set).value()).value().CollFlag, QByteArray(1, DefaultCollFlag));
     }
 };
 

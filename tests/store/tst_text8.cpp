@@ -34,15 +34,10 @@ private slots:
 
     void cellTable()
     {
-        QCOMPARE(ObjectForCell('.'), 0);
-        QCOMPARE(ObjectForCell('$'), 35);
-        QCOMPARE(ObjectForCell('C'), 29);
-        QCOMPARE(ObjectForCell('H'), 4);
-        QCOMPARE(ObjectForCell('7'), 4);
-        QCOMPARE(ObjectForCell('0'), UnknownObject);
-        QCOMPARE(ObjectForCell(' '), UnknownObject);
-        QCOMPARE(ObjectForCell('a'), UnknownObject);
-        QCOMPARE(ObjectForCell('\0'), UnknownObject);
+        const QByteArray named(".$CH70 a\0", 9);
+        const int objects[] = {0, 35, 29, 4, 4, UnknownObject, UnknownObject, UnknownObject, UnknownObject};
+        for (int i = 0; i < named.size(); ++i)
+            QCOMPARE(ObjectForCell(named[i]), objects[i]);
         QCOMPARE(HeroVariantForCell('0'), 0);
         QCOMPARE(HeroVariantForCell('9'), 9);
         // every entry but the hero paints with itself

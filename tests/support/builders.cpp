@@ -30,6 +30,11 @@ QByteArray caveNamed(const QByteArray &name, int w, int h)
     return chamberString(r);
 }
 
+QByteArray cave(int k, int w, int h)
+{
+    return caveNamed("K" + QByteArray::number(k), w, h);
+}
+
 QString caveNameOf(const QByteArray &cave)
 {
     const auto r = StringToCave(cave);

@@ -15,6 +15,8 @@ QByteArray chamberString(const CaveRecord &r);
 CaveRecord filled(int w, int h, char c);
 // A new w by h chamber named name, as a chamber string.
 QByteArray caveNamed(const QByteArray &name, int w = 7, int h = 6);
+// A new w by h chamber named "K<k>", as a chamber string.
+QByteArray cave(int k, int w = 7, int h = 6);
 // The name of a chamber string, "" when it is none.
 QString caveNameOf(const QByteArray &cave);
 
