@@ -5,6 +5,7 @@
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
 #include "support/mainwindow.h"
+#include "support/mouse.h"
 #include "toolkit/vblabel.h"
 
 #include <QApplication>
@@ -68,10 +69,8 @@ class TestListOps : public QObject
     // Answers the size dialog of the next AddCave with these values.
     void answerSize(const QString &width, const QString &height)
     {
-        QTimer::singleShot(0, this, [this, width, height] {
+        f->whenSizeDialogShows([this, width, height](frmSize *s) {
             ++dialogs;
-            frmSize *s = main->SizeDialog();
-            QVERIFY(s->isVisible());
             QCOMPARE(s->txtUD(0)->text(), QStringLiteral("11"));
             QCOMPARE(s->txtUD(1)->text(), QStringLiteral("19"));
             s->txtUD(0)->setText(height);
@@ -136,7 +135,7 @@ private slots:
         makeSet({});
         QCOMPARE(col->Selected, uint8_t(0));
         answerSize(QStringLiteral("19"), QStringLiteral("11"));
-        QTest::mouseClick(col->imgBCave[1], Qt::LeftButton, {}, QPoint(20, 10));
+        pointerClick(col->imgBCave[1], QPoint(20, 10));
         verifyConsistent({QStringLiteral("Nepojmenovaná 19×11")});
         QVERIFY(main->CaveData[0].isEmpty());
     }
@@ -158,7 +157,7 @@ private slots:
         makeSet({1, 2});
         col->lblCName_Click(2);
         answerSize(QStringLiteral("19"), QStringLiteral("11"));
-        QTest::mouseClick(col->imgBCave[1], Qt::LeftButton, {}, QPoint(20, 10));
+        pointerClick(col->imgBCave[1], QPoint(20, 10));
         QCOMPARE(int(main->NumCaves), 3);
         QCOMPARE(col->RowName(2), QStringLiteral("Nepojmenovaná 19×11"));
         QCOMPARE(col->RowName(3), QStringLiteral("Komnata 2"));
@@ -192,7 +191,7 @@ private slots:
         col->lblCName_Click(2);
         frmCave *of2 = windowOf(2);
         QTimer::singleShot(0, this, [this] {
-            QTest::mouseClick(col->imgBCave[2], Qt::LeftButton, {}, QPoint(20, 10)); // "Smazat"
+            pointerClick(col->imgBCave[2], QPoint(20, 10)); // "Smazat"
         });
         main->ShowCave(2);
         QCOMPARE(of2->Tag, QStringLiteral("free"));
@@ -204,7 +203,7 @@ private slots:
     {
         makeSet({1, 2, 3});
         QTest::mouseClick(col->lblCName[3], Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseClick(col->imgBCave[2], Qt::LeftButton, {}, QPoint(20, 10));
+        pointerClick(col->imgBCave[2], QPoint(20, 10));
         verifyConsistent({QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2")});
         QCOMPARE(col->Selected, uint8_t(2));
         QCOMPARE(col->SelTop(), 16);
@@ -270,7 +269,7 @@ private slots:
         verifyConsistent(
             {QStringLiteral("Komnata 2"), QStringLiteral("Komnata 1"), QStringLiteral("Komnata 3")});
         QCOMPARE(col->Selected, uint8_t(1));
-        QTest::mouseClick(col->imgBCave[4], Qt::LeftButton, {}, QPoint(40, 5)); // "Dolu  "
+        pointerClick(col->imgBCave[4], QPoint(40, 5)); // "Dolu  "
         verifyConsistent(
             {QStringLiteral("Komnata 1"), QStringLiteral("Komnata 2"), QStringLiteral("Komnata 3")});
         QCOMPARE(col->Selected, uint8_t(2));
@@ -309,7 +308,7 @@ private slots:
         case 1: QTest::mouseDClick(col->lblCNo[3], Qt::LeftButton, {}, QPoint(5, 5)); break;
         case 2:
             col->lblCName_Click(3);
-            QTest::mouseClick(col->imgBCave[0], Qt::LeftButton, {}, QPoint(20, 10));
+            pointerClick(col->imgBCave[0], QPoint(20, 10));
             break;
         case 3:
             col->lblCName_Click(3);

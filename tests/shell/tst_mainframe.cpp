@@ -117,17 +117,18 @@ void TestMainFrame::setButtonLooks()
     QWidget *c = f.control(target);
     // start-up shows the set window with the template set
     f.w->SetWindow()->hide();
-    const QPoint at(30, 8);
-    QTest::mousePress(c, Qt::MouseButton(button), {}, at);
+    // The release lands where the press did on the screen, though the press moved the part.
+    const QPoint at = c->mapToGlobal(QPoint(30, 8));
+    QTest::mousePress(c, Qt::MouseButton(button), {}, c->mapFromGlobal(at));
     QCOMPARE(face->Top(), -28.0f);
     QCOMPARE(caption->pos(), QPoint(10, 4));
-    QTest::mouseRelease(c, Qt::MouseButton(button), {}, at);
+    QTest::mouseRelease(c, Qt::MouseButton(button), {}, c->mapFromGlobal(at));
     QCOMPARE(face->Top(), 0.0f);
     QCOMPARE(caption->pos(), QPoint(9, 3));
     // Only a left click brings the set window up; it never hides it.
     QCOMPARE(f.w->SetWindow()->isVisible(), button == Qt::LeftButton);
     if (button == Qt::LeftButton) {
-        QTest::mouseClick(c, Qt::LeftButton, {}, at);
+        QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(30, 8));
         QVERIFY(f.w->SetWindow()->isVisible());
         // The press shifts the caption, so a click on its top left corner is released beside it.
         f.w->SetWindow()->hide();

@@ -18,6 +18,14 @@ struct Mouse
     void release(Qt::MouseButton b, QPoint p) { send(QEvent::MouseButtonRelease, b, p); }
 };
 
+// A pointer on the screen: pressed at one global point, moved and released at
+// another, sent through the top-level window of w as the platform sends them,
+// so Qt picks the widget under the press and that widget keeps the pointer.
+void pointerDrag(QWidget *w, QPoint pressAt, QPoint releaseAt, Qt::MouseButton b = Qt::LeftButton);
+// A click at point p of w: pressed and released at one place on the screen,
+// even where the press moves w to look pressed.
+void pointerClick(QWidget *w, QPoint p, Qt::MouseButton b = Qt::LeftButton);
+
 // The centre of cell (x, y) on a chamber's drawing surface.
 inline QPoint centre(int x, int y)
 {
