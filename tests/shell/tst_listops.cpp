@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QtTest>
@@ -161,6 +162,19 @@ private slots:
         QCOMPARE(int(main->NumCaves), 3);
         QCOMPARE(col->RowName(2), QStringLiteral("Nepojmenovaná 19×11"));
         QCOMPARE(col->RowName(3), QStringLiteral("Komnata 2"));
+    }
+
+    // The size dialog starts in "Šířka" with its text selected, every time.
+    void addTypedSize()
+    {
+        makeSet({1});
+        for (int k = 0; k < 3; ++k) {
+            f->whenSizeDialogShows([](frmSize *s) { typeKeys(s, QStringLiteral("50\t30\n")); });
+            main->mdiArea()->setActiveSubWindow(col->subWindow()); // above the new chamber's window
+            pointerClick(col->lblCave[1], QPoint(48, 6));          // "Přidat"
+        }
+        const QString added = QStringLiteral("Nepojmenovaná 50×30");
+        verifyConsistent({added, added, added, QStringLiteral("Komnata 1")});
     }
 
     void deleteFreesTheRightWindow()

@@ -63,6 +63,14 @@ struct MainWindowFixture
             auto *dialog = qobject_cast<frmSize *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
+            // Keys reach it once it is the active window, as a window manager makes it.
+            if (QApplication::activeWindow() != dialog) {
+                if (QGuiApplication::focusWindow() == dialog->windowHandle())
+                    QApplication::setActiveWindow(dialog);
+                else
+                    dialog->activateWindow();
+                return;
+            }
             poll->stop();
             poll->deleteLater();
             answer(dialog);

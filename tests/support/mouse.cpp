@@ -29,3 +29,16 @@ void pointerClick(QWidget *w, QPoint p, Qt::MouseButton b)
     const QPoint at = w->mapToGlobal(p);
     pointerDrag(w, at, at, b);
 }
+
+void typeKeys(QWidget *w, const QString &keys)
+{
+    QWindow *win = w->window()->windowHandle();
+    for (const QChar c : keys) {
+        if (c == u'\t')
+            QTest::keyClick(win, Qt::Key_Tab);
+        else if (c == u'\n')
+            QTest::keyClick(win, Qt::Key_Return);
+        else
+            QTest::keyClick(win, c.toLatin1());
+    }
+}

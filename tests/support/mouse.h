@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPoint>
+#include <QString>
 
 class QWidget;
 
@@ -25,6 +26,10 @@ void pointerDrag(QWidget *w, QPoint pressAt, QPoint releaseAt, Qt::MouseButton b
 // A click at point p of w: pressed and released at one place on the screen,
 // even where the press moves w to look pressed.
 void pointerClick(QWidget *w, QPoint p, Qt::MouseButton b = Qt::LeftButton);
+
+// Keys typed on the keyboard: sent through the window of w to whichever of its
+// controls has the focus; "\t" is Tab, "\n" Enter.
+void typeKeys(QWidget *w, const QString &keys);
 
 // The centre of cell (x, y) on a chamber's drawing surface.
 inline QPoint centre(int x, int y)
