@@ -75,6 +75,15 @@ void frmSize::closeEvent(QCloseEvent *e)
     e->ignore();
 }
 
+// Each showing starts in the width box, first in the tab order, its whole text
+// selected so typing replaces it; the focus the dialog had when it last went does not matter.
+void frmSize::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    txtUD(WidthBox)->setFocus(Qt::TabFocusReason);
+    txtUD(WidthBox)->selectAll();
+}
+
 // The dialog sees every key before its boxes; Enter goes no further.
 bool frmSize::eventFilter(QObject *obj, QEvent *e)
 {

@@ -29,6 +29,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void showEvent(QShowEvent *e) override;
     bool eventFilter(QObject *obj, QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
 };

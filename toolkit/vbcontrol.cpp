@@ -14,6 +14,19 @@ int pixel(float v)
     return static_cast<int>(std::floor(static_cast<double>(v) + 0.5));
 }
 
+// The part of w that shows on the screen: its rectangle cut by every container
+// it lies in. A strip of frames moved up to look pressed, or a picture larger
+// than its frame, shows only through its container.
+QRect shownOnScreen(const QWidget *w)
+{
+    QRect r(w->mapToGlobal(QPoint(0, 0)), w->size());
+    for (const QWidget *c = w; !c->isWindow() && c->parentWidget(); c = c->parentWidget()) {
+        const QWidget *p = c->parentWidget();
+        r &= QRect(p->mapToGlobal(QPoint(0, 0)), p->size());
+    }
+    return r;
+}
+
 } // namespace
 
 QFont Vb::Arial(qreal points, bool bold)
@@ -144,10 +157,9 @@ void VbControl::mouseReleaseEvent(QMouseEvent *e)
     emit mouseUp(Vb::button(e->button()), Vb::shift(e->modifiers()), e->position());
     // The release that ends a double click is no second click.
     const bool afterDouble = std::exchange(m_doublePressed, false);
-    // A click area is measured where it stands now: the handlers above may have moved the control back.
-    const bool over =
-        m_clickArea ? m_clickArea->rect().contains(m_clickArea->mapFromGlobal(e->globalPosition()).toPoint())
-                    : rect().contains(e->position().toPoint());
+    // Judged where the user sees the button, whichever of its parts took the press and wherever
+    // the press moved that part.
+    const bool over = shownOnScreen(m_clickArea ? m_clickArea : this).contains(e->globalPosition().toPoint());
     if (e->button() == Qt::LeftButton && !afterDouble && over)
         emit clicked();
 }

@@ -45,7 +45,8 @@ public:
     void Move(float left, float top, float width, float height);
     // Where a left-button release must land to be a click: the control itself,
     // or the button it is part of when a press moves it (a caption that
-    // shifts to look pressed). The area must outlive the control.
+    // shifts to look pressed); either only as far as it shows through its
+    // containers. The area must outlive the control.
     void setClickArea(const QWidget *area) { m_clickArea = area; }
 
 signals:

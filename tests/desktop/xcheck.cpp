@@ -6,6 +6,7 @@
 #include "editor/piccave.h"
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
+#include "support/mouse.h"
 #include "support/testsupport.h"
 #include "toolkit/application.h"
 #include "toolkit/filedialogseam.h"

@@ -878,6 +878,23 @@ private slots:
         QVERIFY(!f.m->Changed);
     }
 
+    // Each showing of the size dialog starts in "Šířka" with its text selected,
+    // wherever the focus was when it closed.
+    void sizeDialogStartsInWidth()
+    {
+        EditorFixture f;
+        frmCave *w = f.show(DefaultCave());
+        w->imgBCave_Click(1);
+        f.whenSizeDialogShows([](frmSize *s) {
+            s->txtUD(frmSize::HeightBox)->setFocus();
+            typeKeys(s, QStringLiteral("\n"));
+        });
+        w->imgBCave_Click(3);
+        f.whenSizeDialogShows([](frmSize *s) { typeKeys(s, QStringLiteral("25\n")); });
+        w->imgBCave_Click(3);
+        QCOMPARE(QSize(w->record().Width, w->record().Height), QSize(25, 11));
+    }
+
     void sizeDialogKeepsWhatWasNotEdited_data()
     {
         QTest::addColumn<int>("width");

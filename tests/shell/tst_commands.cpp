@@ -8,6 +8,7 @@
 #include "store/setfile.h"
 #include "store/setfileio.h"
 #include "support/mainwindow.h"
+#include "support/mouse.h"
 #include "support/stationerydata.h"
 
 #include <QApplication>
@@ -615,16 +616,16 @@ private slots:
                    (focus == col || col->isAncestorOf(focus));
         };
         col->hide();
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+        pointerClick(button, QPoint(10, 10));
         QVERIFY(inFront());
         w->ShowCave(1);
         QVERIFY(!inFront());
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+        pointerClick(button, QPoint(10, 10));
         QVERIFY(inFront());
         // Minimised, it comes back as it was.
         const QSize inner = col->size();
         col->subWindow()->showMinimized();
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+        pointerClick(button, QPoint(10, 10));
         QVERIFY(!col->subWindow()->isMinimized());
         QVERIFY(inFront());
         QCOMPARE(col->size(), inner);

@@ -55,7 +55,7 @@ private slots:
         frmCol *col = w->SetWindow();
         QTest::mouseClick(col->lblCName[2], Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(int(col->Selected), 2);
-        QTest::mouseClick(col->imgBCave[0], Qt::LeftButton, {}, QPoint(10, 5));
+        pointerClick(col->imgBCave[0], QPoint(10, 5));
         frmCave *cave = w->BoundCave(2);
         QVERIFY(cave && cave->isVisible());
 

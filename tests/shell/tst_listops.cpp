@@ -5,10 +5,12 @@
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
 #include "support/mainwindow.h"
+#include "support/mouse.h"
 #include "toolkit/vblabel.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QtTest>
@@ -75,10 +77,8 @@ class TestListOps : public QObject, FreshWindow<ListFixture>
     // Answers the size dialog of the next AddCave with these values.
     void answerSize(const QString &width, const QString &height)
     {
-        QTimer::singleShot(0, this, [this, width, height] {
+        f->whenSizeDialogShows([this, width, height](frmSize *s) {
             ++dialogs;
-            frmSize *s = w->SizeDialog();
-            QVERIFY(s->isVisible());
             QCOMPARE(s->txtUD(0)->text(), QStringLiteral("11"));
             QCOMPARE(s->txtUD(1)->text(), QStringLiteral("19"));
             s->txtUD(0)->setText(height);
@@ -129,7 +129,7 @@ private slots:
         makeSet({});
         QCOMPARE(col->Selected, uint8_t(0));
         answerSize(QStringLiteral("19"), QStringLiteral("11"));
-        QTest::mouseClick(col->imgBCave[frmCol::AddButton], Qt::LeftButton, {}, QPoint(20, 10));
+        pointerClick(col->imgBCave[frmCol::AddButton], QPoint(20, 10));
         verifyConsistent({"Nepojmenovaná 19×11"});
         QVERIFY(w->CaveData[0].isEmpty());
     }
@@ -151,10 +151,23 @@ private slots:
         makeSet({1, 2});
         col->lblCName_Click(2);
         answerSize(QStringLiteral("19"), QStringLiteral("11"));
-        QTest::mouseClick(col->imgBCave[frmCol::AddButton], Qt::LeftButton, {}, QPoint(20, 10));
+        pointerClick(col->imgBCave[frmCol::AddButton], QPoint(20, 10));
         QCOMPARE(int(w->NumCaves), 3);
         QCOMPARE(col->RowName(2), QStringLiteral("Nepojmenovaná 19×11"));
         QCOMPARE(col->RowName(3), QStringLiteral("Komnata 2"));
+    }
+
+    // The size dialog starts in "Šířka" with its text selected, every time.
+    void addTypedSize()
+    {
+        makeSet({1});
+        for (int k = 0; k < 3; ++k) {
+            f->whenSizeDialogShows([](frmSize *s) { typeKeys(s, QStringLiteral("50\t30\n")); });
+            w->mdiArea()->setActiveSubWindow(col->subWindow());           // above the new chamber's window
+            pointerClick(col->lblCave[frmCol::AddButton], QPoint(48, 6)); // "Přidat"
+        }
+        const QString added = QStringLiteral("Nepojmenovaná 50×30");
+        verifyConsistent({added, added, added, QStringLiteral("Komnata 1")});
     }
 
     void deleteFreesTheRightWindow()
@@ -184,8 +197,7 @@ private slots:
         col->lblCName_Click(2);
         frmCave *of2 = windowOf(2);
         QTimer::singleShot(0, this, [this] {
-            QTest::mouseClick(col->imgBCave[frmCol::DeleteButton], Qt::LeftButton, {},
-                              QPoint(20, 10)); // "Smazat"
+            pointerClick(col->imgBCave[frmCol::DeleteButton], QPoint(20, 10)); // "Smazat"
         });
         w->ShowCave(2);
         QCOMPARE(of2->Tag, QStringLiteral("free"));
@@ -197,7 +209,7 @@ private slots:
     {
         makeSet({1, 2, 3});
         QTest::mouseClick(col->lblCName[3], Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseClick(col->imgBCave[frmCol::DeleteButton], Qt::LeftButton, {}, QPoint(20, 10));
+        pointerClick(col->imgBCave[frmCol::DeleteButton], QPoint(20, 10));
         verifyConsistent({"Komnata 1", "Komnata 2"});
         QCOMPARE(col->Selected, uint8_t(2));
         QCOMPARE(col->SelTop(), 16);
@@ -261,7 +273,7 @@ private slots:
         QTest::mouseClick(col->lblCave[frmCol::UpButton], Qt::LeftButton, {}, QPoint(40, 5)); // "  Nahoru"
         verifyConsistent({"Komnata 2", "Komnata 1", "Komnata 3"});
         QCOMPARE(col->Selected, uint8_t(1));
-        QTest::mouseClick(col->imgBCave[frmCol::DownButton], Qt::LeftButton, {}, QPoint(40, 5)); // "Dolu  "
+        pointerClick(col->imgBCave[frmCol::DownButton], QPoint(40, 5)); // "Dolu  "
         verifyConsistent({"Komnata 1", "Komnata 2", "Komnata 3"});
         QCOMPARE(col->Selected, uint8_t(2));
         // The press shifts the caption a pixel, while the pressed caption gets the
@@ -298,7 +310,7 @@ private slots:
         case 1: QTest::mouseDClick(col->lblCNo[3], Qt::LeftButton, {}, QPoint(5, 5)); break;
         case 2:
             col->lblCName_Click(3);
-            QTest::mouseClick(col->imgBCave[frmCol::EditButton], Qt::LeftButton, {}, QPoint(20, 10));
+            pointerClick(col->imgBCave[frmCol::EditButton], QPoint(20, 10));
             break;
         case 3:
             col->lblCName_Click(3);

@@ -1,6 +1,7 @@
 #include "tst_mainframe_fixture.h"
 
 #include "shell/frmcol.h"
+#include "support/mouse.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -73,17 +74,18 @@ private slots:
         QWidget *c = f->control(target);
         // start-up shows the set window with the template set
         w->SetWindow()->hide();
-        const QPoint at(30, 8);
-        QTest::mousePress(c, Qt::MouseButton(button), {}, at);
+        // The release lands where the press did on the screen, though the press moved the part.
+        const QPoint at = c->mapToGlobal(QPoint(30, 8));
+        QTest::mousePress(c, Qt::MouseButton(button), {}, c->mapFromGlobal(at));
         QCOMPARE(face->Top(), -28.0f);
         QCOMPARE(caption->pos(), QPoint(10, 4));
-        QTest::mouseRelease(c, Qt::MouseButton(button), {}, at);
+        QTest::mouseRelease(c, Qt::MouseButton(button), {}, c->mapFromGlobal(at));
         QCOMPARE(face->Top(), 0.0f);
         QCOMPARE(caption->pos(), QPoint(9, 3));
         // Only a left click brings the set window up; it never hides it.
         QCOMPARE(w->SetWindow()->isVisible(), button == Qt::LeftButton);
         if (button == Qt::LeftButton) {
-            QTest::mouseClick(c, Qt::LeftButton, {}, at);
+            QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(30, 8));
             QVERIFY(w->SetWindow()->isVisible());
             // The press shifts the caption, so a click on its top left corner is released beside it.
             w->SetWindow()->hide();

@@ -291,9 +291,10 @@ private slots:
     void sheetRollsDownAndUp()
     {
         QCOMPARE(col->Picture2->height(), 53);
+        const QPoint at = col->Image1->mapToGlobal(QPoint(10, 10));
         QTest::mousePress(col->Image1, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(col->Image1->y(), -20);
-        QTest::mouseRelease(col->Image1, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(col->Image1, Qt::LeftButton, {}, col->Image1->mapFromGlobal(at));
         QCOMPARE(col->Image1->y(), -20); // stays pressed while rolling
         QCOMPARE(main->tmrRoll->Tag, QStringLiteral("11"));
         QVERIFY(main->tmrRoll->Enabled());
@@ -308,7 +309,7 @@ private slots:
         QCOMPARE(col->Image1->pos(), QPoint(-48, 0));
         QCOMPARE(col->Picture1[1]->y(), 57);
 
-        QTest::mouseClick(col->Image1, Qt::LeftButton, {}, QPoint(10, 10));
+        pointerClick(col->Picture1[0], QPoint(10, 10));
         QCOMPARE(main->tmrRoll->Tag, QStringLiteral("12"));
         ticks = 0;
         while (main->tmrRoll->Enabled() && ticks < 50) {

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "editor/frmsize.h"
 #include "shell/commondialogy.h"
 #include "shell/frmmain.h"
 #include "support/testsupport.h"
 #include "toolkit/vbevents.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 // A started main window, shown offscreen so real mouse events reach its
@@ -48,6 +52,30 @@ struct MainWindowFixture
         user.dialogAnswers << path(name);
         w->mnuOpen_Click();
         QCOMPARE(w->FileName, path(name));
+    }
+
+    // Runs answer with the size dialog once it has come up: it is modal, so
+    // the test's own code waits until the dialog is hidden again.
+    void whenSizeDialogShows(std::function<void(frmSize *)> answer)
+    {
+        auto *poll = new QTimer(w.get());
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+            auto *dialog = qobject_cast<frmSize *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            // Keys reach it once it is the active window, as a window manager makes it.
+            if (QApplication::activeWindow() != dialog) {
+                if (QGuiApplication::focusWindow() == dialog->windowHandle())
+                    QApplication::setActiveWindow(dialog);
+                else
+                    dialog->activateWindow();
+                return;
+            }
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        });
+        poll->start(0);
     }
 
     template <class T = QWidget>

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPoint>
+#include <QString>
 
 class QWidget;
 
@@ -17,6 +18,18 @@ struct Mouse
     void move(QPoint p) { send(QEvent::MouseMove, Qt::NoButton, p); }
     void release(Qt::MouseButton b, QPoint p) { send(QEvent::MouseButtonRelease, b, p); }
 };
+
+// A pointer on the screen: moved to one global point, pressed there, moved and released at
+// another, sent through the top-level window of w as the platform sends them,
+// so Qt picks the widget under the press and that widget keeps the pointer.
+void pointerDrag(QWidget *w, QPoint pressAt, QPoint releaseAt, Qt::MouseButton b = Qt::LeftButton);
+// A click at point p of w: pressed and released at one place on the screen,
+// even where the press moves w to look pressed.
+void pointerClick(QWidget *w, QPoint p, Qt::MouseButton b = Qt::LeftButton);
+
+// Keys typed on the keyboard: sent through the window of w to whichever of its
+// controls has the focus; "\t" is Tab, "\n" Enter.
+void typeKeys(QWidget *w, const QString &keys);
 
 // The centre of cell (x, y) on a chamber's drawing surface.
 inline QPoint centre(int x, int y)

@@ -2,6 +2,7 @@
 
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
+#include "support/mouse.h"
 
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -41,15 +42,6 @@ QPoint titleButton(QMdiSubWindow *sub, QStyle::SubControl button)
     opt.text = sub->windowTitle();
     opt.rect = QRect(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub));
     return sub->style()->subControlRect(QStyle::CC_TitleBar, &opt, button, sub).center();
-}
-
-void pointerClick(QWidget *w, QPoint at)
-{
-    QWidget *top = w->window();
-    const QPoint p = w->mapTo(top, at);
-    // Moved there first: a title bar knows its buttons by what the pointer hovers.
-    QTest::mouseMove(top->windowHandle(), p);
-    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, p);
 }
 
 bool chooseFromMenu(QMenuBar *bar, QMenu *menu, const QString &text)

@@ -38,8 +38,5 @@ QStringList rowNames(frmMain &m);
 
 // The centre of a button on a child window's title bar, in the child window.
 QPoint titleButton(QMdiSubWindow *sub, QStyle::SubControl button);
-// A click as a pointer gives it: moved to, pressed and released at one point of w, sent
-// through its top-level window, which picks the widget under the point.
-void pointerClick(QWidget *w, QPoint at);
 // The entry text of menu, chosen with the pointer: its title on the bar, then the entry.
 bool chooseFromMenu(QMenuBar *bar, QMenu *menu, const QString &text);
