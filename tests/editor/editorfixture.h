@@ -49,3 +49,16 @@ inline char cell(const frmCave *w, int x, int y)
 {
     return w->record().Map[static_cast<size_t>(x)][static_cast<size_t>(y)];
 }
+
+// The chamber's cells as rows of cell characters, top row first.
+inline QStringList rows(const CaveRecord &r)
+{
+    QStringList out;
+    for (int y = 0; y < r.Height; ++y) {
+        QString row;
+        for (int x = 0; x < r.Width; ++x)
+            row += QLatin1Char(r.Map[static_cast<size_t>(x)][static_cast<size_t>(y)]);
+        out << row;
+    }
+    return out;
+}

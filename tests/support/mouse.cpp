@@ -16,6 +16,14 @@ void Mouse::send(QEvent::Type type, Qt::MouseButton b, QPoint p)
     QApplication::sendEvent(target, &e);
 }
 
+void Mouse::drag(Qt::MouseButton b, std::initializer_list<QPoint> path)
+{
+    press(b, *path.begin());
+    for (auto p = path.begin() + 1; p != path.end(); ++p)
+        move(*p);
+    release(b, *(path.end() - 1));
+}
+
 void pointerDrag(QWidget *w, QPoint pressAt, QPoint releaseAt, Qt::MouseButton b)
 {
     QWindow *win = w->window()->windowHandle();

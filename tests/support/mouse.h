@@ -1,8 +1,12 @@
 #pragma once
 
+#include "shell/frmmain.h"
+
 #include <QEvent>
 #include <QPoint>
 #include <QString>
+
+#include <initializer_list>
 
 class QWidget;
 
@@ -17,6 +21,13 @@ struct Mouse
     void press(Qt::MouseButton b, QPoint p) { send(QEvent::MouseButtonPress, b, p); }
     void move(QPoint p) { send(QEvent::MouseMove, Qt::NoButton, p); }
     void release(Qt::MouseButton b, QPoint p) { send(QEvent::MouseButtonRelease, b, p); }
+    void click(Qt::MouseButton b, QPoint p)
+    {
+        press(b, p);
+        release(b, p);
+    }
+    // Pressed at the first point, moved through the others in turn and released at the last.
+    void drag(Qt::MouseButton b, std::initializer_list<QPoint> path);
 };
 
 // A pointer on the screen: moved to one global point, pressed there, moved and released at
@@ -31,8 +42,8 @@ void pointerClick(QWidget *w, QPoint p, Qt::MouseButton b = Qt::LeftButton);
 // controls has the focus; "\t" is Tab, "\n" Enter.
 void typeKeys(QWidget *w, const QString &keys);
 
-// The centre of cell (x, y) on a chamber's drawing surface.
-inline QPoint centre(int x, int y)
+// The centre of cell (x, y) on a chamber's drawing surface of tile by tile pixel cells.
+inline QPoint centre(int x, int y, int tile = frmMain::DefaultTileSize)
 {
-    return {x * 26 + 13, y * 26 + 13};
+    return {x * tile + tile / 2, y * tile + tile / 2};
 }
