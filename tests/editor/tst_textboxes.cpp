@@ -15,26 +15,36 @@
 #include <QTextLayout>
 #include <QToolTip>
 
-// The text boxes of the set window and the chamber window, driven by keys and
-// pastes: what they hold is what reaches the file.
-class TestTextBoxes : public QObject
+// The editor's main window showing a chamber beside the set window, the set unchanged.
+struct TextBoxFixture : EditorFixture
 {
-    Q_OBJECT
+    frmCave *const cave = show(DefaultCave());
 
-    std::unique_ptr<EditorFixture> f;
-    frmMain *m = nullptr;
-    frmCave *cave = nullptr;
-
-    QWidget *box(const QString &name) const
+    TextBoxFixture()
+    {
+        m->SetWindow()->show();
+        m->Changed = false;
+    }
+    // The boxes the user types into, by what they hold.
+    QWidget *textBox(const QString &name) const
     {
         frmCol *col = m->SetWindow();
         const QHash<QString, QWidget *> boxes{
             {"chamber name", cave->txtName},   {"chamber description", cave->txtDesc},
             {"set name", col->txtName},        {"set author", col->txtAuth},
             {"set description", col->txtDesc}, {"set congratulation", col->txtCongr},
-            {"set e-mail", col->txtMail},      {"allowed chambers", col->txtCaves}};
+            {"set e-mail", col->txtMail},      {"allowed chambers", col->txtCaves},
+            {"chamber gems", cave->txtUD(0)}}; // "Potřebný počet drahokamů :"
         return boxes.value(name);
     }
+};
+
+// The text boxes of the set window and the chamber window, driven by keys and
+// pastes: what they hold is what reaches the file.
+class TestTextBoxes : public QObject, FreshWindow<TextBoxFixture>
+{
+    Q_OBJECT
+
     static QString text(QWidget *w)
     {
         if (auto *line = qobject_cast<QLineEdit *>(w))
@@ -92,22 +102,10 @@ class TestTextBoxes : public QObject
         (*paste)->trigger();
         menu->close();
     }
-    static QString capTip()
-    {
-        return QStringLiteral(
-            "Text je delší, než pole pojme (nejvýše 190 bajtů); co se nevešlo, bylo vynecháno.");
-    }
 
 private slots:
-    void init()
-    {
-        f = std::make_unique<EditorFixture>();
-        m = f->m;
-        cave = f->show(DefaultCave());
-        m->SetWindow()->show();
-        m->Changed = false;
-    }
-    void cleanup() { f.reset(); }
+    void init() { start(); }
+    void cleanup() { reset(); }
 
     void maximumLength_data()
     {
@@ -121,26 +119,21 @@ private slots:
         const QString a100(100, u'a'), z85(85, u'z'), full(190, u'a');
         for (const char *box : {"chamber name", "chamber description", "set name", "set author"}) {
             const QByteArray n(box);
-            QTest::newRow(n + ": paste cut at the caret") << box << a100 + z85 << 100 << 100 << ""
-                                                          << "0123456789" << a100 + "01234" + z85;
-            QTest::newRow(n + ": key refused when full") << box << full << 50 << 50 << "x"
-                                                         << "" << full;
-            QTest::newRow(n + ": paste over a selection") << box << full << 10 << 13 << ""
-                                                          << "xyzw" << full.left(10) + "xyz" + full.mid(13);
+            addRow(n + ": paste cut at the caret", box, a100 + z85, 100, 100, "", "0123456789",
+                   a100 + "01234" + z85);
+            addRow(n + ": key refused when full", box, full, 50, 50, "x", "", full);
+            addRow(n + ": paste over a selection", box, full, 10, 13, "", "xyzw",
+                   full.left(10) + "xyz" + full.mid(13));
         }
-        const QString desc = "chamber description";
-        QTest::newRow("a line break takes two bytes") << desc << full.left(189) << 189 << 189 << "\n\r"
-                                                      << "" << full.left(189);
-        QTest::newRow("pasted line breaks too") << desc << full.left(183) << 183 << 183 << ""
-                                                << "ab\r\ncd\nef" << full.left(183) + "ab\ncd";
-        QTest::newRow("huge paste") << desc << "" << 0 << 0 << "" << QString(100000, u'q')
-                                    << QString(190, u'q');
+        const char *desc = "chamber description";
+        addRow("a line break takes two bytes", desc, full.left(189), 189, 189, "\n\r", "", full.left(189));
+        addRow("pasted line breaks too", desc, full.left(183), 183, 183, "", "ab\r\ncd\nef",
+               full.left(183) + "ab\ncd");
+        addRow("huge paste", desc, "", 0, 0, "", QString(100000, u'q'), QString(190, u'q'));
         // A set file gives these no length; the line edit's own default would cut at 32,767.
         const QString mail(40000, u'm'), allowed = QStringLiteral("03;").repeated(12000) + "12;";
-        QTest::newRow("set e-mail: a long paste") << "set e-mail"
-                                                  << "" << 0 << 0 << "" << mail << mail;
-        QTest::newRow("allowed chambers: a long paste") << "allowed chambers"
-                                                        << "" << 0 << 0 << "" << allowed << allowed;
+        addRow("set e-mail: a long paste", "set e-mail", "", 0, 0, "", mail, mail);
+        addRow("allowed chambers: a long paste", "allowed chambers", "", 0, 0, "", allowed, allowed);
     }
     // A keystroke or paste that would pass the limit is refused or cut where it
     // goes in; the caret follows what went in, the text after it stays, and the
@@ -154,37 +147,39 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, pasted);
         QFETCH(QString, expected);
-        QWidget *w = box(name);
-        setText(w, start, from, to);
-        w->setFocus();
-        type(w, typed);
+        QWidget *box = f->textBox(name);
+        setText(box, start, from, to);
+        box->setFocus();
+        type(box, typed);
         if (!pasted.isEmpty()) {
             QGuiApplication::clipboard()->setText(pasted);
-            QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         }
-        QCOMPARE(text(w), expected);
+        QCOMPARE(text(box), expected);
         // Only a cut is told.
         const bool whole = expected == start.left(from) + typed + pasted + start.mid(to);
-        QCOMPARE(QToolTip::text(), whole ? QString() : capTip());
+        const QString cut =
+            "Text je delší, než pole pojme (nejvýše 190 bajtů); co se nevešlo, bylo vynecháno.";
+        QCOMPARE(QToolTip::text(), whole ? QString() : cut);
         const int inserted = static_cast<int>(expected.size() - start.size()) + (to - from);
-        QCOMPARE(caret(w), from + std::max(0, inserted));
-        QMetaObject::invokeMethod(w, "undo");
-        QCOMPARE(text(w), start);
-        QMetaObject::invokeMethod(w, "redo");
-        QCOMPARE(text(w), expected);
-        if (w == cave->txtDesc || w == cave->txtName) {
-            const CaveRecord r = cave->record();
-            QCOMPARE(Text8::toBoxText(w == cave->txtDesc ? r.Description : r.Name), expected);
-        }
+        QCOMPARE(caret(box), from + std::max(0, inserted));
+        QMetaObject::invokeMethod(box, "undo");
+        QCOMPARE(text(box), start);
+        QMetaObject::invokeMethod(box, "redo");
+        QCOMPARE(text(box), expected);
+        const CaveRecord r = f->cave->record();
+        if (name.startsWith("chamber"))
+            QCOMPARE(Text8::toBoxText(name == "chamber name" ? r.Name : r.Description), expected);
     }
 
     void inputMethodTextIsCut()
     {
-        setText(cave->txtDesc, QString(187, u'a'), 0, 0);
+        MultiLineBox *desc = f->cave->txtDesc;
+        setText(desc, QString(187, u'a'), 0, 0);
         QInputMethodEvent e;
         e.setCommitString(QStringLiteral("xyzw"));
-        QApplication::sendEvent(cave->txtDesc, &e);
-        QCOMPARE(cave->txtDesc->Text(), "xyz" + QString(187, u'a'));
+        QApplication::sendEvent(desc, &e);
+        QCOMPARE(desc->Text(), "xyz" + QString(187, u'a'));
     }
 
     void onlyCodePage1250_data()
@@ -195,58 +190,27 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("left"); // what the box's tooltip names as left out
         const QString held = QStringLiteral("Příliš žluťoučký kůň ľ§×\u00A0");
+        // Typed one by one, the last key left out is the one named.
+        const char *const ways[][4] = {{"typed", "Жук Hélène", " Hélne", "è"},
+                                       {"pasted", "Hélène😀", "Hélne", "è 😀"},
+                                       {"menu paste", "Hélène😀", "Hélne", "è 😀"},
+                                       {"dropped", "aЖb", "ab", "Ж"},
+                                       {"input method", "Жук€", "€", "Ж у к"}};
         for (const char *box : {"chamber name", "chamber description", "set name", "set author", "set e-mail",
                                 "set description", "set congratulation"}) {
-            const QByteArray n(box);
-            // Typed one by one, the last key left out is the one named.
-            QTest::newRow(n + ": typed") << box << "typed"
-                                         << "Жук Hélène"
-                                         << " Hélne"
-                                         << "è";
-            QTest::newRow(n + ": pasted") << box << "pasted"
-                                          << "Hélène😀"
-                                          << "Hélne"
-                                          << "è 😀";
-            QTest::newRow(n + ": menu paste") << box << "menu paste"
-                                              << "Hélène😀"
-                                              << "Hélne"
-                                              << "è 😀";
-            QTest::newRow(n + ": dropped") << box << "dropped"
-                                           << "aЖb"
-                                           << "ab"
-                                           << "Ж";
-            QTest::newRow(n + ": input method") << box << "input method"
-                                                << "Жук€"
-                                                << "€"
-                                                << "Ж у к";
-            QTest::newRow(n + ": Czech and Slovak pass") << box << "pasted" << held << held << "";
+            for (const auto &r : ways)
+                addRow(QByteArray(box) + ": " + r[0], box, r[0], r[1], r[2], r[3]);
+            addRow(QByteArray(box) + ": Czech and Slovak pass", box, "pasted", held, held, "");
         }
         // Rich text comes in as the text it shows, by any way in.
-        for (const char *box : {"chamber description", "set description", "set congratulation"}) {
-            const QByteArray n(box);
-            QTest::newRow(n + ": Markdown pasted") << box << "Markdown pasted"
-                                                   << "Жук **bold** 中"
-                                                   << " bold "
-                                                   << "Ж у к 中";
-            QTest::newRow(n + ": HTML pasted") << box << "HTML pasted"
-                                               << "<b>Crème</b> brûlée"
-                                               << "Crme brlée"
-                                               << "è û";
-            QTest::newRow(n + ": HTML dropped") << box << "HTML dropped"
-                                                << "<i>Жук</i> ok"
-                                                << " ok"
-                                                << "Ж у к";
-        }
-        QTest::newRow("allowed chambers: typed") << "allowed chambers"
-                                                 << "typed"
-                                                 << "1Ж2"
-                                                 << "12"
-                                                 << "Ж";
-        QTest::newRow("allowed chambers: pasted") << "allowed chambers"
-                                                  << "pasted"
-                                                  << "3Ж,4"
-                                                  << "03;4"
-                                                  << "Ж";
+        const char *const rich[][4] = {{"Markdown pasted", "Жук **bold** 中", " bold ", "Ж у к 中"},
+                                       {"HTML pasted", "<b>Crème</b> brûlée", "Crme brlée", "è û"},
+                                       {"HTML dropped", "<i>Жук</i> ok", " ok", "Ж у к"}};
+        for (const char *box : {"chamber description", "set description", "set congratulation"})
+            for (const auto &r : rich)
+                addRow(QByteArray(box) + ": " + r[0], box, r[0], r[1], r[2], r[3]);
+        addRow("allowed chambers: typed", "allowed chambers", "typed", "1Ж2", "12", "Ж");
+        addRow("allowed chambers: pasted", "allowed chambers", "pasted", "3Ж,4", "03;4", "Ж");
     }
     // Whatever way text comes in, a character code page 1250 lacks stays out, so the saved bytes
     // are what the box shows; the box says what it left out, and its undo stays whole.
@@ -257,11 +221,11 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, expected);
         QFETCH(QString, left);
-        QWidget *w = box(name);
-        auto *multi = qobject_cast<MultiLineBox *>(w);
-        setText(w, {}, 0, 0);
-        w->setFocus();
-        auto *offered = new QMimeData; // the clipboard takes it
+        QWidget *box = f->textBox(name);
+        auto *multi = qobject_cast<MultiLineBox *>(box);
+        setText(box, {}, 0, 0);
+        box->setFocus();
+        auto offered = std::make_unique<QMimeData>();
         if (way.startsWith("HTML"))
             offered->setHtml(input);
         else if (way.startsWith("Markdown"))
@@ -269,42 +233,39 @@ private slots:
         else
             offered->setText(input);
         if (way == "typed") {
-            delete offered;
-            type(w, input);
-        } else if (way.endsWith("pasted")) {
-            QGuiApplication::clipboard()->setMimeData(offered);
-            QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
-        } else if (way == "menu paste") {
-            QGuiApplication::clipboard()->setMimeData(offered);
-            menuPaste(w);
-        } else if (way.endsWith("dropped")) {
-            std::unique_ptr<QMimeData> data(offered);
-            QWidget *target = multi ? multi->viewport() : w;
-            QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, data.get(), Qt::LeftButton, {});
-            QApplication::sendEvent(target, &enter);
-            QDropEvent drop(QPointF(2, 2), Qt::CopyAction, data.get(), Qt::LeftButton, {});
-            QApplication::sendEvent(target, &drop);
-        } else {
-            delete offered;
+            type(box, input);
+        } else if (way == "input method") {
             QInputMethodEvent e;
             e.setCommitString(input);
-            QApplication::sendEvent(w, &e);
+            QApplication::sendEvent(box, &e);
+        } else if (way.endsWith("dropped")) {
+            QWidget *target = multi ? multi->viewport() : box;
+            QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, offered.get(), Qt::LeftButton, {});
+            QApplication::sendEvent(target, &enter);
+            QDropEvent drop(QPointF(2, 2), Qt::CopyAction, offered.get(), Qt::LeftButton, {});
+            QApplication::sendEvent(target, &drop);
+        } else {
+            QGuiApplication::clipboard()->setMimeData(offered.release()); // the clipboard takes it
+            if (way == "menu paste")
+                menuPaste(box);
+            else
+                QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         }
-        QCOMPARE(text(w), expected);
+        QCOMPARE(text(box), expected);
         QCOMPARE(QToolTip::text(), left.isEmpty()
                                        ? QString()
                                        : "Znaky, které soubor sady neumí uložit, byly vynechány: " + left);
         if (name != "allowed chambers") { // its normaliser writes the box anew
             for (int i = 0; i < 3; ++i)
-                QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
-            QCOMPARE(text(w), QString());
+                QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(text(box), QString());
             for (int i = 0; i < 3; ++i)
-                QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-            QCOMPARE(text(w), expected);
+                QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(text(box), expected);
         }
 
         const QString path = f->path("s.zb");
-        QVERIFY(m->SaveCollection(path));
+        QVERIFY(w->SaveCollection(path));
         const auto saved = ReadSetFile(readFile(path));
         QVERIFY2(saved.ok(), qPrintable(saved.error()));
         const SetFileData &set = saved.value();
@@ -324,25 +285,23 @@ private slots:
     // A paste of nothing the file can hold changes nothing: it does not delete the selection either.
     void refusedPasteKeepsTheSelection()
     {
-        QWidget *w = box(QStringLiteral("chamber name"));
-        setText(w, QStringLiteral("abc"), 0, 3);
-        w->setFocus();
+        QWidget *box = f->textBox(QStringLiteral("chamber name"));
+        setText(box, QStringLiteral("abc"), 0, 3);
+        box->setFocus();
         QGuiApplication::clipboard()->setText(QStringLiteral("Жук"));
-        QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(text(w), QStringLiteral("abc"));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(text(box), QStringLiteral("abc"));
     }
 
     void loadStartsUndoAnew_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("keys");
-        QTest::newRow("set description") << "set description"
-                                         << "abc\b\b\b";
-        QTest::newRow("chamber description") << "chamber description"
-                                             << "abc\b\b\b";
-        QTest::newRow("chamber gems") << "chamber gems"
-                                      << "\x01"
-                                         "12";
+        addRow("set description", "set description", "abc\b\b\b");
+        addRow("chamber description", "chamber description", "abc\b\b\b");
+        addRow("chamber gems", "chamber gems",
+               "\x01"
+               "12");
     }
     // A set loaded, or a chamber bound into its window, with the text a box already shows leaves
     // nothing of the earlier edits to undo: Ctrl+Z neither brings them back nor marks the set changed.
@@ -351,48 +310,57 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, keys);
         const bool set = name.startsWith("set");
-        QWidget *w = name == "chamber gems" ? cave->txtUD(0) : box(name);
+        QWidget *box = f->textBox(name);
         const auto load = [&] {
-            m->Changed = false;
+            w->Changed = false;
             if (set) {
                 SetFileData data = setOf(1);
                 data.Description.clear();
                 QVERIFY(writeFile(f->path("e.zb"), setFile(data)));
-                QVERIFY(m->OpenCollection(f->path("e.zb")));
+                QVERIFY(w->OpenCollection(f->path("e.zb")));
             } else
-                cave->OpenCave(chamberString(cave->record()));
-            m->Changed = false;
+                f->cave->OpenCave(chamberString(f->cave->record()));
+            w->Changed = false;
         };
         if (set)
             load();
-        w->setFocus();
-        type(w, keys);
-        const QString shown = text(w);
+        box->setFocus();
+        type(box, keys);
+        const QString shown = text(box);
         load();
-        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(text(w), shown);
-        QVERIFY(!m->Changed);
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(text(box), shown);
+        QVERIFY(!w->Changed);
     }
 
     void typedBytes_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("chamber description") << "chamber description";
-        QTest::newRow("set description") << "set description";
-        QTest::newRow("set congratulation") << "set congratulation";
+        for (const char *box : {"chamber description", "set description", "set congratulation"})
+            QTest::newRow(box) << box;
     }
-    // Shift+Enter and the no-break space are kept as the file writes them.
+    // Shift+Enter and the no-break space are kept as the file writes them; the same text written
+    // again raises no change.
     void typedBytes()
     {
         QFETCH(QString, name);
-        auto *w = static_cast<MultiLineBox *>(box(name));
-        w->SetText({});
-        w->setFocus();
-        type(w, QStringLiteral("a\rb\u00A0c\nd"));
-        QCOMPARE(w->Bytes(), QByteArray("a\r\nb\xA0"
-                                        "c\r\nd"));
-        if (w == cave->txtDesc)
-            QCOMPARE(cave->record().Description, w->Bytes());
+        auto *box = static_cast<MultiLineBox *>(f->textBox(name));
+        box->SetText({});
+        box->setFocus();
+        type(box, QStringLiteral("a\rb\u00A0c\nd"));
+        QCOMPARE(box->Bytes(), QByteArray("a\r\nb\xA0"
+                                          "c\r\nd"));
+        if (box == f->cave->txtDesc)
+            QCOMPARE(f->cave->record().Description, box->Bytes());
+
+        box->SetText(QStringLiteral("a\nb"));
+        w->Changed = false;
+        QSignalSpy changes(box, &QPlainTextEdit::textChanged);
+        box->SetText(QStringLiteral("a\nb"));
+        QCOMPARE(changes.size(), 0);
+        QVERIFY(!w->Changed);
+        box->SetText(QStringLiteral("a\nc"));
+        QCOMPARE(changes.size(), 1);
     }
 
     // Prose wraps at its blanks, also after a run without a place to break came and went,
@@ -401,47 +369,31 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("paste");
-        for (const char *box : {"set description", "set congratulation"}) {
-            QTest::newRow(QByteArray(box) + ", loaded") << box << false;
-            QTest::newRow(QByteArray(box) + ", pasted") << box << true;
-        }
+        for (const char *box : {"set description", "set congratulation"})
+            for (const bool paste : {false, true})
+                QTest::addRow("%s, %s", box, paste ? "pasted" : "loaded") << box << paste;
     }
     void proseWrapsAtBlanks()
     {
         QFETCH(QString, name);
         QFETCH(bool, paste);
-        auto *w = static_cast<MultiLineBox *>(box(name));
-        w->SetText(QString(3000, u'x'));
+        auto *box = static_cast<MultiLineBox *>(f->textBox(name));
+        box->SetText(QString(3000, u'x'));
         const QString prose =
             QStringLiteral("Sbírej drahokamy, vyhni se kamenům a najdi cestu ven. ").repeated(4);
         if (paste) {
-            w->setFocus();
-            w->selectAll();
+            box->setFocus();
+            box->selectAll();
             QGuiApplication::clipboard()->setText(prose);
-            QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         } else {
-            w->SetText(prose);
+            box->SetText(prose);
         }
-        QCOMPARE(w->Text(), prose);
-        const QTextLayout *lines = w->document()->firstBlock().layout();
+        QCOMPARE(box->Text(), prose);
+        const QTextLayout *lines = box->document()->firstBlock().layout();
         QVERIFY(lines->lineCount() > 3);
         for (int i = 1; i < lines->lineCount(); ++i)
             QCOMPARE(prose.at(lines->lineAt(i).textStart() - 1), u' ');
-    }
-
-    void sameTextRaisesNoChange_data() { typedBytes_data(); }
-    void sameTextRaisesNoChange()
-    {
-        QFETCH(QString, name);
-        auto *w = static_cast<MultiLineBox *>(box(name));
-        w->SetText(QStringLiteral("a\nb"));
-        m->Changed = false;
-        QSignalSpy changes(w, &QPlainTextEdit::textChanged);
-        w->SetText(QStringLiteral("a\nb"));
-        QCOMPARE(changes.size(), 0);
-        QVERIFY(!m->Changed);
-        w->SetText(QStringLiteral("a\nc"));
-        QCOMPARE(changes.size(), 1);
     }
 };
 

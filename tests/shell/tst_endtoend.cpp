@@ -1,3 +1,4 @@
+#include "common/tools.h"
 #include "editor/frmcave.h"
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
@@ -19,11 +20,11 @@ class TestEndToEnd : public QObject, FreshWindow<>
 {
     Q_OBJECT
 
-    QString path(const char *name) const { return f->path(QLatin1String(name)); }
-
-    void writeSet(const char *name, int n, const QByteArray &prefix)
+    // Writes a set of chambers prefix1 to prefixN and opens it through the menu.
+    void openNewSet(const char *name, int n, const QByteArray &prefix)
     {
-        QVERIFY(writeFile(path(name), setFile(n, prefix)));
+        QVERIFY(writeFile(f->path(name), setFile(n, prefix)));
+        f->openSet(name);
     }
     static QStringList fileNames(const QByteArray &bytes)
     {
@@ -47,9 +48,8 @@ private slots:
     void editSaveReopen()
     {
         QFETCH(bool, closeFirst);
-        writeSet("r.zb", 3, "K");
-        f->openSet("r.zb");
-        const QByteArray before = readFile(path("r.zb"));
+        openNewSet("r.zb", 3, "K");
+        const QByteArray before = readFile(f->path("r.zb"));
 
         // Row 2, then "Editovat".
         frmCol *col = w->SetWindow();
@@ -60,7 +60,7 @@ private slots:
         QVERIFY(cave && cave->isVisible());
 
         // The pencil with the right button (empty space) on cell (3, 3).
-        w->imgTool_Click(0);
+        w->imgTool_Click(ToolPencil);
         QTest::mousePress(cave->picCave, Qt::RightButton, {}, centre(3, 3));
         QTest::mouseRelease(cave->picCave, Qt::RightButton, {}, centre(3, 3));
         QVERIFY(w->Changed);
@@ -78,7 +78,7 @@ private slots:
         w->mnuSave_Click();
         QVERIFY(user->messages.isEmpty());
         QVERIFY(!w->Changed);
-        QVERIFY(readFile(path("r.zb")) != before);
+        QVERIFY(readFile(f->path("r.zb")) != before);
 
         w->mnuNew_Click();
         QVERIFY(user->messages.isEmpty()); // nothing left unsaved
@@ -125,11 +125,10 @@ private slots:
         cave.Name = line.left(ValueCharMax);
         cave.Description = text.left(ValueCharMax);
         s.Caves[0] = chamberString(cave);
-        QVERIFY(writeFile(path("bytes.zb"), setFile(s)));
+        QVERIFY(writeFile(f->path("bytes.zb"), setFile(s)));
         // Chamber 1 goes through the boxes of a window that showed another
         // chamber before and is bound again; chamber 2 through a window never shown.
-        writeSet("other.zb", 1, "O");
-        f->openSet("other.zb");
+        openNewSet("other.zb", 1, "O");
         w->ShowCave(1);
         const frmCave *reused = w->BoundCave(1);
         reused->subWindow()->close();
@@ -137,48 +136,40 @@ private slots:
         f->openSet("bytes.zb");
         QCOMPARE(w->BoundCave(1), reused);
         w->mnuSave_Click();
-        const auto back = ReadSetFile(readFile(path("bytes.zb")));
+        const auto back = ReadSetFile(readFile(f->path("bytes.zb")));
         QVERIFY2(back.ok(), qPrintable(back.error()));
-        QCOMPARE(back.value().Name, s.Name);
-        QCOMPARE(back.value().Author, s.Author);
-        QCOMPARE(back.value().Mail, s.Mail);
-        QCOMPARE(back.value().Description, s.Description);
-        QCOMPARE(back.value().Congratulation, s.Congratulation);
-        QCOMPARE(back.value().Caves, s.Caves);
+        QCOMPARE(back.value(), s);
     }
 
     void savesInChamberOrderAfterMoves()
     {
-        writeSet("m.zb", 4, "K");
-        f->openSet("m.zb");
+        openNewSet("m.zb", 4, "K");
         w->MoveCave(1, 1);  // K2 K1 K3 K4
         w->MoveCave(4, -1); // K2 K1 K4 K3
         QCOMPARE(rowNames(*w), (QStringList{"K2", "K1", "K4", "K3"}));
         w->mnuSave_Click();
-        QCOMPARE(fileNames(readFile(path("m.zb"))), (QStringList{"K2", "K1", "K4", "K3"}));
+        QCOMPARE(fileNames(readFile(f->path("m.zb"))), (QStringList{"K2", "K1", "K4", "K3"}));
     }
 
     void joinedRowsShowTheirOwnNames()
     {
-        writeSet("a.zb", 4, "K");
-        writeSet("b.zb", 2, "J");
-        f->openSet("a.zb");
+        QVERIFY(writeFile(f->path("b.zb"), setFile(2, "J")));
+        openNewSet("a.zb", 4, "K");
         w->DelCave(2);     // K1 K3 K4, slot 2 free
         w->MoveCave(1, 1); // K3 K1 K4
-        user->dialogAnswers << path("b.zb");
+        user->dialogAnswers << f->path("b.zb");
         w->mnuJoin_Click();
         QCOMPARE(rowNames(*w), (QStringList{"K3", "K1", "K4", "J1", "J2"}));
         QVERIFY(w->Changed);
-        user->dialogAnswers << path("c.zb");
+        user->dialogAnswers << f->path("c.zb");
         w->mnuSaveAs_Click();
-        QCOMPARE(fileNames(readFile(path("c.zb"))), (QStringList{"K3", "K1", "K4", "J1", "J2"}));
-        QCOMPARE(w->FileName, path("c.zb"));
+        QCOMPARE(fileNames(readFile(f->path("c.zb"))), (QStringList{"K3", "K1", "K4", "J1", "J2"}));
+        QCOMPARE(w->FileName, f->path("c.zb"));
     }
 
     void quitWithChamberWindowsOpen()
     {
-        writeSet("q.zb", 3, "K");
-        f->openSet("q.zb");
+        openNewSet("q.zb", 3, "K");
         w->ShowCave(1);
         w->ShowCave(3);
         QVERIFY(w->BoundCave(3)->isVisible());

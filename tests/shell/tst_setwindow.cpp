@@ -17,29 +17,33 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include <memory>
-
-class TestSetWindow : public QObject
+// The main window with its set window shown 448 by 409 inside, listing chambers "Komnata 1" to
+// "Komnata 12"; the roll timer ticks only when a test ticks it.
+struct SetWindowFixture : MainWindowFixture
 {
-    Q_OBJECT
+    frmCol *const col = w->SetWindow();
 
-    std::unique_ptr<MainWindowFixture> f;
-    frmMain *main = nullptr;
-    frmCol *col = nullptr;
-
+    SetWindowFixture() : MainWindowFixture({1000, 800})
+    {
+        col->show();
+        col->SetFocus();
+        QApplication::setActiveWindow(w.get());
+        w->tmrRoll->setEnabled(false);
+        setInner(448, 409);
+        fillRows(12);
+    }
     // Sets the set window's inner size.
-    void setInner(int w, int h)
+    void setInner(int width, int height)
     {
         QMdiSubWindow *sub = col->subWindow();
-        sub->resize(w + sub->width() - col->width(), h + sub->height() - col->height());
-        QCOMPARE(col->size(), QSize(w, h));
+        sub->resize(width + sub->width() - col->width(), height + sub->height() - col->height());
+        QCOMPARE(col->size(), QSize(width, height));
     }
-
     void fillRows(int n)
     {
-        for (int k = main->NumCaves; k >= 1; --k)
+        for (int k = w->NumCaves; k >= 1; --k)
             col->DestroyRow(k);
-        main->NumCaves = uint8_t(n);
+        w->NumCaves = uint8_t(n);
         for (int k = 1; k <= n; ++k) {
             col->CreateRow(k);
             col->SetRowName(k, QStringLiteral("Komnata %1").arg(k));
@@ -51,37 +55,57 @@ class TestSetWindow : public QObject
         col->VScroll1->setValue(0);
         col->Form_Resize();
     }
+    // Ticks the roll timer while it runs (given a tag, while it rolls that way); returns the ticks.
+    int roll(const QString &tag = {})
+    {
+        int ticks = 0;
+        while (w->tmrRoll->Enabled() && (tag.isEmpty() || w->tmrRoll->Tag == tag) && ticks < 50) {
+            w->tmrRoll_Timer();
+            ++ticks;
+        }
+        return ticks;
+    }
+    // The sheet's height, the tops of its two panels, where the roll button's face lies.
+    QList<int> sheet() const
+    {
+        return {col->Picture2->height(), col->Picture1[0]->y(), col->Picture1[1]->y(), col->Image1->x(),
+                col->Image1->y()};
+    }
+    // Moves the pointer over target with buttons held through points; the row selected after each.
+    QList<int> selectedAlong(Mouse pointer, const QList<QPoint> &points)
+    {
+        QList<int> seen;
+        for (const QPoint p : points) {
+            pointer.move(p);
+            seen << col->Selected;
+        }
+        return seen;
+    }
+};
 
+class TestSetWindow : public QObject, FreshWindow<SetWindowFixture>
+{
+    Q_OBJECT
+
+    frmCol *col = nullptr;
     int canvasTop() const { return col->picCavesIn->y(); }
 
 private slots:
     void init()
     {
-        f = std::make_unique<MainWindowFixture>(QSize(1000, 800));
-        main = f->w.get();
-        col = main->SetWindow();
-        col->show();
-        col->SetFocus();
-        QApplication::setActiveWindow(main);
-        main->tmrRoll->setEnabled(false);
-        setInner(448, 409);
-        fillRows(12);
+        start();
+        col = f->col;
     }
-
-    void cleanup()
-    {
-        f.reset();
-        col = nullptr;
-    }
+    void cleanup() { reset(); }
 
     void createdOnceHiddenNotClosed()
     {
-        QCOMPARE(main->SetWindow(), col);
+        QCOMPARE(w->SetWindow(), col);
         QCOMPARE(col->Caption(), QStringLiteral("Sada komnat"));
         col->lblCName_Click(5);
         col->subWindow()->close();
         QVERIFY(!col->isVisible());
-        QCOMPARE(main->SetWindow(), col);
+        QCOMPARE(w->SetWindow(), col);
         col->show();
         QVERIFY(col->isVisible());
         QCOMPARE(col->Selected, uint8_t(5));
@@ -102,7 +126,6 @@ private slots:
         QTest::newRow("down") << 3 << int(Qt::Key_Down) << 4;
         QTest::newRow("up") << 7 << int(Qt::Key_Up) << 6;
     }
-
     void keys()
     {
         QFETCH(int, from);
@@ -132,7 +155,7 @@ private slots:
 
     void emptySetSelectsNothing()
     {
-        fillRows(0);
+        f->fillRows(0);
         for (int i : {-3, 0, 1, 5}) {
             col->lblCName_Click(i);
             QCOMPARE(col->Selected, uint8_t(0));
@@ -146,23 +169,15 @@ private slots:
         QTest::mousePress(row3, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(col->Selected, uint8_t(3));
         // The label keeps the pointer while the button is held: row by row.
-        Mouse{row3, Qt::LeftButton}.move(QPoint(5, 5 + 16));
-        QCOMPARE(col->Selected, uint8_t(4));
-        Mouse{row3, Qt::LeftButton}.move(QPoint(5, 5 + 32));
-        QCOMPARE(col->Selected, uint8_t(5));
-        Mouse{row3, Qt::LeftButton}.move(QPoint(5, -1));
-        QCOMPARE(col->Selected, uint8_t(2));
-        Mouse{row3, Qt::LeftButton}.move(QPoint(5, -200));
-        QCOMPARE(col->Selected, uint8_t(1));
-        Mouse{row3, Qt::LeftButton}.move(QPoint(5, 2000));
-        QCOMPARE(col->Selected, uint8_t(12));
+        const QList<QPoint> moves{{5, 5 + 16}, {5, 5 + 32}, {5, -1}, {5, -200}, {5, 2000}};
+        QCOMPARE(f->selectedAlong({row3, Qt::LeftButton}, moves), (QList<int>{4, 5, 2, 1, 12}));
         QTest::mouseRelease(row3, Qt::LeftButton, {}, QPoint(5, 2000));
         // Only the left button alone drags over the labels.
         col->lblCName_Click(3);
         QTest::mousePress(col->lblCNo[3], Qt::RightButton, {}, QPoint(5, 5));
-        Mouse{col->lblCNo[3], Qt::RightButton}.move(QPoint(5, 40));
-        Mouse{col->lblCNo[3], Qt::LeftButton | Qt::RightButton}.move(QPoint(5, 40));
-        QCOMPARE(col->Selected, uint8_t(3));
+        QCOMPARE(f->selectedAlong({col->lblCNo[3], Qt::RightButton}, {{5, 40}}), QList<int>{3});
+        QCOMPARE(f->selectedAlong({col->lblCNo[3], Qt::LeftButton | Qt::RightButton}, {{5, 40}}),
+                 QList<int>{3});
         QTest::mouseRelease(col->lblCNo[3], Qt::RightButton, {}, QPoint(5, 40));
         // A number label drags from its own top edge.
         QTest::mousePress(col->lblCNo[6], Qt::LeftButton, {}, QPoint(3, 15));
@@ -173,66 +188,58 @@ private slots:
         const auto at = [&](int y) { return pressed->mapFrom(col->picCavesIn, QPoint(19, y)); };
         QTest::mousePress(pressed, Qt::LeftButton, {}, at(2 * 16 + 8));
         QCOMPARE(col->Selected, uint8_t(3));
-        Mouse{pressed, Qt::LeftButton}.move(at(4 * 16));
-        QCOMPARE(col->Selected, uint8_t(5));
+        QCOMPARE(f->selectedAlong({pressed, Qt::LeftButton}, {at(4 * 16)}), QList<int>{5});
         QTest::mouseRelease(pressed, Qt::LeftButton, {}, at(4 * 16));
     }
 
     void dragOnBackground()
     {
-        fillRows(3);
+        f->fillRows(3);
         // Below the last row the frame shows: any button selects, clamped to the list.
         QTest::mousePress(col->picCaves, Qt::RightButton, {}, QPoint(100, 100));
         QCOMPARE(col->Selected, uint8_t(3));
-        Mouse{col->picCaves, Qt::RightButton}.move(QPoint(100, 20));
-        QCOMPARE(col->Selected, uint8_t(2));
+        QCOMPARE(f->selectedAlong({col->picCaves, Qt::RightButton}, {{100, 20}}), QList<int>{2});
         QTest::mouseRelease(col->picCaves, Qt::RightButton, {}, QPoint(100, 20));
         // Behind the labels, a press on the canvas waits for a move.
         col->picCavesIn->resize(1950, col->picCavesIn->height());
         col->lblCName_Click(1);
         QTest::mousePress(col->picCavesIn, Qt::MiddleButton, {}, QPoint(1930, 40));
         QCOMPARE(col->Selected, uint8_t(1));
-        Mouse{col->picCavesIn, Qt::MiddleButton}.move(QPoint(1930, 40));
-        QCOMPARE(col->Selected, uint8_t(3));
-        Mouse{col->picCavesIn, Qt::NoButton}.move(QPoint(1930, 10));
-        QCOMPARE(col->Selected, uint8_t(3));
+        QCOMPARE(f->selectedAlong({col->picCavesIn, Qt::MiddleButton}, {{1930, 40}}), QList<int>{3});
+        QCOMPARE(f->selectedAlong({col->picCavesIn, Qt::NoButton}, {{1930, 10}}), QList<int>{3});
     }
 
     void scrollIntoView()
     {
-        setInner(600, 100 + 85); // a list 100 high, 12 rows of 16
+        f->setInner(600, 100 + 85); // a list 100 high, 12 rows of 16
         QCOMPARE(col->picCaves->height(), 100);
         QCOMPARE(col->VScroll1->maximum(), 92);
-        col->lblCName_Click(12);
-        QCOMPARE(col->VScroll1->value(), 92);
-        QCOMPARE(canvasTop(), -92);
-        col->lblCName_Click(9); // within view: no scrolling
-        QCOMPARE(canvasTop(), -92);
-        col->lblCName_Click(2);
-        QCOMPARE(col->VScroll1->value(), 16);
-        QCOMPARE(canvasTop(), -16);
+        // Row 9 is within view after row 12: no scrolling.
+        for (auto [row, top] : {std::pair{12, 92}, {9, 92}, {2, 16}}) {
+            col->lblCName_Click(row);
+            QCOMPARE(col->VScroll1->value(), top);
+            QCOMPARE(canvasTop(), -top);
+        }
         col->VScroll1->setValue(40);
         QCOMPARE(canvasTop(), -40);
         // Growing until all fit puts the canvas back at the top, the bar out of view.
-        setInner(600, 300);
+        f->setInner(600, 300);
         QCOMPARE(canvasTop(), 0);
         QCOMPARE(col->VScroll1->x(), 600 - 16);
         QCOMPARE(col->imgSel->width(), 600 - 18);
         // Too low for a list: the list and both button panels go.
-        setInner(600, 85);
+        f->setInner(600, 85);
         QVERIFY(!col->picCaves->isVisible() && !col->picButtons[0]->isVisible() &&
                 !col->picButtons[1]->isVisible());
-        setInner(600, 86);
+        f->setInner(600, 86);
         QVERIFY(col->picCaves->isVisible() && col->picButtons[1]->isVisible());
         QCOMPARE(col->picButtons[0]->pos(), QPoint(48, 86 - 24));
     }
 
     void buttons()
     {
-        const QStringList captions{QStringLiteral("Editovat"), QStringLiteral("Přidat"),
-                                   QStringLiteral("Smazat"), QStringLiteral("  Nahoru"),
-                                   QStringLiteral("Dolu  ")};
-        for (int i = 0; i < 5; ++i) {
+        const QStringList captions{"Editovat", "Přidat", "Smazat", "  Nahoru", "Dolu  "};
+        for (int i = frmCol::EditButton; i <= frmCol::DownButton; ++i) {
             QCOMPARE(col->lblCave[i]->Caption(), captions[i]);
             QWidget *target = i % 2 ? static_cast<QWidget *>(col->lblCave[i]) : col->imgBCave[i];
             QTest::mousePress(target, Qt::RightButton, {}, QPoint(10, 5));
@@ -242,50 +249,42 @@ private slots:
             QCOMPARE(col->imgBCave[i]->y(), 0);
             QCOMPARE(col->lblCave[i]->pos(), QPoint(0, 2));
         }
-        QCOMPARE(col->imgBCave[1]->picture(), col->imgBCave[0]->picture());
-        QCOMPARE(col->imgBCave[2]->picture(), col->imgBCave[0]->picture());
-        QVERIFY(!(col->imgBCave[3]->picture() == col->imgBCave[0]->picture()));
+        const auto face = [&](int button) { return col->imgBCave[button]->picture(); };
+        QCOMPARE(face(frmCol::AddButton), face(frmCol::EditButton));
+        QCOMPARE(face(frmCol::DeleteButton), face(frmCol::EditButton));
+        QVERIFY(!(face(frmCol::UpButton) == face(frmCol::EditButton)));
     }
 
     void allowedBox()
     {
         col->txtCaves->clear();
-        main->Changed = false;
+        w->Changed = false;
         col->txtCaves->setFocus();
-        QTest::keyClicks(col->txtCaves, QStringLiteral("1;2;3;"));
-        QCOMPARE(col->txtCaves->text(), QStringLiteral("01;02;03;"));
-        QCOMPARE(col->txtCaves->cursorPosition(), 9);
-        col->txtCaves->clear();
-        QTest::keyClicks(col->txtCaves, QStringLiteral("5;"));
-        QCOMPARE(col->txtCaves->text(), QStringLiteral("05;"));
-        QCOMPARE(col->txtCaves->cursorPosition(), 3);
-        QVERIFY(main->Changed);
-
+        for (auto [keys, shown] : {std::pair{"1;2;3;", "01;02;03;"}, {"5;", "05;"}}) {
+            QTest::keyClicks(col->txtCaves, QString::fromLatin1(keys));
+            QCOMPARE(col->txtCaves->text(), QString::fromLatin1(shown));
+            QCOMPARE(col->txtCaves->cursorPosition(), int(qstrlen(shown)));
+            QVERIFY(w->Changed);
+            col->txtCaves->clear();
+        }
         // Loading a set fills the box and still leaves the set unchanged.
-        col->txtCaves->clear();
         SetFileData set = setOf(2);
         set.Allowed[2] = true;
         QVERIFY(writeFile(f->path("a.zb"), setFile(set)));
-        QVERIFY(main->OpenCollection(f->path("a.zb")));
+        QVERIFY(w->OpenCollection(f->path("a.zb")));
         QCOMPARE(col->txtCaves->text(), QStringLiteral("01;02;"));
-        QVERIFY(!main->Changed);
-    }
-
-    void boxesMarkChanged_data()
-    {
-        QTest::addColumn<int>("box");
-        for (int i = 0; i < 5; ++i)
-            QTest::newRow(QByteArray::number(i)) << i;
+        QVERIFY(!w->Changed);
     }
 
     void boxesMarkChanged()
     {
-        QFETCH(int, box);
-        QWidget *boxes[] = {col->txtName, col->txtAuth, col->txtMail, col->txtDesc, col->txtCongr};
-        main->Changed = false;
-        boxes[box]->setFocus();
-        QTest::keyClick(boxes[box], Qt::Key_X);
-        QVERIFY(main->Changed);
+        for (QWidget *box :
+             QList<QWidget *>{col->txtName, col->txtAuth, col->txtMail, col->txtDesc, col->txtCongr}) {
+            w->Changed = false;
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_X);
+            QVERIFY2(w->Changed, qPrintable(box->objectName()));
+        }
     }
 
     void sheetRollsDownAndUp()
@@ -296,31 +295,15 @@ private slots:
         QCOMPARE(col->Image1->y(), -20);
         QTest::mouseRelease(col->Image1, Qt::LeftButton, {}, col->Image1->mapFromGlobal(at));
         QCOMPARE(col->Image1->y(), -20); // stays pressed while rolling
-        QCOMPARE(main->tmrRoll->Tag, QStringLiteral("11"));
-        QVERIFY(main->tmrRoll->Enabled());
-        int ticks = 0;
-        while (main->tmrRoll->Enabled() && ticks < 50) {
-            main->tmrRoll_Timer();
-            ++ticks;
-        }
-        QCOMPARE(ticks, 4);
-        QCOMPARE(col->Picture2->height(), 409);
-        QCOMPARE(col->Picture1[0]->y(), 385);
-        QCOMPARE(col->Image1->pos(), QPoint(-48, 0));
-        QCOMPARE(col->Picture1[1]->y(), 57);
+        QCOMPARE(w->tmrRoll->Tag, QStringLiteral("11"));
+        QVERIFY(w->tmrRoll->Enabled());
+        QCOMPARE(f->roll(), 4);
+        QCOMPARE(f->sheet(), (QList<int>{409, 385, 57, -48, 0}));
 
         pointerClick(col->Picture1[0], QPoint(10, 10));
-        QCOMPARE(main->tmrRoll->Tag, QStringLiteral("12"));
-        ticks = 0;
-        while (main->tmrRoll->Enabled() && ticks < 50) {
-            main->tmrRoll_Timer();
-            ++ticks;
-        }
-        QCOMPARE(ticks, 4);
-        QCOMPARE(col->Picture2->height(), 53);
-        QCOMPARE(col->Picture1[0]->y(), 29);
-        QCOMPARE(col->Picture1[1]->y(), 6);
-        QCOMPARE(col->Image1->pos(), QPoint(0, 0));
+        QCOMPARE(w->tmrRoll->Tag, QStringLiteral("12"));
+        QCOMPARE(f->roll(), 4);
+        QCOMPARE(f->sheet(), (QList<int>{53, 29, 6, 0, 0}));
     }
 
     void sheetInLowWindow_data()
@@ -330,39 +313,31 @@ private slots:
         QTest::newRow("327") << 327 << false;
         QTest::newRow("328") << 328 << true;
     }
-
     void sheetInLowWindow()
     {
         QFETCH(int, H);
-        setInner(448, H);
-        col->Image1_Click();
-        int ticks = 0;
-        while (main->tmrRoll->Enabled() && main->tmrRoll->Tag == QStringLiteral("11") && ticks < 50) {
-            main->tmrRoll_Timer();
-            ++ticks;
-        }
-        QCOMPARE(col->Picture2->height(), H);
         QFETCH(bool, staysDown);
-        QCOMPARE(main->tmrRoll->Enabled(), !staysDown);
+        f->setInner(448, H);
+        col->Image1_Click();
+        f->roll(QStringLiteral("11"));
+        QCOMPARE(col->Picture2->height(), H);
+        QCOMPARE(w->tmrRoll->Enabled(), !staysDown);
         // Made lower while expanded, the window rolls the sheet up.
         if (staysDown) {
-            setInner(448, H - 1);
-            QCOMPARE(main->tmrRoll->Tag, QStringLiteral("12"));
-            QVERIFY(main->tmrRoll->Enabled());
+            f->setInner(448, H - 1);
+            QCOMPARE(w->tmrRoll->Tag, QStringLiteral("12"));
+            QVERIFY(w->tmrRoll->Enabled());
         }
-        while (main->tmrRoll->Enabled() && ticks < 50) {
-            main->tmrRoll_Timer();
-            ++ticks;
-        }
+        f->roll();
         QCOMPARE(col->Picture2->height(), 53);
     }
 
     void resizeWhileRollingLeavesSheet()
     {
         col->Image1_Click();
-        main->tmrRoll_Timer();
+        w->tmrRoll_Timer();
         const int h = col->Picture2->height();
-        setInner(600, 300);
+        f->setInner(600, 300);
         QCOMPARE(col->Picture2->height(), h);
         QCOMPARE(col->Picture1[0]->x(), (600 - 48) / 2);
         QCOMPARE(col->Picture1[1]->x(), (600 - 340) / 2);
@@ -371,14 +346,12 @@ private slots:
     void restoreKeepsExpandedSheet()
     {
         col->Image1_Click();
-        while (main->tmrRoll->Enabled())
-            main->tmrRoll_Timer();
+        f->roll();
         col->subWindow()->showMinimized();
         col->subWindow()->showNormal();
         QTest::qWait(0);
-        QVERIFY(!main->tmrRoll->Enabled());
-        QCOMPARE(col->Picture2->height(), 409);
-        QCOMPARE(col->Picture1[0]->y(), 409 - 20 - 4);
+        QVERIFY(!w->tmrRoll->Enabled());
+        QCOMPARE(f->sheet(), (QList<int>{409, 409 - 20 - 4, 57, -48, 0}));
     }
 
     // Not a check: the pictures of the set window for the documentation.
@@ -398,13 +371,12 @@ private slots:
         col->txtDesc->setPlainText(QStringLiteral("Dvanáct komnat pro začátečníky.\nKaždá učí něco nového."));
         col->txtCaves->setText(QStringLiteral("01;02;03;"));
         col->txtCongr->setPlainText(QStringLiteral("Gratuluji! Prošel jsi všechny komnaty."));
-        setInner(448, 409);
+        f->setInner(448, 409);
         col->lblCName_Click(4);
         col->subWindow()->raise();
         const QPixmap up = col->subWindow()->grab();
         col->Image1_Click();
-        while (main->tmrRoll->Enabled())
-            main->tmrRoll_Timer();
+        f->roll();
         const QPixmap down = col->subWindow()->grab();
         QPixmap both(up.width() * 2 + 16, up.height());
         both.fill(QColor(0x60, 0x30, 0x00));
