@@ -106,8 +106,8 @@ class TestDesktop : public QObject
     // Minimised, a modal window would take the whole editor with it. Its screenshot follows.
     void offersNoMinimise(const QWidget *w, const QString &picture)
     {
-        XTRY_VERIFY(allowedActions(w).contains("_NET_WM_ACTION_CLOSE"));
-        const QString actions = allowedActions(w);
+        QString actions;
+        XTRY_VERIFY((actions = allowedActions(w)).contains("_NET_WM_ACTION_CLOSE"));
         QVERIFY2(!actions.contains("MINIMIZE") && !actions.contains("MAXIMIZE"), qPrintable(actions));
         shot(picture);
     }
@@ -141,19 +141,6 @@ class TestDesktop : public QObject
         QTest::qWait(200); // a roll of the sheet would have started by now
         QVERIFY(!main->tmrRoll->Enabled());
         QCOMPARE(main->SetWindow()->Picture2->height(), height);
-    }
-
-    // The entry of a menu on the menu bar clicked with the pointer.
-    void chooseFromBar(QMenu *menu, const QString &entry)
-    {
-        QMenuBar *bar = main->menuBar();
-        QVERIFY(click(bar, bar->actionGeometry(menu->menuAction()).center()));
-        XTRY_VERIFY(menu->isVisible());
-        const auto entries = menu->actions();
-        const auto it = std::find_if(entries.begin(), entries.end(),
-                                     [&](const QAction *a) { return a->text() == entry; });
-        QVERIFY(it != entries.end());
-        QVERIFY(click(menu, menu->actionGeometry(*it).center()));
     }
 
     // Rows that differ only by their route, named by it.
@@ -278,11 +265,20 @@ private slots:
         if (route == "by-its-button") {
             QVERIFY(click(main->findChild<QWidget *>("Label2"), QPoint(30, 8)));
         } else {
-            menu = main->findChild<QMenu *>(route == "from-okna" ? "mnuWindows" : "mnuFile");
             if (route == "by-nova")
                 main->Changed = false; // no question first
-            chooseFromBar(menu,
-                          route == "from-okna" ? set->windowTitle() : menu->actions().constFirst()->text());
+            menu = main->findChild<QMenu *>(route == "by-nova" ? "mnuFile" : "mnuWindows");
+            QMenuBar *bar = main->menuBar();
+            QVERIFY(click(bar, bar->actionGeometry(menu->menuAction()).center()));
+            XTRY_VERIFY(menu->isVisible());
+            const auto entries = menu->actions(); // Nová first, and the window's title in Okna
+            const auto entry = route == "by-nova"
+                                   ? entries.begin()
+                                   : std::find_if(entries.begin(), entries.end(), [set](QAction *a) {
+                                         return a->text() == set->windowTitle();
+                                     });
+            QVERIFY(entry != entries.end());
+            QVERIFY(click(menu, menu->actionGeometry(*entry).center()));
         }
         XTRY_VERIFY(!set->isMinimized() && main->mdiArea()->activeSubWindow() == set);
         if (menu)
