@@ -78,9 +78,8 @@ private slots:
         r.GemsNeeded = -13;
         const QByteArray s = chamberString(r);
         const int nd = int(r.Name.size() + r.Description.size());
-        QCOMPARE(code(s, 6 + nd), 65 - 1);                // floor(-5 / 10)
-        QCOMPARE(code(s, 7 + nd), 65 + (-5) * 10 + (-3)); // -53
-        QCOMPARE(code(s, 8 + nd), 65 - 2);                // floor(-13 / 10)
+        // floor(-5 / 10), then -5 * 10 - 3 = -53, then floor(-13 / 10)
+        QCOMPARE(s.mid(5 + nd, 3), QByteArray() + char(65 - 1) + char(65 - 53) + char(65 - 2));
         const auto back = StringToCave(s);
         QVERIFY(back.ok());
         // a = -1, u = -53: TotalTime = -10 + floor(-5.3) = -16; GemsNeeded = -20 - 53 + 60 = -13
