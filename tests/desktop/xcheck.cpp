@@ -23,7 +23,6 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
-#include <QStyleOptionTitleBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
@@ -37,43 +36,47 @@
 namespace {
 
 constexpr int Patience = 10000; // ms for the window manager and the X server to answer
+// Waits as long as the window manager and the X server may take.
+#define XTRY_VERIFY(cond) QTRY_VERIFY_WITH_TIMEOUT(cond, Patience)
+#define XTRY_COMPARE(actual, expected) QTRY_COMPARE_WITH_TIMEOUT(actual, expected, Patience)
 
 QRect globalRect(const QWidget *w)
 {
     return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
 }
 
+// A helper program run to its end; its output, or nothing when it failed.
+std::optional<QByteArray> run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(Patience) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return std::nullopt;
+    return p.readAllStandardOutput();
+}
+
 // A real click through the X server, as a user's pointer gives it; the server
 // takes the move and the click in order.
-bool click(const QWidget *w, QPoint at, int times = 1, int button = 1)
+bool click(const QWidget *w, QPoint at, int times = 1, Qt::MouseButton button = Qt::LeftButton)
 {
     const QPoint p = w->mapToGlobal(at);
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"),
-                  {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
-                   QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(times),
-                   QString::number(button)});
-    return xdotool.waitForFinished(Patience) && xdotool.exitStatus() == QProcess::NormalExit &&
-           xdotool.exitCode() == 0;
+    const int xButton = button == Qt::MiddleButton ? 2 : button == Qt::RightButton ? 3 : 1;
+    return run("xdotool", {"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "--repeat",
+                           QString::number(times), QString::number(xButton)})
+        .has_value();
 }
 
 // Keys typed through the X server, as xdotool names them ("alt+n").
 bool typeKeys(const QString &keys)
 {
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
-    return xdotool.waitForFinished(Patience) && xdotool.exitStatus() == QProcess::NormalExit &&
-           xdotool.exitCode() == 0;
+    return run("xdotool", {"key", keys}).has_value();
 }
 
 // What the window manager lets the user do with a window (_NET_WM_ALLOWED_ACTIONS).
 QString allowedActions(const QWidget *w)
 {
-    QProcess xprop;
-    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(w->winId()),
-                                          QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
-    xprop.waitForFinished(Patience);
-    return QString::fromLatin1(xprop.readAllStandardOutput());
+    return QString::fromLatin1(
+        run("xprop", {"-id", QString::number(w->winId()), "_NET_WM_ALLOWED_ACTIONS"}).value_or(QByteArray()));
 }
 
 } // namespace
@@ -94,18 +97,19 @@ class TestDesktop : public QObject
         const QPoint corner = area->mapToGlobal(QPoint(area->width() - 5, area->height() - 5));
         const QColor well = main->mdiArea()->background().color();
         QImage screen;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (screen = main->screen()->grabWindow(0).toImage()).pixelColor(corner) == well, Patience);
-        QVERIFY(screen.save(shots + QLatin1Char('/') + name + QStringLiteral(".png")));
+        XTRY_VERIFY((screen = grabScreen()).pixelColor(corner) == well);
+        QVERIFY(screen.save(shots + '/' + name + ".png"));
     }
 
-    // Minimised, a modal window would take the whole editor with it.
-    static void offersNoMinimise(const QWidget *w)
+    QImage grabScreen() const { return main->screen()->grabWindow(0).toImage(); }
+
+    // Minimised, a modal window would take the whole editor with it. Its screenshot follows.
+    void offersNoMinimise(const QWidget *w, const QString &picture)
     {
-        QTRY_VERIFY_WITH_TIMEOUT(allowedActions(w).contains(QLatin1String("_NET_WM_ACTION_CLOSE")), Patience);
-        const QString actions = allowedActions(w);
-        QVERIFY2(!actions.contains(QLatin1String("MINIMIZE")) && !actions.contains(QLatin1String("MAXIMIZE")),
-                 qPrintable(actions));
+        QString actions;
+        XTRY_VERIFY((actions = allowedActions(w)).contains("_NET_WM_ACTION_CLOSE"));
+        QVERIFY2(!actions.contains("MINIMIZE") && !actions.contains("MAXIMIZE"), qPrintable(actions));
+        shot(picture);
     }
 
     // The real modal window ask() brings up, with no scripted answers: look() gets it once it is
@@ -118,27 +122,40 @@ class TestDesktop : public QObject
             QWidget *modal = QApplication::activeModalWidget();
             QVERIFY(modal);
             QTimer::singleShot(Patience, modal, [modal] { modal->close(); }); // never left waiting
-            QTRY_VERIFY_WITH_TIMEOUT(modal->isActiveWindow(), Patience);
+            XTRY_VERIFY(modal->isActiveWindow());
             look(modal);
         });
         ask();
         user.emplace();
     }
 
-    frmCave *shownCave() const
+    void minimise(QMdiSubWindow *sub)
     {
-        const auto caves = main->findChildren<frmCave *>();
-        for (frmCave *c : caves)
-            if (c->Visible())
-                return c;
-        return nullptr;
+        QVERIFY(click(sub, titleButton(sub, QStyle::SC_TitleBarMinButton)));
+        XTRY_VERIFY(sub->isMinimized());
+    }
+
+    // The set window's sheet keeps its height: no roll starts.
+    void sheetStays(int height)
+    {
+        QTest::qWait(200); // a roll of the sheet would have started by now
+        QVERIFY(!main->tmrRoll->Enabled());
+        QCOMPARE(main->SetWindow()->Picture2->height(), height);
+    }
+
+    // Rows that differ only by their route, named by it.
+    static void routes(std::initializer_list<const char *> names)
+    {
+        QTest::addColumn<QString>("route");
+        for (const char *route : names)
+            QTest::newRow(route) << QString::fromLatin1(route);
     }
 
 private slots:
     void initTestCase()
     {
         QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"), "needs a real X server");
-        shots = QCoreApplication::applicationDirPath() + QStringLiteral("/xcheck");
+        shots = QCoreApplication::applicationDirPath() + "/xcheck";
         QVERIFY(QDir().mkpath(shots));
         // Started as the program starts.
         Vb::prepareApplication();
@@ -150,10 +167,9 @@ private slots:
 
     void frameOpensMaximised()
     {
-        const QRect screen = main->screen()->availableGeometry();
-        QTRY_COMPARE_WITH_TIMEOUT(main->frameGeometry(), screen, Patience);
+        XTRY_COMPARE(main->frameGeometry(), main->screen()->availableGeometry());
         QVERIFY(main->isMaximized());
-        shot(QStringLiteral("1-start"));
+        shot("1-start");
     }
 
     void setWindowStandsInView()
@@ -161,32 +177,30 @@ private slots:
         QMdiSubWindow *set = main->SetWindow()->subWindow();
         QVERIFY(set->isVisible());
         const QRect area = globalRect(main->mdiArea()->viewport());
-        QCOMPARE(area.left(), globalRect(main->findChild<QWidget *>(QStringLiteral("Picture1"))).right() + 1);
-        QCOMPARE(area.top(), globalRect(main->findChild<QWidget *>(QStringLiteral("picTools"))).bottom() + 1);
+        QCOMPARE(area.left(), globalRect(main->findChild<QWidget *>("Picture1")).right() + 1);
+        QCOMPARE(area.top(), globalRect(main->findChild<QWidget *>("picTools")).bottom() + 1);
         QVERIFY2(area.contains(globalRect(set)), "the set window is not wholly in the client area");
     }
 
     void chamberBarsScrollTheRightWay()
     {
-        frmCol *col = main->SetWindow();
-        QVERIFY(click(col->lblCName[1], QPoint(20, 7), 2));
-        QTRY_VERIFY_WITH_TIMEOUT(shownCave(), Patience);
-        frmCave *cave = shownCave();
+        QVERIFY(click(main->SetWindow()->lblCName[1], QPoint(20, 7), 2));
+        frmCave *cave = nullptr;
+        XTRY_VERIFY((cave = main->BoundCave(1)) && cave->Visible());
         cave->subWindow()->resize(360, 300);
-        QTRY_VERIFY_WITH_TIMEOUT(!cave->HScroll1->isHidden() && !cave->VScroll1->isHidden(), Patience);
-        const QPoint start = cave->picCave->pos();
-        QCOMPARE(start, QPoint(0, 0));
         QScrollBar *h = cave->HScroll1, *v = cave->VScroll1;
+        XTRY_VERIFY(!h->isHidden() && !v->isHidden());
+        QCOMPARE(cave->picCave->pos(), QPoint(0, 0));
 
         QVERIFY(click(h, QPoint(h->width() - 3, h->height() / 2))); // right arrow
-        QTRY_COMPARE_WITH_TIMEOUT(cave->picCave->x(), -h->singleStep(), Patience);
+        XTRY_COMPARE(cave->picCave->x(), -h->singleStep());
         QVERIFY(click(h, QPoint(h->width() * 3 / 4, h->height() / 2))); // track right of the thumb
-        QTRY_VERIFY_WITH_TIMEOUT(cave->picCave->x() < -h->singleStep(), Patience);
+        XTRY_VERIFY(cave->picCave->x() < -h->singleStep());
         QVERIFY(click(v, QPoint(v->width() / 2, v->height() - 3))); // down arrow
-        QTRY_COMPARE_WITH_TIMEOUT(cave->picCave->y(), -v->singleStep(), Patience);
-        shot(QStringLiteral("2-chamber-scrolled"));
+        XTRY_COMPARE(cave->picCave->y(), -v->singleStep());
+        shot("2-chamber-scrolled");
         QVERIFY(click(v, QPoint(v->width() / 2, 2))); // up arrow
-        QTRY_COMPARE_WITH_TIMEOUT(cave->picCave->y(), 0, Patience);
+        XTRY_COMPARE(cave->picCave->y(), 0);
         cave->hide();
     }
 
@@ -196,124 +210,96 @@ private slots:
         QMdiSubWindow *set = col->subWindow();
         col->SetFocus();
         QVERIFY(click(col->Image1, QPoint(10, 10))); // the roll button
-        QTRY_VERIFY_WITH_TIMEOUT(!main->tmrRoll->Enabled() && col->Picture2->height() == col->height(),
-                                 Patience);
-        shot(QStringLiteral("3-sheet-expanded"));
+        XTRY_VERIFY(!main->tmrRoll->Enabled() && col->Picture2->height() == col->height());
+        shot("3-sheet-expanded");
 
-        QVERIFY(click(set, titleButton(set, QStyle::SC_TitleBarMinButton)));
-        QTRY_VERIFY_WITH_TIMEOUT(set->isMinimized(), Patience);
-        shot(QStringLiteral("4-set-minimised"));
+        minimise(set);
+        shot("4-set-minimised");
         QVERIFY(click(set, titleButton(set, QStyle::SC_TitleBarNormalButton)));
-        QTRY_VERIFY_WITH_TIMEOUT(!set->isMinimized() && col->height() > 300, Patience);
-        QTest::qWait(200); // a roll-up would have started by now
-        QVERIFY(!main->tmrRoll->Enabled());
-        QCOMPARE(col->Picture2->height(), col->height());
-        shot(QStringLiteral("5-set-restored"));
+        XTRY_VERIFY(!set->isMinimized() && col->height() > 300);
+        sheetStays(col->height());
+        shot("5-set-restored");
     }
 
-    void middleClickPasteSaysWhatItLeftOut_data()
-    {
-        QTest::addColumn<bool>("lines");
-        QTest::newRow("set name") << false;
-        QTest::newRow("set description") << true;
-    }
+    void middleClickPasteSaysWhatItLeftOut_data() { routes({"name", "description"}); }
     // The selection's paste with the middle button, which only a real X server offers: what the
     // file cannot hold stays out, the box says so, and its undo stays whole.
     void middleClickPasteSaysWhatItLeftOut()
     {
-        QFETCH(bool, lines);
+        QFETCH(QString, route); // the box
+        const bool lines = route == "description";
         frmCol *col = main->SetWindow();
         QWidget *w = lines ? static_cast<QWidget *>(col->txtDesc) : col->txtName;
         const auto text = [&] { return lines ? col->txtDesc->Text() : col->txtName->text(); };
-        lines ? col->txtDesc->SetText(QStringLiteral("ok")) : col->txtName->setText(QStringLiteral("ok"));
+        lines ? col->txtDesc->SetText("ok") : col->txtName->setText("ok");
         const QPoint end(w->width() - 8, 8); // past the text's end
         QVERIFY(click(w, end));
-        QTRY_VERIFY_WITH_TIMEOUT(w->hasFocus(), Patience);
-        QVERIFY(typeKeys(QStringLiteral("x")));
-        QTRY_COMPARE_WITH_TIMEOUT(text(), QStringLiteral("okx"), Patience);
-        QGuiApplication::clipboard()->setText(QStringLiteral("Crème brûlée"), QClipboard::Selection);
-        QVERIFY(click(w, end, 1, 2));
-        QTRY_COMPARE_WITH_TIMEOUT(text(), QStringLiteral("okxCrme brlée"), Patience);
+        XTRY_VERIFY(w->hasFocus());
+        QVERIFY(typeKeys("x"));
+        XTRY_COMPARE(text(), QStringLiteral("okx"));
+        QGuiApplication::clipboard()->setText("Crème brûlée", QClipboard::Selection);
+        QVERIFY(click(w, end, 1, Qt::MiddleButton));
+        XTRY_COMPARE(text(), QStringLiteral("okxCrme brlée"));
         QCOMPARE(QToolTip::text(),
                  QStringLiteral("Znaky, které soubor sady neumí uložit, byly vynechány: è û"));
         QTest::qWait(300); // the box and its tooltip painted on the screen
-        shot(QStringLiteral("middle-click-") +
-             (lines ? QStringLiteral("description") : QStringLiteral("name")));
+        shot("middle-click-" + route);
         for (int i = 0; i < 3; ++i)
-            QVERIFY(typeKeys(QStringLiteral("ctrl+z")));
-        QTRY_COMPARE_WITH_TIMEOUT(text(), QStringLiteral("ok"), Patience);
+            QVERIFY(typeKeys("ctrl+z"));
+        XTRY_COMPARE(text(), QStringLiteral("ok"));
     }
 
-    void setButtonRestoresMinimisedSetWindow()
+    // Minimised, the set window comes back by its button, its entry in "Okna", or as Nová shows
+    // the new set in it, with its sheet as it was.
+    void setWindowComesBackWithItsSheet_data() { routes({"by-its-button", "from-okna", "by-nova"}); }
+    void setWindowComesBackWithItsSheet()
     {
+        QFETCH(QString, route);
         frmCol *col = main->SetWindow();
         QMdiSubWindow *set = col->subWindow();
         col->SetFocus();
-        QTRY_VERIFY_WITH_TIMEOUT(!set->isMinimized() && col->height() > 100, Patience);
+        XTRY_VERIFY(!set->isMinimized() && col->height() > 100);
         const int sheet = col->Picture2->height();
-        QVERIFY(click(set, titleButton(set, QStyle::SC_TitleBarMinButton)));
-        QTRY_VERIFY_WITH_TIMEOUT(set->isMinimized(), Patience);
-        auto *button = main->findChild<QWidget *>(QStringLiteral("Label2"));
-        QVERIFY(click(button, QPoint(30, 8)));
-        QTRY_VERIFY_WITH_TIMEOUT(!set->isMinimized() && main->mdiArea()->activeSubWindow() == set, Patience);
-        QTest::qWait(200); // a roll of the sheet would have started by now
-        QVERIFY(!main->tmrRoll->Enabled());
-        QCOMPARE(col->Picture2->height(), sheet);
-        shot(QStringLiteral("6-set-restored-by-its-button"));
-
-        // The same from its entry in "Okna".
-        QVERIFY(click(set, titleButton(set, QStyle::SC_TitleBarMinButton)));
-        QTRY_VERIFY_WITH_TIMEOUT(set->isMinimized(), Patience);
-        auto *windows = main->findChild<QMenu *>(QStringLiteral("mnuWindows"));
-        QMenuBar *bar = main->menuBar();
-        QVERIFY(click(bar, bar->actionGeometry(windows->menuAction()).center()));
-        QTRY_VERIFY_WITH_TIMEOUT(windows->isVisible(), Patience);
-        const auto entries = windows->actions();
-        const auto entry = std::find_if(entries.begin(), entries.end(),
-                                        [set](const QAction *a) { return a->text() == set->windowTitle(); });
-        QVERIFY(entry != entries.end());
-        QVERIFY(click(windows, windows->actionGeometry(*entry).center()));
-        QTRY_VERIFY_WITH_TIMEOUT(!set->isMinimized() && main->mdiArea()->activeSubWindow() == set, Patience);
-        QTRY_VERIFY_WITH_TIMEOUT(!windows->isVisible(), Patience);
-        QTest::qWait(200); // the menu gone from the screen, and a roll of the sheet would have started
-        QVERIFY(!main->tmrRoll->Enabled());
-        QCOMPARE(col->Picture2->height(), sheet);
-        shot(QStringLiteral("6-set-restored-from-okna"));
-
-        // And as Nová shows the new set in it.
-        QVERIFY(click(set, titleButton(set, QStyle::SC_TitleBarMinButton)));
-        QTRY_VERIFY_WITH_TIMEOUT(set->isMinimized(), Patience);
-        main->Changed = false; // no question first
-        auto *file = main->findChild<QMenu *>(QStringLiteral("mnuFile"));
-        QVERIFY(click(bar, bar->actionGeometry(file->menuAction()).center()));
-        QTRY_VERIFY_WITH_TIMEOUT(file->isVisible(), Patience);
-        QVERIFY(click(file, file->actionGeometry(file->actions().constFirst()).center()));
-        QTRY_VERIFY_WITH_TIMEOUT(!set->isMinimized() && main->mdiArea()->activeSubWindow() == set, Patience);
-        QTRY_VERIFY_WITH_TIMEOUT(!file->isVisible(), Patience);
-        QTest::qWait(200);
-        QVERIFY(!main->tmrRoll->Enabled());
-        QCOMPARE(col->Picture2->height(), sheet);
-        shot(QStringLiteral("6-set-restored-by-nova"));
+        minimise(set);
+        QMenu *menu = nullptr;
+        if (route == "by-its-button") {
+            QVERIFY(click(main->findChild<QWidget *>("Label2"), QPoint(30, 8)));
+        } else {
+            if (route == "by-nova")
+                main->Changed = false; // no question first
+            menu = main->findChild<QMenu *>(route == "by-nova" ? "mnuFile" : "mnuWindows");
+            QMenuBar *bar = main->menuBar();
+            QVERIFY(click(bar, bar->actionGeometry(menu->menuAction()).center()));
+            XTRY_VERIFY(menu->isVisible());
+            const auto entries = menu->actions(); // Nová first, and the window's title in Okna
+            const auto entry = route == "by-nova"
+                                   ? entries.begin()
+                                   : std::find_if(entries.begin(), entries.end(), [set](QAction *a) {
+                                         return a->text() == set->windowTitle();
+                                     });
+            QVERIFY(entry != entries.end());
+            QVERIFY(click(menu, menu->actionGeometry(*entry).center()));
+        }
+        XTRY_VERIFY(!set->isMinimized() && main->mdiArea()->activeSubWindow() == set);
+        if (menu)
+            XTRY_VERIFY(!menu->isVisible()); // and gone from the screen
+        sheetStays(sheet);
+        shot("6-set-restored-" + route);
     }
 
     void unmaximisedFrameKeepsMostOfTheScreen()
     {
         const QRect room = main->screen()->availableGeometry();
         main->showNormal();
-        QTRY_VERIFY_WITH_TIMEOUT(!main->isMaximized() && main->frameGeometry().width() < room.width(),
-                                 Patience);
+        XTRY_VERIFY(!main->isMaximized() && main->frameGeometry().width() < room.width());
         // About three quarters of the screen, centred (the frame adds its border and title).
         const QRect frame = main->frameGeometry();
         QVERIFY2(frame.width() >= room.width() * 2 / 3 && frame.height() >= room.height() * 2 / 3 &&
                      room.contains(frame) && qAbs(frame.center().x() - room.center().x()) < 20,
-                 qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                .arg(frame.x())
-                                .arg(frame.y())
-                                .arg(frame.width())
-                                .arg(frame.height())));
-        shot(QStringLiteral("7-frame-unmaximised"));
+                 QTest::toString(frame));
+        shot("7-frame-unmaximised");
         main->showMaximized();
-        QTRY_COMPARE_WITH_TIMEOUT(main->frameGeometry(), room, Patience);
+        XTRY_COMPARE(main->frameGeometry(), room);
     }
 
     void sizeDialogCannotBeMinimisedOrMaximised()
@@ -321,8 +307,7 @@ private slots:
         frmSize *size = main->SizeDialog();
         size->show();
         QVERIFY(QTest::qWaitForWindowExposed(size));
-        offersNoMinimise(size);
-        shot(QStringLiteral("8-size-dialog"));
+        offersNoMinimise(size, "8-size-dialog");
         size->hide();
     }
 
@@ -330,83 +315,68 @@ private slots:
     {
         withRealModal(
             [this] {
-                QCOMPARE(Vb::MsgBox(QStringLiteral("Mňau!"), Vb::MsgYesNoCancel, Vb::MsgQuestion,
-                                    QStringLiteral("Program kočky"), main.get()),
-                         Vb::MsgNo);
+                QCOMPARE(
+                    Vb::MsgBox("Mňau!", Vb::MsgYesNoCancel, Vb::MsgQuestion, "Program kočky", main.get()),
+                    Vb::MsgNo);
             },
             [this](QWidget *box) {
-                offersNoMinimise(box);
-                shot(QStringLiteral("9-message-box"));
-                QVERIFY(typeKeys(QStringLiteral("alt+n")));
+                offersNoMinimise(box, "9-message-box");
+                QVERIFY(typeKeys("alt+n"));
             });
     }
 
-    void fileDialogCannotBeMinimised()
-    {
-        Vb::FileDialogRequest request;
-        request.title = QStringLiteral("Otevřít sadu");
-        request.filterName = QStringLiteral("Sady komnat pro Zorbela (*.zb)");
-        request.filterPattern = QStringLiteral("*.zb");
-        withRealModal([this, &request] { QCOMPARE(Vb::RunFileDialog(main.get(), request), QString()); },
-                      [this](QWidget *dialog) {
-                          offersNoMinimise(dialog);
-                          shot(QStringLiteral("10-file-dialog"));
-                          dialog->close();
-                      });
-    }
-
-    // The questions the file dialog asks itself, whether to replace a file or about one that is
-    // not there, are modal windows as well.
-    void fileDialogQuestionsCannotBeMinimised_data()
+    // The file dialog, and the questions it asks itself, whether to replace a file or about one
+    // that is not there, once a name is taken with Enter: modal windows all.
+    void fileDialogsCannotBeMinimised_data()
     {
         QTest::addColumn<bool>("save");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("replace") << true << QStringLiteral("sada.zb");
-        QTest::newRow("missing") << false << QStringLiteral("chybi.zb");
+        QTest::addColumn<QString>("name"); // none: the dialog itself is looked at
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("dialog") << false << QString() << "10-file-dialog";
+        QTest::newRow("replace") << true << "sada.zb"
+                                 << "10-file-dialog-replace";
+        QTest::newRow("missing") << false << "chybi.zb"
+                                 << "10-file-dialog-missing";
     }
-    void fileDialogQuestionsCannotBeMinimised()
+    void fileDialogsCannotBeMinimised()
     {
         QFETCH(bool, save);
         QFETCH(QString, name);
+        QFETCH(QString, picture);
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath(QStringLiteral("sada.zb")), setFile(1)));
+        QVERIFY(writeFile(dir.filePath("sada.zb"), setFile(1)));
         Vb::FileDialogRequest request;
         request.save = save;
-        request.title = save ? QStringLiteral("Uložit sadu jako") : QStringLiteral("Otevřít sadu");
-        request.filterName = QStringLiteral("Sady komnat pro Zorbela (*.zb)");
-        request.filterPattern = QStringLiteral("*.zb");
-        request.initialDir = dir.path();
-        request.initialName = name;
+        request.title = save ? "Uložit sadu jako" : "Otevřít sadu";
+        request.filterName = "Sady komnat pro Zorbela (*.zb)";
+        request.filterPattern = "*.zb";
+        if (!name.isEmpty()) {
+            request.initialDir = dir.path();
+            request.initialName = name;
+        }
         withRealModal([this, &request] { QCOMPARE(Vb::RunFileDialog(main.get(), request), QString()); },
-                      [this, save](QWidget *dialog) {
-                          // The question runs its own loop: it is looked at from a timer inside it.
-                          QWidget *question = nullptr;
+                      [&](QWidget *dialog) {
+                          // A question runs its own loop: it is looked at from a timer inside it.
+                          QWidget *looked = nullptr;
                           QTimer poll;
-                          connect(&poll, &QTimer::timeout, this, [&, save] {
+                          connect(&poll, &QTimer::timeout, this, [&] {
                               QWidget *modal = QApplication::activeModalWidget();
-                              if (question || !modal || modal == dialog || !modal->isActiveWindow())
-                                  return;
-                              question = modal;
-                              offersNoMinimise(question);
-                              shot(save ? QStringLiteral("10-file-dialog-replace")
-                                        : QStringLiteral("10-file-dialog-missing"));
-                              question->close();
+                              if (!looked && modal && modal->isActiveWindow() &&
+                                  (modal != dialog || name.isEmpty())) {
+                                  offersNoMinimise(looked = modal, picture);
+                                  looked->close();
+                              }
                           });
                           poll.start(50);
-                          QVERIFY(typeKeys(QStringLiteral("Return")));
-                          QTRY_VERIFY_WITH_TIMEOUT(question, Patience);
+                          QVERIFY(name.isEmpty() || typeKeys("Return"));
+                          XTRY_VERIFY(looked);
                           dialog->close();
                       });
     }
 
     // Minimised, a chamber window comes back by its restore button or as its chamber is asked for
     // (Editovat, F4 on its row) with its map on the screen as it was, scrolled as it was, and active.
-    void minimisedChamberWindowComesBackAsItWas_data()
-    {
-        QTest::addColumn<QString>("route");
-        for (const char *route : {"restore", "Editovat", "F4"})
-            QTest::newRow(route) << QString::fromLatin1(route);
-    }
+    void minimisedChamberWindowComesBackAsItWas_data() { routes({"restore", "Editovat", "F4"}); }
     void minimisedChamberWindowComesBackAsItWas()
     {
         QFETCH(QString, route);
@@ -414,40 +384,36 @@ private slots:
         if (col->Picture2->height() == col->height()) {  // the sheet rolled down over the rows
             QWidget *roll = col->Image1->parentWidget(); // the face shows through it
             QVERIFY(click(roll, roll->rect().center()));
-            QTRY_VERIFY_WITH_TIMEOUT(!main->tmrRoll->Enabled() && col->Picture2->height() < col->height(),
-                                     Patience);
+            XTRY_VERIFY(!main->tmrRoll->Enabled() && col->Picture2->height() < col->height());
         }
         main->ShowCave(2);
         frmCave *cave = main->BoundCave(2);
         QMdiSubWindow *sub = cave->subWindow();
         sub->setGeometry(560, 10, 420, 360);
-        QTRY_VERIFY_WITH_TIMEOUT(!cave->HScroll1->isHidden() && !cave->VScroll1->isHidden(), Patience);
+        XTRY_VERIFY(!cave->HScroll1->isHidden() && !cave->VScroll1->isHidden());
         cave->HScroll1->setValue(cave->HScroll1->minimum() / 2);
         cave->VScroll1->setValue(cave->VScroll1->minimum() / 2);
         const QRect place = cave->picCave->geometry();
-        const QRect view(cave->mapToGlobal(QPoint(0, 0)), cave->size());
-        auto seen = [this, view] { return main->screen()->grabWindow(0).toImage().copy(view); };
+        const auto seen = [this, view = globalRect(cave)] { return grabScreen().copy(view); };
         QTest::qWait(300); // painted, and the title bar's buttons where they are drawn
         const QImage before = seen();
 
-        QVERIFY(click(sub, titleButton(sub, QStyle::SC_TitleBarMinButton)));
-        QTRY_VERIFY_WITH_TIMEOUT(sub->isMinimized() && seen() != before, Patience);
-        shot(QStringLiteral("11-chamber-minimised"));
-        if (route == QLatin1String("restore")) {
+        minimise(sub);
+        XTRY_VERIFY(seen() != before);
+        shot("11-chamber-minimised");
+        if (route == "restore") {
             QTest::qWait(300); // the bar's buttons where they are drawn
             QVERIFY(click(sub, titleButton(sub, QStyle::SC_TitleBarNormalButton)));
         } else {
             QVERIFY(click(col->lblCName[2], QPoint(20, 7))); // row 02 chosen
-            QTRY_COMPARE_WITH_TIMEOUT(int(col->Selected), 2, Patience);
-            if (route == QLatin1String("F4"))
-                QVERIFY(typeKeys(QStringLiteral("F4")));
-            else
-                QVERIFY(click(col->imgBCave[frmCol::EditButton], QPoint(col->imgBCave[0]->width() / 2, 10)));
+            XTRY_COMPARE(int(col->Selected), 2);
+            QWidget *edit = col->imgBCave[frmCol::EditButton];
+            QVERIFY(route == "F4" ? typeKeys("F4") : click(edit, QPoint(edit->width() / 2, 10)));
         }
-        QTRY_VERIFY_WITH_TIMEOUT(!sub->isMinimized() && main->mdiArea()->activeSubWindow() == sub, Patience);
+        XTRY_VERIFY(!sub->isMinimized() && main->mdiArea()->activeSubWindow() == sub);
         QCOMPARE(cave->picCave->geometry(), place);
-        QTRY_VERIFY_WITH_TIMEOUT(seen() == before, Patience);
-        shot(QStringLiteral("12-chamber-back-by-") + route);
+        XTRY_VERIFY(seen() == before);
+        shot("12-chamber-back-by-" + route);
         cave->hide();
     }
 
@@ -464,25 +430,24 @@ private slots:
         a->setGeometry(560, 10, 420, 360);
         b->setGeometry(1000, 10, 420, 360);
         const QColor well = main->mdiArea()->background().color();
-        auto bareAt = [this, well](QMdiSubWindow *w) {
-            const QPoint centre = w->mapToGlobal(w->rect().center());
-            return main->screen()->grabWindow(0).toImage().pixelColor(centre) == well;
+        const auto bareAt = [&](QMdiSubWindow *w) {
+            return grabScreen().pixelColor(w->mapToGlobal(w->rect().center())) == well;
         };
-        QVERIFY(click(b, titleButton(b, QStyle::SC_TitleBarLabel)));
-        QTRY_COMPARE_WITH_TIMEOUT(main->mdiArea()->activeSubWindow(), b, Patience);
-        QVERIFY(click(a, titleButton(a, QStyle::SC_TitleBarLabel)));
-        QTRY_COMPARE_WITH_TIMEOUT(main->mdiArea()->activeSubWindow(), a, Patience);
+        for (QMdiSubWindow *sub : {b, a}) {
+            QVERIFY(click(sub, titleButton(sub, QStyle::SC_TitleBarLabel)));
+            XTRY_COMPARE(main->mdiArea()->activeSubWindow(), sub);
+        }
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(a));
-        QVERIFY(typeKeys(QStringLiteral("Escape")));
-        QTRY_VERIFY_WITH_TIMEOUT(!first->Visible(), Patience);
-        QTRY_COMPARE_WITH_TIMEOUT(main->mdiArea()->activeSubWindow(), b, Patience);
+        QVERIFY(typeKeys("Escape"));
+        XTRY_VERIFY(!first->Visible());
+        XTRY_COMPARE(main->mdiArea()->activeSubWindow(), b);
         QVERIFY(!first->Timer1->Enabled());
-        QTRY_VERIFY_WITH_TIMEOUT(bareAt(a), Patience);
-        shot(QStringLiteral("esc-1-title-bar-closed"));
-        QVERIFY(typeKeys(QStringLiteral("Escape")));
-        QTRY_VERIFY_WITH_TIMEOUT(!second->Visible(), Patience);
-        QTRY_VERIFY_WITH_TIMEOUT(bareAt(b), Patience);
-        shot(QStringLiteral("esc-2-next-closed"));
+        XTRY_VERIFY(bareAt(a));
+        shot("esc-1-title-bar-closed");
+        QVERIFY(typeKeys("Escape"));
+        XTRY_VERIFY(!second->Visible());
+        XTRY_VERIFY(bareAt(b));
+        shot("esc-2-next-closed");
     }
 };
 
