@@ -100,27 +100,24 @@ private slots:
     // sized as the dialog was answered.
     void adding_data()
     {
-        QTest::addColumn<int>("chambers");
+        QTest::addColumn<QList<int>>("set");
         QTest::addColumn<int>("at");
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
         QTest::addColumn<QStringList>("names");
         const QString k1 = "Komnata 1", k2 = "Komnata 2", k3 = "Komnata 3";
-        addRow("at the top", 3, 1, 19, 11, QStringList{"Nepojmenovaná 19×11", k1, k2, k3});
-        addRow("in the middle", 3, 3, 30, 7, QStringList{k1, k2, "Nepojmenovaná 30×7", k3});
-        addRow("second of two", 2, 2, 19, 11, QStringList{k1, "Nepojmenovaná 19×11", k2});
-        addRow("to an empty set", 0, 0, 19, 11, QStringList{"Nepojmenovaná 19×11"});
+        addRow("at the top", QList<int>{1, 2, 3}, 1, 19, 11, QStringList{"Nepojmenovaná 19×11", k1, k2, k3});
+        addRow("in the middle", QList<int>{1, 2, 3}, 3, 30, 7, QStringList{k1, k2, "Nepojmenovaná 30×7", k3});
+        addRow("second of two", QList<int>{1, 2}, 2, 19, 11, QStringList{k1, "Nepojmenovaná 19×11", k2});
+        addRow("to an empty set", QList<int>{}, 0, 19, 11, QStringList{"Nepojmenovaná 19×11"});
     }
     void adding()
     {
-        QFETCH(int, chambers);
+        QFETCH(QList<int>, set);
         QFETCH(int, at);
         QFETCH(int, width);
         QFETCH(int, height);
-        QList<int> order;
-        for (int k = 1; k <= chambers; ++k)
-            order << k;
-        makeSet(order);
+        makeSet(set);
         if (at)
             col->lblCName_Click(at);
         QCOMPARE(int(col->Selected), at);

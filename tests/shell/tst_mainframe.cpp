@@ -46,13 +46,10 @@ private slots:
     void aboutBox()
     {
         f->control<QAction>("mnuHelp")->trigger();
-        QCOMPARE(user->messages.size(), 1);
-        const Vb::MessageRequest &m = user->messages.first();
-        QVERIFY(m.text.startsWith(QStringLiteral("Editor komnat\r\n")));
-        QVERIFY(m.text.size() > QStringLiteral("Editor komnat\r\n").size());
-        QCOMPARE(m.title, QStringLiteral("Nápověda"));
-        QCOMPARE(m.icon, Vb::MsgInformation);
-        QCOMPARE(m.buttons, Vb::MsgOkOnly);
+        const QString text = user->messages.value(0).text;
+        QVERIFY(text.startsWith(QStringLiteral("Editor komnat\r\n")) && text.size() > 15);
+        QCOMPARE(user->messages,
+                 (QList{Vb::MessageRequest{text, "Nápověda", Vb::MsgOkOnly, Vb::MsgInformation}}));
     }
 
     void setButtonLooks_data()

@@ -242,12 +242,9 @@ private slots:
         });
         QTest::mouseClick(f->dog(CatArrow), Qt::LeftButton, {}, QPoint(8, 8));
         QVERIFY(!popped);
-        QCOMPARE(user->messages.size(), 1);
-        const Vb::MessageRequest &m = user->messages.first();
-        QCOMPARE(m.text, QStringLiteral("Mňau!\r\n\r\nZatím nefunguje :-)"));
-        QCOMPARE(m.title, QStringLiteral("Program kočky"));
-        QCOMPARE(m.icon, Vb::MsgInformation);
-        QCOMPARE(m.buttons, Vb::MsgOkOnly);
+        const Vb::MessageRequest meow{"Mňau!\r\n\r\nZatím nefunguje :-)", "Program kočky", Vb::MsgOkOnly,
+                                      Vb::MsgInformation};
+        QCOMPARE(user->messages, QList{meow});
         QCOMPARE(snapshot(), before);
         QCOMPARE(f->dog(CatArrow)->Top(), 0.0f);
     }
