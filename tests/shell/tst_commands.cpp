@@ -577,7 +577,6 @@ private slots:
     {
         QFETCH(QString, menu);
         QFETCH(QString, entry);
-        QFETCH(QStringList, rows);
         QVERIFY(writeFile(path("a.zb"), setFile(3)));
         user->dialogAnswers << path("a.zb");
         const QSize inner = col->size();
@@ -588,7 +587,7 @@ private slots:
         QTRY_VERIFY(!set->isMinimized() && !col->minimizedOrRestoring());
         QCOMPARE(w->mdiArea()->activeSubWindow(), set);
         QCOMPARE(col->size(), inner);
-        QCOMPARE(rowNames(*w), rows);
+        QTEST(rowNames(*w), "rows");
     }
 };
 
