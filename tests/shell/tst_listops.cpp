@@ -163,45 +163,24 @@ private slots:
         verifyConsistent({added, added, added, QStringLiteral("Komnata 1")});
     }
 
-    // "Smazat" frees the deleted chamber's window, even when the slots differ from the numbers, renumbers
-    // the ones below and keeps the selection in the list; the last chamber stays.
-    void deleting_data()
+    void deleteFreesTheRightWindow()
     {
-        QTest::addColumn<QList<int>>("set"); // the binding order
-        QTest::addColumn<int>("at");
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<int>("selected");
-        const QString k1 = "Komnata 1", k2 = "Komnata 2", k3 = "Komnata 3";
-        addRow("second of five", QList<int>{3, 5, 1, 2, 4}, 2, QStringList{k1, k3, "Komnata 4", "Komnata 5"},
-               2);
-        addRow("the last", QList<int>{1, 2, 3}, 3, QStringList{k1, k2}, 2);
-        addRow("the only one", QList<int>{1}, 1, QStringList{k1}, 1);
-    }
-    void deleting()
-    {
-        QFETCH(QList<int>, set);
-        QFETCH(int, at);
-        QFETCH(QStringList, names);
-        makeSet(set);
-        QTest::mouseClick(col->lblCName[at], Qt::LeftButton, {}, QPoint(5, 5));
-        frmCave *deleted = windowOf(at), *below = windowOf(at + 1);
-        w->ShowCave(at);
-        QVERIFY(deleted->Visible());
-        w->Changed = false;
-        w->mdiArea()->setActiveSubWindow(col->subWindow()); // above the chamber's window
-        pointerClick(col->imgBCave[frmCol::DeleteButton], QPoint(20, 10));
-        verifyConsistent(names);
-        QTEST(int(col->Selected), "selected");
-        QCOMPARE(col->SelTop(), 16 * (col->Selected - 1));
-        const bool gone = names.size() < set.size();
-        QCOMPARE(w->Changed, gone);
-        QCOMPARE(deleted->Tag == QStringLiteral("free"), gone);
-        QCOMPARE(deleted->Visible(), !gone);
-        if (below) {
-            QCOMPARE(below->CaveNo, int16_t(at));
-            w->ShowCave(at);
-            QVERIFY(below->Visible());
-        }
+        // Slots 1..5 hold chambers 3, 5, 1, 2, 4.
+        makeSet({3, 5, 1, 2, 4});
+        frmCave *of2 = windowOf(2);
+        frmCave *of3 = windowOf(3);
+        QCOMPARE(of2, w->Caves(4));
+        w->ShowCave(2);
+        QVERIFY(of2->Visible());
+        w->DelCave(2);
+        QCOMPARE(of2->Tag, QStringLiteral("free"));
+        QVERIFY(!of2->Visible());
+        verifyConsistent({"Komnata 1", "Komnata 3", "Komnata 4", "Komnata 5"});
+        QCOMPARE(of3->CaveNo, int16_t(2));
+        QCOMPARE(col->Selected, uint8_t(2));
+        QVERIFY(w->Changed);
+        w->ShowCave(2);
+        QVERIFY(of3->Visible());
     }
 
     // A click on "Smazat" that runs inside ShowCave's yield deletes the chamber it was about to show.
@@ -217,6 +196,24 @@ private slots:
         QCOMPARE(of2->Tag, QStringLiteral("free"));
         QVERIFY(!of2->Visible());
         verifyConsistent({"Komnata 1", "Komnata 3"});
+    }
+
+    void deleteLastSelectsNewLast()
+    {
+        makeSet({1, 2, 3});
+        QTest::mouseClick(col->lblCName[3], Qt::LeftButton, {}, QPoint(5, 5));
+        pointerClick(col->imgBCave[frmCol::DeleteButton], QPoint(20, 10));
+        verifyConsistent({"Komnata 1", "Komnata 2"});
+        QCOMPARE(col->Selected, uint8_t(2));
+        QCOMPARE(col->SelTop(), 16);
+    }
+
+    void deleteKeepsOneChamber()
+    {
+        makeSet({1});
+        w->DelCave(1);
+        verifyConsistent({"Komnata 1"});
+        QVERIFY(!w->Changed);
     }
 
     void allowedStayByNumber()
