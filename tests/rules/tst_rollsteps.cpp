@@ -50,7 +50,8 @@ private slots:
         QVERIFY(!Roll::IsGroupCode(11));
     }
 
-    void groupTicks_data()
+    // A whole roll of a group or of the object bar (-1), growing and shrinking.
+    void ticks_data()
     {
         QTest::addColumn<int>("group");
         QTest::addColumn<int>("ticks");
@@ -58,26 +59,28 @@ private slots:
         QTest::newRow("Zdi") << 1 << 7;
         QTest::newRow("Tvorové") << 2 << 8;
         QTest::newRow("Klíče") << 3 << 7;
+        QTest::newRow("object bar") << -1 << 7;
     }
 
-    void groupTicks()
+    void ticks()
     {
         QFETCH(int, group);
         QFETCH(int, ticks);
-        const float expanded = Roll::GroupExpanded[group];
+        const float low = group < 0 ? Roll::BarMinTwips : Roll::GroupCollapsed;
+        const float high = group < 0 ? 1500 : Roll::GroupExpanded[group];
         for (bool grow : {true, false}) {
-            float h = grow ? Roll::GroupCollapsed : expanded;
+            float h = grow ? low : high;
             int n = 0;
             Roll::Step s{h, false};
             float last = h;
             while (!s.done && n < 100) {
-                s = Roll::GroupStep(h, grow, expanded);
+                s = group < 0 ? Roll::BarStep(h, grow, high) : Roll::GroupStep(h, grow, high);
                 QVERIFY(grow ? s.value > last : s.value < last);
                 last = h = s.value;
                 ++n;
             }
             QCOMPARE(n, ticks);
-            QCOMPARE(h, grow ? expanded : Roll::GroupCollapsed);
+            QCOMPARE(h, grow ? high : low);
         }
     }
 
@@ -118,27 +121,15 @@ private slots:
         QTEST(s.done, "done");
     }
 
-    void barTicks()
-    {
-        float w = 1500;
-        int n = 0;
-        for (Roll::Step s{w, false}; !s.done; ++n)
-            w = (s = Roll::BarStep(w, false, 1500)).value;
-        QCOMPARE(n, 7);
-        QCOMPARE(w, 45.0f);
-        n = 0;
-        for (Roll::Step s{w, false}; !s.done; ++n)
-            w = (s = Roll::BarStep(w, true, 1500)).value;
-        QCOMPARE(n, 7);
-        QCOMPARE(w, 1500.0f);
-    }
-
     void restack()
     {
         std::array<float, 4> tops = {100, 0, 0, 0};
         std::array<float, 4> heights = {17, 17, 17, 17};
         Roll::Restack(tops, heights, 1);
         QCOMPARE(tops, (std::array<float, 4>{100, 124, 148, 172}));
+        heights[0] = 19.25f; // "Základní" after its first tick
+        Roll::Restack(tops, heights, 1);
+        QCOMPARE(tops, (std::array<float, 4>{100, 126.25f, 150.25f, 174.25f}));
         heights[0] = 115;
         Roll::Restack(tops, heights, 1);
         QCOMPARE(tops, (std::array<float, 4>{100, 222, 246, 270}));

@@ -63,12 +63,8 @@ class TestButtonClicks : public QObject, FreshWindow<>
             return {f->image("imgList"), f->control("Label2"), f->control("Picture2"), {4, 0, 139, 28}};
         if (name == QStringLiteral("cat arrow"))
             return {f->image("imgSDog(3)"), nullptr, f->control("Picture7(3)"), {30, 0, 17, 28}};
-        const int tool = name.right(1).toInt();
-        const int left[] = {0, 32, 128, 64, 96};
-        return {f->image(QStringLiteral("imgTool(%1)").arg(tool)),
-                nullptr,
-                f->control("Picture5"),
-                {left[tool], 0, 28, 28}};
+        ImageBox *tool = f->image(QStringLiteral("imgTool(%1)").arg(name.right(1)));
+        return {tool, nullptr, f->control("Picture5"), {tool->x(), 0, 28, 28}};
     }
 
     // What the user sees: the list, the open chamber windows, the set window,

@@ -96,41 +96,45 @@ private slots:
     }
     void cleanup() { reset(); }
 
-    void addAtTheTop()
+    // A new chamber goes in at the selected row, or as chamber 1 when there is no selection (0),
+    // sized as the dialog was answered.
+    void adding_data()
     {
-        makeSet({1, 2, 3});
-        const QByteArray old1 = w->CaveData[1];
-        answerSize(QStringLiteral("19"), QStringLiteral("11"));
-        w->AddCave(1);
-        QCOMPARE(dialogs, 1);
-        verifyConsistent({"Nepojmenovaná 19×11", "Komnata 1", "Komnata 2", "Komnata 3"});
-        QCOMPARE(w->CaveData[2], old1);
-        QCOMPARE(col->Selected, uint8_t(1));
-        QVERIFY(w->Changed);
-        const CaveRecord added = StringToCave(w->CaveData[1]).value();
-        QCOMPARE(added, DefaultCave(19, 11));
-        QVERIFY(windowOf(1)->Visible());
+        QTest::addColumn<QList<int>>("set");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QStringList>("names");
+        const QString k1 = "Komnata 1", k2 = "Komnata 2", k3 = "Komnata 3";
+        addRow("at the top", QList<int>{1, 2, 3}, 1, 19, 11, QStringList{"Nepojmenovaná 19×11", k1, k2, k3});
+        addRow("in the middle", QList<int>{1, 2, 3}, 3, 30, 7, QStringList{k1, k2, "Nepojmenovaná 30×7", k3});
+        addRow("second of two", QList<int>{1, 2}, 2, 19, 11, QStringList{k1, "Nepojmenovaná 19×11", k2});
+        addRow("to an empty set", QList<int>{}, 0, 19, 11, QStringList{"Nepojmenovaná 19×11"});
     }
-
-    void addInTheMiddleWithTheDialogsSize()
+    void adding()
     {
-        makeSet({1, 2, 3});
-        answerSize(QStringLiteral("30"), QStringLiteral("7"));
-        w->AddCave(3);
-        verifyConsistent({"Komnata 1", "Komnata 2", "Nepojmenovaná 30×7", "Komnata 3"});
-        const CaveRecord added = StringToCave(w->CaveData[3]).value();
-        QCOMPARE(int(added.Width), 30);
-        QCOMPARE(int(added.Height), 7);
-    }
-
-    // With no chamber there is no selection (0): the new chamber becomes chamber 1, not 0.
-    void addToAnEmptySet()
-    {
-        makeSet({});
-        QCOMPARE(col->Selected, uint8_t(0));
-        answerSize(QStringLiteral("19"), QStringLiteral("11"));
+        QFETCH(QList<int>, set);
+        QFETCH(int, at);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        makeSet(set);
+        if (at)
+            col->lblCName_Click(at);
+        QCOMPARE(int(col->Selected), at);
+        const int added = std::max(at, 1);
+        const QByteArray moved = w->CaveData[added];
+        answerSize(QString::number(width), QString::number(height));
         pointerClick(col->imgBCave[frmCol::AddButton], QPoint(20, 10));
-        verifyConsistent({"Nepojmenovaná 19×11"});
+        QCOMPARE(dialogs, 1);
+        QFETCH(QStringList, names);
+        verifyConsistent(names);
+        if (at) { // the chamber that was there moves down; the new one is selected
+            QCOMPARE(w->CaveData[added + 1], moved);
+            QCOMPARE(int(col->Selected), at);
+        }
+        QVERIFY(w->Changed);
+        QCOMPARE(StringToCave(w->CaveData[added]).value(), DefaultCave(width, height));
+        QVERIFY(windowOf(added)->Visible());
         QVERIFY(w->CaveData[0].isEmpty());
     }
 
@@ -144,17 +148,6 @@ private slots:
         QCOMPARE(dialogs, 0);
         QVERIFY(!w->Changed);
         QVERIFY(!col->RowExists(100));
-    }
-
-    void addByButton()
-    {
-        makeSet({1, 2});
-        col->lblCName_Click(2);
-        answerSize(QStringLiteral("19"), QStringLiteral("11"));
-        pointerClick(col->imgBCave[frmCol::AddButton], QPoint(20, 10));
-        QCOMPARE(int(w->NumCaves), 3);
-        QCOMPARE(col->RowName(2), QStringLiteral("Nepojmenovaná 19×11"));
-        QCOMPARE(col->RowName(3), QStringLiteral("Komnata 2"));
     }
 
     // The size dialog starts in "Šířka" with its text selected, every time.

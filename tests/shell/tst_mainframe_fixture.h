@@ -23,6 +23,15 @@ inline const QList<float> ShutTops = {100, 124, 148, 172};
 constexpr int ButterflyStack = 1, FireflyStack = 2, CatArrow = 3;
 constexpr int FirstButterfly = 21, FirstFirefly = 17;
 
+// A menu's items, "-" for a separator.
+inline QStringList texts(const QList<QAction *> &actions)
+{
+    QStringList s;
+    for (QAction *i : actions)
+        s << (i->isSeparator() ? QStringLiteral("-") : i->text());
+    return s;
+}
+
 // The main window with the palette's roll driven by hand.
 struct FrameFixture : MainWindowFixture
 {

@@ -6,31 +6,38 @@ class TestRoll : public QObject, FreshWindow<FrameFixture>
 private slots:
     void init() { start(); }
     void cleanup() { reset(); }
+    // The roll's steps and tick counts are Roll's; the window shows each step and stops when it ends.
     void headerOrArrowOpensAndShuts_data()
     {
         QTest::addColumn<int>("group");
         QTest::addColumn<bool>("arrow");
-        QTest::addColumn<int>("ticks");
         QTest::addColumn<QList<float>>("openTops");
-        QTest::newRow("Základní header") << 0 << false << 7 << QList<float>{100, 222, 246, 270};
-        QTest::newRow("Základní arrow") << 0 << true << 7 << QList<float>{100, 222, 246, 270};
-        QTest::newRow("Zdi header") << 1 << false << 7 << QList<float>{100, 124, 277, 301};
-        QTest::newRow("Tvorové arrow") << 2 << true << 8 << QList<float>{100, 124, 148, 363};
-        QTest::newRow("Tvorové header") << 2 << false << 8 << QList<float>{100, 124, 148, 363};
-        QTest::newRow("Klíče arrow") << 3 << true << 7 << QList<float>{100, 124, 148, 172};
+        QTest::newRow("Základní header") << 0 << false << QList<float>{100, 222, 246, 270};
+        QTest::newRow("Základní arrow") << 0 << true << QList<float>{100, 222, 246, 270};
+        QTest::newRow("Zdi header") << 1 << false << QList<float>{100, 124, 277, 301};
+        QTest::newRow("Tvorové arrow") << 2 << true << QList<float>{100, 124, 148, 363};
+        QTest::newRow("Tvorové header") << 2 << false << QList<float>{100, 124, 148, 363};
+        QTest::newRow("Klíče arrow") << 3 << true << QList<float>{100, 124, 148, 172};
     }
 
     void headerOrArrowOpensAndShuts()
     {
         QFETCH(int, group);
         QFETCH(bool, arrow);
-        QFETCH(int, ticks);
         QWidget *target = arrow ? static_cast<QWidget *>(f->arrow(group)) : f->header(group);
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, 4));
         QCOMPARE(w->tmrRoll->Tag, f->growCode(group));
         QVERIFY(w->tmrRoll->Enabled());
         QCOMPARE(w->tmrRoll->interval(), 50);
-        QCOMPARE(f->rollToEnd(), ticks);
+        QCOMPARE(f->group(group)->Height(), Roll::GroupCollapsed); // nothing moves before the first tick
+        w->tmrRoll_Timer();
+        const float first = Roll::GroupStep(Roll::GroupCollapsed, true, Roll::GroupExpanded[group]).value;
+        QCOMPARE(f->group(group)->Height(), first);
+        QCOMPARE(f->group(group)->height(), qRound(first));
+        QCOMPARE(f->arrow(group)->picture().path(), Expanded);
+        f->checkStacked();
+        QVERIFY(w->tmrRoll->Enabled());
+        QVERIFY(f->rollToEnd() < 50);
         QCOMPARE(f->group(group)->Height(), Roll::GroupExpanded[group]);
         QCOMPARE(f->arrow(group)->picture().path(), Expanded);
         QTEST(f->tops(), "openTops");
@@ -38,25 +45,11 @@ private slots:
 
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, 4));
         QCOMPARE(w->tmrRoll->Tag, f->shrinkCode(group));
-        QCOMPARE(f->rollToEnd(), ticks);
+        QVERIFY(f->rollToEnd() < 50);
         QCOMPARE(f->group(group)->Height(), Roll::GroupCollapsed);
         QCOMPARE(f->arrow(group)->picture().path(), Collapsed);
         QCOMPARE(f->tops(), ShutTops);
         f->checkStacked();
-    }
-
-    void firstTickOfZakladni()
-    {
-        QTest::mouseClick(f->header(0), Qt::LeftButton);
-        // Nothing moves before the first tick.
-        QCOMPARE(f->group(0)->Height(), Roll::GroupCollapsed);
-        w->tmrRoll_Timer();
-        QCOMPARE(f->group(0)->Height(), 19.25f);
-        QCOMPARE(f->group(0)->height(), 19);
-        QCOMPARE(f->arrow(0)->picture().path(), Expanded);
-        QCOMPARE(f->tops(), (QList<float>{100, 126.25f, 150.25f, 174.25f}));
-        f->checkStacked();
-        QVERIFY(w->tmrRoll->Enabled());
     }
 
     void reverseAndRepeat()
@@ -117,22 +110,19 @@ private slots:
 
         w->HideObjBar();
         QCOMPARE(w->tmrRoll->Tag, QString::number(Roll::HideBar));
-        int ticks = 0;
-        while (w->tmrRoll->Enabled()) {
+        for (int ticks = 0; w->tmrRoll->Enabled() && ticks < 50; ++ticks) {
             w->tmrRoll_Timer();
-            ++ticks;
             // The palette stays flush with the bar's right edge, in fractions and pixels.
             QCOMPARE(obj->Left() + obj->Width(), bar->ScaleWidth());
             QCOMPARE(obj->x() + obj->width(), bar->width());
             QCOMPARE(mdi->x(), bar->width());
         }
-        QCOMPARE(ticks, 7);
         QCOMPARE(bar->Width() * 15, 45.0f);
         QCOMPARE(obj->Left(), -97.0f);
 
         w->ShowObjBar();
         QCOMPARE(w->tmrRoll->Tag, QString::number(Roll::ShowBar));
-        QCOMPARE(f->rollToEnd(), 7);
+        QVERIFY(f->rollToEnd() < 50);
         QCOMPARE(bar->Width() * 15, 1500.0f);
         QCOMPARE(obj->Left(), 0.0f);
         QCOMPARE(mdi->x(), 100);

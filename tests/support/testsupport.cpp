@@ -24,6 +24,14 @@ ScriptedUser::ScriptedUser()
 {
 }
 
+char *Vb::toString(const MessageRequest &m)
+{
+    return QTest::toString(QStringLiteral("%1 | %2 | buttons %3 | icon %4")
+                               .arg(m.text, m.title)
+                               .arg(int(m.buttons))
+                               .arg(int(m.icon)));
+}
+
 QStringList rowNames(frmMain &m)
 {
     QStringList names;

@@ -33,6 +33,16 @@ private:
     Vb::FileDialogSeam::Scoped m_dialogSeam;
 };
 
+namespace Vb {
+// Message boxes compare whole: text, title, buttons and icon, so one QCOMPARE of
+// ScriptedUser::messages checks every box the program showed.
+inline bool operator==(const MessageRequest &a, const MessageRequest &b)
+{
+    return a.text == b.text && a.title == b.title && a.buttons == b.buttons && a.icon == b.icon;
+}
+char *toString(const MessageRequest &m); // as QtTest prints one that differs
+} // namespace Vb
+
 // The names the set window shows in rows 1..NumCaves.
 QStringList rowNames(frmMain &m);
 

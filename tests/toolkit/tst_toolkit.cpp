@@ -52,7 +52,7 @@ struct Events
 {
     enum Kind { Down, Move, Up, Click };
     QList<QList<int>> seen; // kind, button, x, y
-    void watch(VbControl *c)
+    explicit Events(VbControl *c)
     {
         QObject::connect(c, &VbControl::mouseDown, [this](int b, int, QPointF p) {
             seen.append({Down, b, int(p.x()), int(p.y())});
@@ -73,25 +73,20 @@ class TestToolkit : public QObject
 {
     Q_OBJECT
 private slots:
-    void childAppearsOnlyWhenShown()
-    {
-        Frame frame;
-        Form form(frame.area);
-        QVERIFY(!form.isVisible());
-        QVERIFY(!form.subWindow()->isVisible());
-        form.show();
-        QVERIFY(form.isVisible());
-        QVERIFY(form.subWindow()->isVisible());
-        form.hide();
-        QVERIFY(!form.subWindow()->isVisible());
-        form.setCaption(QStringLiteral("Sada komnat"));
-        QCOMPARE(form.subWindow()->windowTitle(), QStringLiteral("Sada komnat"));
-    }
-
-    void closeOrigins()
+    // A child window appears only when shown, and closing it only hides it, but for its frame's closing.
+    void childShowsAndCloses()
     {
         Frame frame;
         QPointer<Form> form = new Form(frame.area);
+        QVERIFY(!form->isVisible());
+        QVERIFY(!form->subWindow()->isVisible());
+        form->show();
+        QVERIFY(form->isVisible());
+        QVERIFY(form->subWindow()->isVisible());
+        form->hide();
+        QVERIFY(!form->subWindow()->isVisible());
+        form->setCaption(QStringLiteral("Sada komnat"));
+        QCOMPARE(form->subWindow()->windowTitle(), QStringLiteral("Sada komnat"));
         form->show();
         form->subWindow()->close();
         form->show();
@@ -102,32 +97,26 @@ private slots:
         QVERIFY(!form->isVisible());
         form->show();
         QVERIFY(form->isVisible());
+
+        // Keys reach the window first only with KeyPreview.
+        form->SetFocus();
+        form->edit->setFocus();
+        QApplication::setActiveWindow(&frame);
+        QTest::keyClick(form->edit, Qt::Key_A);
+        QVERIFY(form->keys.isEmpty());
+        QCOMPARE(form->edit->text(), QStringLiteral("a"));
+        form->KeyPreview = true;
+        QTest::keyClick(form->edit, Qt::Key_B, Qt::ShiftModifier);
+        QTest::keyClick(form->edit, Qt::Key_F4);
+        QTest::keyClick(form->edit, Qt::Key_Return);
+        // Seen once each, and the control still gets the key. Shift's own press is a key too.
+        QCOMPARE(form->keys, (QList<int>{Vb::KeyShift, Vb::ShiftMask, 'B', Vb::ShiftMask, Vb::KeyF4, 0,
+                                         Vb::KeyReturn, 0}));
+        QCOMPARE(form->edit->text(), QStringLiteral("ab"));
+
         QVERIFY(Vb::CloseChildren(frame.area));
         QCOMPARE(form->origins.last(), int(Vb::CloseFromFrame));
         QVERIFY(form);
-    }
-
-    void keyPreview()
-    {
-        Frame frame;
-        Form form(frame.area);
-        form.show();
-        form.SetFocus();
-        form.edit->setFocus();
-        QApplication::setActiveWindow(&frame);
-        QTest::keyClick(form.edit, Qt::Key_A);
-        QVERIFY(form.keys.isEmpty());
-        QCOMPARE(form.edit->text(), QStringLiteral("a"));
-
-        form.KeyPreview = true;
-        QTest::keyClick(form.edit, Qt::Key_B, Qt::ShiftModifier);
-        QTest::keyClick(form.edit, Qt::Key_F4);
-        QTest::keyClick(form.edit, Qt::Key_Return);
-        // Seen once each, and the control still gets the key.
-        // Shift's own press is a key too.
-        QCOMPARE(form.keys, (QList<int>{Vb::KeyShift, Vb::ShiftMask, 'B', Vb::ShiftMask, Vb::KeyF4, 0,
-                                        Vb::KeyReturn, 0}));
-        QCOMPARE(form.edit->text(), QStringLiteral("ab"));
     }
 
     void mouseButtonsAndMoves()
@@ -138,8 +127,9 @@ private slots:
         label->Move(10, 10, 100, 20);
         top.show();
         QVERIFY(QTest::qWaitForWindowExposed(&top));
-        Events ev;
-        ev.watch(label);
+        Events ev(label);
+        int doubles = 0;
+        connect(label, &VbControl::doubleClicked, [&doubles] { ++doubles; });
         QTest::mousePress(label, Qt::RightButton, {}, QPoint(5, 6));
         Mouse{label, Qt::RightButton | Qt::MiddleButton}.move(QPoint(7, 8));
         QTest::mouseRelease(label, Qt::RightButton, {}, QPoint(7, 8));
@@ -154,6 +144,13 @@ private slots:
                                              {Events::Down, L, 2, 2},
                                              {Events::Up, L, 2, 2},
                                              {Events::Click, 0, 0, 0}}));
+        QCOMPARE(doubles, 0);
+        // A double click: one press each, one click for the pair, then the double click.
+        ev.seen.clear();
+        QTest::mouseDClick(top.windowHandle(), Qt::LeftButton, {}, QPoint(15, 15));
+        const QList<int> down = {Events::Down, L, 5, 5}, up = {Events::Up, L, 5, 5};
+        QCOMPARE(ev.seen, (QList<QList<int>>{down, up, {Events::Click, 0, 0, 0}, down, up}));
+        QCOMPARE(doubles, 1);
     }
 
     void pressedControlKeepsTheMoves()
@@ -166,9 +163,7 @@ private slots:
         b->Move(100, 0, 50, 50);
         top.show();
         QVERIFY(QTest::qWaitForWindowExposed(&top));
-        Events ea, eb;
-        ea.watch(a);
-        eb.watch(b);
+        Events ea(a), eb(b);
         // Through the window, as the platform delivers them.
         QWindow *win = top.windowHandle();
         QTest::mousePress(win, Qt::LeftButton, {}, QPoint(10, 10));
@@ -181,26 +176,6 @@ private slots:
         QCOMPARE(ea.seen.last(), (QList<int>{Events::Up, Vb::LeftButton, 110, 10}));
         QVERIFY(std::none_of(ea.seen.begin(), ea.seen.end(),
                              [](const QList<int> &e) { return e[0] == Events::Click; }));
-    }
-
-    void doubleClick()
-    {
-        QWidget top;
-        top.resize(100, 100);
-        auto *box = new ImageBox(&top);
-        box->Move(0, 0, 50, 50);
-        top.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&top));
-        Events ev;
-        ev.watch(box);
-        int doubles = 0;
-        connect(box, &VbControl::doubleClicked, [&doubles] { ++doubles; });
-        QWindow *win = top.windowHandle();
-        QTest::mouseDClick(win, Qt::LeftButton, {}, QPoint(5, 5));
-        // One press each, one click for the pair, then the double click.
-        const QList<int> down = {Events::Down, Vb::LeftButton, 5, 5}, up = {Events::Up, Vb::LeftButton, 5, 5};
-        QCOMPARE(ev.seen, (QList<QList<int>>{down, up, {Events::Click, 0, 0, 0}, down, up}));
-        QCOMPARE(doubles, 1);
     }
 
     void fractionalGeometry()
