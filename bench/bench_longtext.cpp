@@ -1,4 +1,5 @@
 #include "bench.h"
+#include "benchsets.h"
 #include "common/text8.h"
 #include "shell/frmcol.h"
 #include "shell/frmmain.h"
@@ -53,13 +54,6 @@ QString longestFile(Longest kind)
     return path;
 }
 
-void closeSet(frmMain *m)
-{
-    m->Changed = false;
-    m->CloseCollection();
-    QCoreApplication::processEvents();
-}
-
 // The property sheet down, so the boxes are on the screen.
 void sheetDown(frmMain *m)
 {
@@ -75,19 +69,8 @@ void sheetDown(frmMain *m)
 // Opening the file, and the frame painted with the sheet down.
 void openLongest(Longest kind)
 {
-    frmMain *m = frmMain::instance();
     Bench::pause();
-    const QString path = longestFile(kind);
-    closeSet(m);
-    sheetDown(m);
-    Bench::resume();
-    m->OpenCollection(path);
-    QCoreApplication::processEvents();
-    Bench::pause();
-    closeSet(m);
-    m->NewCollection();
-    QCoreApplication::processEvents();
-    Bench::resume();
+    BenchSets::timedOpen(frmMain::instance(), longestFile(kind), sheetDown);
 }
 
 // One key typed at the end of the box's text, and the frame painted.
@@ -97,7 +80,7 @@ void keyAtEnd(Longest kind, bool mail = false)
     Bench::pause();
     const QString path = longestFile(kind);
     if (m->FileName != path) {
-        closeSet(m);
+        BenchSets::closeSet(m);
         sheetDown(m);
         m->OpenCollection(path);
         m->FileName = path;

@@ -11,29 +11,12 @@
 
 namespace {
 
-void closeSet(frmMain *m)
-{
-    m->Changed = false;
-    m->CloseCollection();
-    QCoreApplication::processEvents();
-}
-
 // Opening: reading and checking the file, binding 99 windows, making the
 // rows, and the frame painted.
 void openBig()
 {
-    frmMain *m = frmMain::instance();
     Bench::pause();
-    const QString path = BenchSets::bigSetFile(99);
-    closeSet(m);
-    Bench::resume();
-    m->OpenCollection(path);
-    QCoreApplication::processEvents();
-    Bench::pause();
-    closeSet(m);
-    m->NewCollection();
-    QCoreApplication::processEvents();
-    Bench::resume();
+    BenchSets::timedOpen(frmMain::instance(), BenchSets::bigSetFile(99));
 }
 
 } // namespace
@@ -72,6 +55,28 @@ QString bigSetFile(int caves)
     return path;
 }
 
+void closeSet(frmMain *m)
+{
+    m->Changed = false;
+    m->CloseCollection();
+    QCoreApplication::processEvents();
+}
+
+void timedOpen(frmMain *m, const QString &path, void (*before)(frmMain *))
+{
+    closeSet(m);
+    if (before)
+        before(m);
+    Bench::resume();
+    m->OpenCollection(path);
+    QCoreApplication::processEvents();
+    Bench::pause();
+    closeSet(m);
+    m->NewCollection();
+    QCoreApplication::processEvents();
+    Bench::resume();
+}
+
 } // namespace BenchSets
 
 // The floor of opening: the file read, checked, and every chamber string read.
@@ -106,7 +111,7 @@ ZB_BENCH(save_99, read_check_99)
     Bench::pause();
     const QString path = BenchSets::bigSetFile(99);
     if (m->NumCaves != 99) {
-        closeSet(m);
+        BenchSets::closeSet(m);
         m->OpenCollection(path);
     }
     Bench::resume();
