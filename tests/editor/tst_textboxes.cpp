@@ -103,6 +103,39 @@ class TestTextBoxes : public QObject, FreshWindow<TextBoxFixture>
         menu->close();
     }
 
+    // Text put into the focused box by way ("typed", "pasted", "menu paste", "dropped", "input method",
+    // or "HTML ..."/"Markdown ..." pasted or dropped as that kind).
+    static void putIn(QWidget *box, const QString &way, const QString &input)
+    {
+        auto offered = std::make_unique<QMimeData>();
+        if (way.startsWith("HTML"))
+            offered->setHtml(input);
+        else if (way.startsWith("Markdown"))
+            offered->setData("text/markdown", input.toUtf8());
+        else
+            offered->setText(input);
+        if (way == "typed") {
+            type(box, input);
+        } else if (way == "input method") {
+            QInputMethodEvent e;
+            e.setCommitString(input);
+            QApplication::sendEvent(box, &e);
+        } else if (way.endsWith("dropped")) {
+            auto *multi = qobject_cast<MultiLineBox *>(box);
+            QWidget *target = multi ? multi->viewport() : box;
+            QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, offered.get(), Qt::LeftButton, {});
+            QApplication::sendEvent(target, &enter);
+            QDropEvent drop(QPointF(2, 2), Qt::CopyAction, offered.get(), Qt::LeftButton, {});
+            QApplication::sendEvent(target, &drop);
+        } else {
+            QGuiApplication::clipboard()->setMimeData(offered.release()); // the clipboard takes it
+            if (way == "menu paste")
+                menuPaste(box);
+            else
+                QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        }
+    }
+
 private slots:
     void init() { start(); }
     void cleanup() { reset(); }
@@ -113,27 +146,29 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
         const QString a100(100, u'a'), z85(85, u'z'), full(190, u'a');
         for (const char *box : {"chamber name", "chamber description", "set name", "set author"}) {
             const QByteArray n(box);
-            addRow(n + ": paste cut at the caret", box, a100 + z85, 100, 100, "", "0123456789",
+            addRow(n + ": paste cut at the caret", box, a100 + z85, 100, 100, "pasted", "0123456789",
                    a100 + "01234" + z85);
-            addRow(n + ": key refused when full", box, full, 50, 50, "x", "", full);
-            addRow(n + ": paste over a selection", box, full, 10, 13, "", "xyzw",
+            addRow(n + ": key refused when full", box, full, 50, 50, "typed", "x", full);
+            addRow(n + ": paste over a selection", box, full, 10, 13, "pasted", "xyzw",
                    full.left(10) + "xyz" + full.mid(13));
         }
         const char *desc = "chamber description";
-        addRow("a line break takes two bytes", desc, full.left(189), 189, 189, "\n\r", "", full.left(189));
-        addRow("pasted line breaks too", desc, full.left(183), 183, 183, "", "ab\r\ncd\nef",
+        addRow("a line break takes two bytes", desc, full.left(189), 189, 189, "typed", "\n\r",
+               full.left(189));
+        addRow("pasted line breaks too", desc, full.left(183), 183, 183, "pasted", "ab\r\ncd\nef",
                full.left(183) + "ab\ncd");
-        addRow("huge paste", desc, "", 0, 0, "", QString(100000, u'q'), QString(190, u'q'));
+        addRow("input method", desc, full.left(187), 0, 0, "input method", "xyzw", "xyz" + full.left(187));
+        addRow("huge paste", desc, "", 0, 0, "pasted", QString(100000, u'q'), QString(190, u'q'));
         // A set file gives these no length; the line edit's own default would cut at 32,767.
         const QString mail(40000, u'm'), allowed = QStringLiteral("03;").repeated(12000) + "12;";
-        addRow("set e-mail: a long paste", "set e-mail", "", 0, 0, "", mail, mail);
-        addRow("allowed chambers: a long paste", "allowed chambers", "", 0, 0, "", allowed, allowed);
+        addRow("set e-mail: a long paste", "set e-mail", "", 0, 0, "pasted", mail, mail);
+        addRow("allowed chambers: a long paste", "allowed chambers", "", 0, 0, "pasted", allowed, allowed);
     }
     // A keystroke or paste that would pass the limit is refused or cut where it
     // goes in; the caret follows what went in, the text after it stays, and the
@@ -144,20 +179,16 @@ private slots:
         QFETCH(QString, start);
         QFETCH(int, from);
         QFETCH(int, to);
-        QFETCH(QString, typed);
-        QFETCH(QString, pasted);
+        QFETCH(QString, way);
+        QFETCH(QString, input);
         QFETCH(QString, expected);
         QWidget *box = f->textBox(name);
         setText(box, start, from, to);
         box->setFocus();
-        type(box, typed);
-        if (!pasted.isEmpty()) {
-            QGuiApplication::clipboard()->setText(pasted);
-            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        }
+        putIn(box, way, input);
         QCOMPARE(text(box), expected);
         // Only a cut is told.
-        const bool whole = expected == start.left(from) + typed + pasted + start.mid(to);
+        const bool whole = expected == start.left(from) + input + start.mid(to);
         const QString cut =
             "Text je delší, než pole pojme (nejvýše 190 bajtů); co se nevešlo, bylo vynecháno.";
         QCOMPARE(QToolTip::text(), whole ? QString() : cut);
@@ -170,16 +201,6 @@ private slots:
         const CaveRecord r = f->cave->record();
         if (name.startsWith("chamber"))
             QCOMPARE(Text8::toBoxText(name == "chamber name" ? r.Name : r.Description), expected);
-    }
-
-    void inputMethodTextIsCut()
-    {
-        MultiLineBox *desc = f->cave->txtDesc;
-        setText(desc, QString(187, u'a'), 0, 0);
-        QInputMethodEvent e;
-        e.setCommitString(QStringLiteral("xyzw"));
-        QApplication::sendEvent(desc, &e);
-        QCOMPARE(desc->Text(), "xyz" + QString(187, u'a'));
     }
 
     void onlyCodePage1250_data()
@@ -225,32 +246,7 @@ private slots:
         auto *multi = qobject_cast<MultiLineBox *>(box);
         setText(box, {}, 0, 0);
         box->setFocus();
-        auto offered = std::make_unique<QMimeData>();
-        if (way.startsWith("HTML"))
-            offered->setHtml(input);
-        else if (way.startsWith("Markdown"))
-            offered->setData("text/markdown", input.toUtf8());
-        else
-            offered->setText(input);
-        if (way == "typed") {
-            type(box, input);
-        } else if (way == "input method") {
-            QInputMethodEvent e;
-            e.setCommitString(input);
-            QApplication::sendEvent(box, &e);
-        } else if (way.endsWith("dropped")) {
-            QWidget *target = multi ? multi->viewport() : box;
-            QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, offered.get(), Qt::LeftButton, {});
-            QApplication::sendEvent(target, &enter);
-            QDropEvent drop(QPointF(2, 2), Qt::CopyAction, offered.get(), Qt::LeftButton, {});
-            QApplication::sendEvent(target, &drop);
-        } else {
-            QGuiApplication::clipboard()->setMimeData(offered.release()); // the clipboard takes it
-            if (way == "menu paste")
-                menuPaste(box);
-            else
-                QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        }
+        putIn(box, way, input);
         QCOMPARE(text(box), expected);
         QCOMPARE(QToolTip::text(), left.isEmpty()
                                        ? QString()

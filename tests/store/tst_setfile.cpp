@@ -102,18 +102,13 @@ private slots:
         // N + 4 lines, each CR LF ended, only cipher letters between.
         QCOMPARE(bytes.count("\r\n"), caves + 4);
         QVERIFY(bytes.endsWith("\r\n"));
-        const QList<QByteArray> plain = plainLines(bytes);
-        QCOMPARE(plain.size(), caves + 4);
         QByteArray first = char(65 + set.Name.size()) + set.Name; // 255 at the longest
         for (int k = 1; k <= caves; ++k)
             if (set.Allowed[k])
                 first += char(64 + k);
-        QCOMPARE(plain.at(0), first);
-        QCOMPARE(plain.at(1), char(65 + set.Author.size()) + set.Author + set.Description);
-        QCOMPARE(plain.at(2), set.Mail + set.CollFlag);
-        for (int k = 1; k <= caves; ++k)
-            QCOMPARE(plain.at(2 + k), set.Caves.at(k - 1));
-        QCOMPARE(plain.last(), set.Congratulation);
+        const QByteArray second = char(65 + set.Author.size()) + set.Author + set.Description;
+        QCOMPARE(plainLines(bytes), QList<QByteArray>({first, second, set.Mail + set.CollFlag}) + set.Caves
+                                        << set.Congratulation);
 
         const auto read = ReadSetFile(bytes);
         QVERIFY2(read.ok(), qPrintable(read.error()));
@@ -173,10 +168,11 @@ private slots:
         AllowedFlags flags{};
         flags[numCaves < 100 ? numCaves + 1 : 0] = true; // above the set: left alone
         ApplyAllowedCavesText(flags, text, numCaves);
-        for (int k = 1; k <= numCaves; ++k)
-            QVERIFY2(flags[k] == allowed.contains(k), qPrintable(QStringLiteral("chamber %1").arg(k)));
-        if (numCaves < 100)
-            QVERIFY(flags[numCaves + 1]);
+        AllowedFlags expected{};
+        for (int k : allowed)
+            expected[k] = true;
+        expected[numCaves < 100 ? numCaves + 1 : 0] = true;
+        QCOMPARE(flags, expected);
     }
 
     // The chambers end at the first empty line, or the last line is the congratulation. Blank
@@ -391,10 +387,8 @@ private slots:
         qsizetype left = -1;
         const auto read = ReadJoinedCaves(fileOf(chambers(5)), numCaves, &left);
         QVERIFY2(read.ok(), qPrintable(read.error()));
-        QCOMPARE(read.value().size(), joined);
+        QCOMPARE(read.value(), chambers(5).mid(3, joined)); // after the header lines
         QCOMPARE(left, 5 - joined);
-        for (int k = 0; k < joined; ++k)
-            QCOMPARE(read.value().at(k), cave(k + 1));
     }
 
     void joinIgnoresTheHeader()
