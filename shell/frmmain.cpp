@@ -288,6 +288,11 @@ void frmMain::buildPalette()
         arrow->setPicture(imgA1);
         arrow->Move(57, 3, 10, 9);
         m_groupArrow[g] = arrow;
+        // The caption and the arrow are one button, the header's row: a press on either and a
+        // release anywhere on the header is a click.
+        const QRect header(0, 0, 71, static_cast<int>(Roll::GroupCollapsed));
+        label->setClickArea(box, header);
+        arrow->setClickArea(box, header);
     }
     connect(m_groupLabel[0], &VbControl::clicked, this, [this] { Label1_Click(); });
     connect(m_groupLabel[1], &VbControl::clicked, this, [this] { Label4_Click(); });
@@ -420,7 +425,7 @@ void frmMain::fillWindowsMenu()
         if (first)
             mnuWindows->addSeparator();
         first = false;
-        QAction *a = mnuWindows->addAction(asWritten(w->windowTitle()));
+        QAction *a = mnuWindows->addAction(asWritten(Vb::CaptionOfTitle(w->windowTitle())));
         if (w == m_mdi->activeSubWindow()) {
             QFont bold = a->font();
             bold.setBold(true);

@@ -159,7 +159,11 @@ void VbControl::mouseReleaseEvent(QMouseEvent *e)
     const bool afterDouble = std::exchange(m_doublePressed, false);
     // Judged where the user sees the button, whichever of its parts took the press and wherever
     // the press moved that part.
-    const bool over = shownOnScreen(m_clickArea ? m_clickArea : this).contains(e->globalPosition().toPoint());
+    const QWidget *area = m_clickArea ? m_clickArea : this;
+    QRect shown = shownOnScreen(area);
+    if (m_clickPart.isValid())
+        shown &= QRect(area->mapToGlobal(m_clickPart.topLeft()), m_clickPart.size());
+    const bool over = shown.contains(e->globalPosition().toPoint());
     if (e->button() == Qt::LeftButton && !afterDouble && over)
         emit clicked();
 }

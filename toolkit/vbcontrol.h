@@ -46,8 +46,14 @@ public:
     // Where a left-button release must land to be a click: the control itself,
     // or the button it is part of when a press moves it (a caption that
     // shifts to look pressed); either only as far as it shows through its
-    // containers. The area must outlive the control.
-    void setClickArea(const QWidget *area) { m_clickArea = area; }
+    // containers; part, where given, is the button's rectangle in the area's
+    // coordinates (a header whose caption and arrow are one button). The area
+    // must outlive the control.
+    void setClickArea(const QWidget *area, QRect part = {})
+    {
+        m_clickArea = area;
+        m_clickPart = part;
+    }
 
 signals:
     void mouseDown(int button, int shift, QPointF pos);
@@ -75,4 +81,5 @@ private:
     mutable QRect m_shown;
     bool m_doublePressed = false;
     const QWidget *m_clickArea = nullptr;
+    QRect m_clickPart;
 };

@@ -129,16 +129,27 @@ void VbForm::keepInArea()
                 std::max(0, std::min(g.y(), room.height() - g.height())));
 }
 
+QString Vb::TitleOfCaption(const QString &caption)
+{
+    return QString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
+QString Vb::CaptionOfTitle(const QString &title)
+{
+    return QString(title).replace(QStringLiteral("[*][*]"), QStringLiteral("[*]"));
+}
+
 QString VbForm::Caption() const
 {
-    return m_sub ? m_sub->windowTitle() : windowTitle();
+    return Vb::CaptionOfTitle(m_sub ? m_sub->windowTitle() : windowTitle());
 }
 
 void VbForm::setCaption(const QString &caption)
 {
-    setWindowTitle(caption);
+    const QString title = Vb::TitleOfCaption(caption);
+    setWindowTitle(title);
     if (m_sub)
-        m_sub->setWindowTitle(caption);
+        m_sub->setWindowTitle(title);
 }
 
 void VbForm::SetFocus()

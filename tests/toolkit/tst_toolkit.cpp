@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -73,6 +74,20 @@ class TestToolkit : public QObject
 {
     Q_OBJECT
 private slots:
+    // A caption is shown as written, "[*]" too, which Qt takes for its mark of unsaved changes.
+    void captionShownAsWritten()
+    {
+        Frame frame;
+        auto *form = new Form(frame.area);
+        form->show();
+        QMdiSubWindow *sub = form->subWindow();
+        const QRect bar(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        form->setCaption(QStringLiteral("AB"));
+        const QImage plain = sub->grab(bar).toImage();
+        form->setCaption(QStringLiteral("A[*]B"));
+        QCOMPARE(form->Caption(), QStringLiteral("A[*]B"));
+        QVERIFY(sub->grab(bar).toImage() != plain);
+    }
     // A child window appears only when shown, and closing it only hides it, but for its frame's closing.
     void childShowsAndCloses()
     {
