@@ -883,26 +883,16 @@ private slots:
         a->Arrange();
         QVERIFY(!a->Timer1->Enabled());
 
-        // 20 % right of the centre: 0.416 pixels a step, adding up over the steps
+        // 20 % right of the centre: 0.416 pixels a step, adding up over the steps, on the bar too
         Mouse mouse{b->picCave, {}};
         mouse.move(QPoint(static_cast<int>(b->ViewWidth * 0.7) - b->picCave->x(),
                           static_cast<int>(b->ViewHeight / 2) - b->picCave->y()));
+        QCOMPARE(b->ScrollGain, 1.0);
         b->picCave->move(0, b->picCave->y());
         for (int i = 0; i < 20; ++i)
             b->Timer1_Timer();
         QCOMPARE(b->picCave->x(), -8);
-
-        // the pointer at the right edge: 1/32 of the surface per step, up to its end
-        mouse.move(QPoint(static_cast<int>(b->ViewWidth) - b->picCave->x(),
-                          static_cast<int>(b->ViewHeight / 2) - b->picCave->y()));
-        QCOMPARE(b->ScrollGain, 1.0);
-        b->picCave->move(0, b->picCave->y());
-        b->Timer1_Timer();
-        QCOMPARE(b->picCave->x(), -41); // -40.625 on a 16-bit bar
-        QCOMPARE(b->HScroll1->value(), -41);
-        for (int i = 0; i < 40; ++i)
-            b->Timer1_Timer();
-        QCOMPARE(b->picCave->x() + b->picCave->width(), static_cast<int>(b->ViewWidth));
+        QCOMPARE(b->HScroll1->value(), -8);
     }
 
     // ZB_GRAB_DIR=path writes a grab of a painted 50 by 30 chamber there.
