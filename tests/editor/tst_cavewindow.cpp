@@ -197,40 +197,6 @@ private slots:
         QTEST(f->open(DefaultCave())->GetCDXY(x, y), "answer");
     }
 
-    void escapeFromTheNameBoxHidesAndStores()
-    {
-        frmCave *cave = f->show(DefaultCave());
-        cave->imgBCave_Click(frmCave::PropsTab);
-        cave->txtName->setFocus();
-        QApplication::setActiveWindow(w);
-        cave->txtName->selectAll();
-        QTest::keyClicks(cave->txtName, QStringLiteral("Nov"));
-        QTest::sendKeyEvent(QTest::Click, cave->txtName, Qt::Key_Aacute, QString::fromUtf8("á"),
-                            Qt::NoModifier);
-        QCOMPARE(cave->txtName->text(), QString::fromUtf8("Nová"));
-        QTest::keyClick(cave->txtName, Qt::Key_Escape);
-        QVERIFY(!cave->Visible());
-        QCOMPARE(cave->Tag, QStringLiteral("1"));
-        QCOMPARE(cave->picCave->size(), QSize(1, 1));
-        QCOMPARE(StringToCave(w->CaveData[1])->Name, QByteArray("Nov\xE1"));
-        // shown again: repainted
-        w->ShowCave(1);
-        QVERIFY(cave->Visible());
-        QCOMPARE(cave->picCave->size(), QSize(494, 286));
-    }
-
-    void closeBoxHidesAndFrameUnloads()
-    {
-        frmCave *cave = f->show(DefaultCave());
-        w->CaveData[1].clear();
-        QVERIFY(!cave->subWindow()->close());
-        QVERIFY(!cave->Visible());
-        QVERIFY(!w->CaveData[1].isEmpty());
-        w->ShowCave(1);
-        w->CaveData[1].clear();
-        QVERIFY(Vb::CloseChildren(w->mdiArea()));
-        QVERIFY(!w->CaveData[1].isEmpty());
-    }
     // Minimised and brought back by each way a user has, a chamber window shows its map as it
     // was: the surface keeps its pixels, its size and its place, and the window is the active one.
     void minimisedWindowStaysOnView_data()
@@ -291,19 +257,21 @@ private slots:
         frmCave *cave = f->open(DefaultCave());
         PicCave::MaxPixels = 20000;
         w->ShowCave(1);
-        QCOMPARE(user->messages.size(), 1);
+        const QList<Vb::MessageRequest> once{
+            {QString::fromUtf8("K otevření další komnaty není dostatek paměti.\r\n"
+                               "Zavři nějakou otevřenou komnatu a zkus znovu."),
+             {},
+             Vb::MsgOkOnly,
+             Vb::MsgNoIcon}};
+        QCOMPARE(user->messages, once);
         QCOMPARE(w->mdiArea()->activeSubWindow(), other->subWindow());
-        QCOMPARE(user->messages[0].text,
-                 QString::fromUtf8("K otevření další komnaty není dostatek paměti.\r\n"
-                                   "Zavři nějakou otevřenou komnatu a zkus znovu."));
-        QCOMPARE(user->messages[0].buttons, Vb::MsgOkOnly);
         QCOMPARE(cave->Caption(), QStringLiteral("Out of memory"));
         QVERIFY(!cave->Visible());
         PicCave::MaxPixels = 0;
         w->ShowCave(1);
         QVERIFY(cave->Visible());
         QCOMPARE(cave->Caption(), QString::fromUtf8("Komnata - Nepojmenovaná 19×11"));
-        QCOMPARE(user->messages.size(), 1);
+        QCOMPARE(user->messages, once);
     }
 
     void pencilSetsEachEnteredCellOnce()
@@ -379,16 +347,19 @@ private slots:
     }
 
     // However a window is hidden, a stroke still running is dropped, the surface gives
-    // back its image, and the hidden window takes no mouse input.
+    // back its image, and the hidden window takes no mouse input. Hidden by Esc or its
+    // close box, it stays bound: it stores its chamber and is repainted when shown again,
+    // and stores it again when the frame closes.
     void hidingDropsARunningStroke_data()
     {
         QTest::addColumn<int>("how");
         int how = 0;
-        for (const char *name : {"Esc", "close box", "set closed", "deleted"})
+        for (const char *name : {"Esc", "Esc from the name box", "close box", "set closed", "deleted"})
             QTest::newRow(name) << how++;
     }
     void hidingDropsARunningStroke()
     {
+        enum { Esc, NameBox, CloseBox, SetClosed };
         QFETCH(int, how);
         f->open(filled(19, 11, '.'), 2);
         frmCave *cave = f->show(filled(19, 11, '.'), 1);
@@ -397,12 +368,22 @@ private slots:
         Mouse mouse{cave->picCave, {}};
         mouse.press(Qt::LeftButton, centre(1, 1));
         mouse.move(centre(5, 1));
-        w->Changed = false;
-        if (how == 0)
+        if (how == NameBox) {
+            cave->imgBCave_Click(frmCave::PropsTab);
+            cave->txtName->setFocus();
+            cave->txtName->selectAll();
+            QTest::keyClicks(cave->txtName, QStringLiteral("Nov"));
+            QTest::sendKeyEvent(QTest::Click, cave->txtName, Qt::Key_Aacute, QString::fromUtf8("á"),
+                                Qt::NoModifier);
+            QCOMPARE(cave->txtName->text(), QString::fromUtf8("Nová"));
+        }
+        w->CaveData[1].clear();
+        w->Changed = false; // the set closes without asking
+        if (how == Esc || how == NameBox)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        else if (how == 1)
-            cave->subWindow()->close();
-        else if (how == 2)
+        else if (how == CloseBox)
+            QVERIFY(!cave->subWindow()->close());
+        else if (how == SetClosed)
             QVERIFY(w->CloseCollection());
         else
             w->DelCave(1);
@@ -415,6 +396,17 @@ private slots:
         mouse.click(Qt::LeftButton, centre(7, 7));
         QVERIFY(!w->Changed);
         QCOMPARE(rows(cave->record()), rows(filled(19, 11, '.')));
+        if (how >= SetClosed)
+            return;
+        QCOMPARE(cave->Tag, QStringLiteral("2")); // still bound, in the second window
+        QCOMPARE(StringToCave(w->CaveData[1])->Name,
+                 how == NameBox ? QByteArray("Nov\xE1") : filled(19, 11, '.').Name);
+        w->ShowCave(1);
+        QVERIFY(cave->Visible());
+        QCOMPARE(cave->picCave->size(), QSize(494, 286));
+        w->CaveData[1].clear();
+        QVERIFY(Vb::CloseChildren(w->mdiArea()));
+        QVERIFY(!w->CaveData[1].isEmpty());
     }
 
     void rectangleOutline()
@@ -757,122 +749,72 @@ private slots:
         QCOMPARE(cave->shpAtm.center(), QRectF(g).center());
     }
 
-    void sizeDialogGrowsWithTheRightButtonObject()
+    void sizeDialog_data()
     {
-        frmCave *cave = f->show(DefaultCave());
+        QTest::addColumn<QSize>("chamber");
+        // typed into the dialog; "+" and "-" click the width's arrow halves, "=" holds its
+        // divider, "\x1b" is Escape; without a last "\n" the close box ends it
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QSize>("size");
+        addRow("60 x 40, Enter", QSize(60, 40), "\t\n", QSize(60, 40));
+        addRow("60 x 40, closed", QSize(60, 40), "\t", QSize(60, 40));
+        addRow("3 x 3, Enter", QSize(3, 3), "\t\n", QSize(3, 3));
+        addRow("102 x 62, closed", QSize(102, 62), "\t", QSize(102, 62));
+        addRow("60 x 40, width 25 typed", QSize(60, 40), "25\t\n", QSize(25, 40));
+        addRow("3 x 3, width 7 typed", QSize(3, 3), "7\t", QSize(7, 3));
+        addRow("19 x 11, grown", QSize(19, 11), "25\t14\n", QSize(25, 14));
+        // the close box accepts as Enter does; Escape does nothing
+        addRow("25 x 14, Escape, arrow held, closed", QSize(25, 14), "9\x1b=", QSize(9, 14));
+        // an arrow never moves a size against its direction
+        addRow("60 x 40, width plus", QSize(60, 40), "+\t\n", QSize(60, 40));
+        addRow("60 x 40, width minus", QSize(60, 40), "-\t\n", QSize(50, 40));
+        addRow("3 x 3, width minus", QSize(3, 3), "-\t", QSize(3, 3));
+        addRow("3 x 3, width plus", QSize(3, 3), "+\t", QSize(5, 3));
+    }
+    // The boxes show the chamber's own size, in range or not, and a box the user did not
+    // edit gives it back unchanged; leaving a box does not bring it into range. Each showing
+    // starts in "Šířka" with its text selected, wherever the focus was when it closed. The
+    // chamber keeps its cells and takes the right button's object beyond its old edges.
+    void sizeDialog()
+    {
+        QFETCH(QSize, chamber);
+        QFETCH(QString, keys);
+        QFETCH(QSize, size);
+        frmCave *cave = f->show(filled(chamber.width(), chamber.height(), 'W'));
         cave->imgBCave_Click(frmCave::PropsTab);
-        f->whenSizeDialogShows([](frmSize *s) {
-            s->txtUD(frmSize::WidthBox)->selectAll();
-            QTest::keyClicks(s->txtUD(frmSize::WidthBox), QStringLiteral("25"));
-            s->txtUD(frmSize::HeightBox)->selectAll();
-            QTest::keyClicks(s->txtUD(frmSize::HeightBox), QStringLiteral("14"));
-            QTest::keyClick(s->txtUD(frmSize::HeightBox), Qt::Key_Return);
+        QCOMPARE(w->SizeDialog()->windowTitle(), QString::fromUtf8("Rozměry komnaty"));
+        f->whenSizeDialogShows([](frmSize *s) { typeKeys(s, QStringLiteral("\t\n")); });
+        cave->imgBCave_Click(frmCave::SizeCommand);
+        f->whenSizeDialogShows([&](frmSize *s) {
+            const auto closeAnyway = qScopeGuard([s] { s->close(); });
+            QCOMPARE(s->txtUD(frmSize::WidthBox)->text(), QString::number(chamber.width()));
+            QCOMPARE(s->txtUD(frmSize::HeightBox)->text(), QString::number(chamber.height()));
+            for (const QChar c : keys) {
+                const int at = c == u'+' ? 3 : c == u'-' ? 15 : 11; // in the lower strip
+                if (c == u'+' || c == u'-')
+                    QTest::mouseClick(s->spin->imgUD[frmSize::WidthBox], Qt::LeftButton, {}, {8, 23 + at});
+                else if (c == u'=')
+                    QTest::mousePress(s->spin->imgUD[frmSize::WidthBox], Qt::LeftButton, {}, {8, 23 + at});
+                else
+                    typeKeys(s, c);
+                if (c == u'\x1b')
+                    QVERIFY(s->isVisible());
+            }
         });
         w->Changed = false;
         QTest::mouseClick(cave->imgBCave[frmCave::SizeCommand], Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(QSize(cave->record().Width, cave->record().Height), QSize(25, 14));
-        QCOMPARE(cave->picCave->size(), QSize(650, 364));
-        QVERIFY(w->Changed);
-        // the right button's empty space beyond the old edges
-        QStringList grown = rows(DefaultCave());
-        for (QString &row : grown)
-            row += QString(6, u'.');
-        QCOMPARE(rows(cave->record()), grown + QStringList(3, QString(25, u'.')));
-        QCOMPARE(cell(cave, 25, 0), '\0');
-        QCOMPARE(cave->imgBCave[frmCave::SizeCommand]->y(), 0);
-
-        // the close box accepts as Enter does; Escape does nothing
-        f->whenSizeDialogShows([](frmSize *s) {
-            s->txtUD(frmSize::WidthBox)->selectAll();
-            QTest::keyClicks(s->txtUD(frmSize::WidthBox), QStringLiteral("9"));
-            QTest::keyClick(s->txtUD(frmSize::WidthBox), Qt::Key_Escape);
-            QVERIFY(s->isVisible());
-            QTest::mousePress(s->spin->imgUD[frmSize::WidthBox], Qt::LeftButton, {},
-                              QPoint(8, 23 + 11)); // held
-            s->close();
-        });
-        w->Changed = false;
-        cave->imgBCave_Click(frmCave::SizeCommand);
         QVERIFY(!w->SizeDialog()->spin->tmrUD->Enabled());
-        QCOMPARE(cave->record().Width, uint8_t(9));
-        QCOMPARE(cave->picCave->size(), QSize(234, 364));
-        // the same size changes nothing
-        f->whenSizeDialogShows([](frmSize *s) { s->close(); });
-        w->Changed = false;
-        cave->imgBCave_Click(frmCave::SizeCommand);
-        QVERIFY(!w->Changed);
-    }
-
-    // Each showing of the size dialog starts in "Šířka" with its text selected,
-    // wherever the focus was when it closed.
-    void sizeDialogStartsInWidth()
-    {
-        frmCave *cave = f->show(DefaultCave());
-        cave->imgBCave_Click(frmCave::PropsTab);
-        f->whenSizeDialogShows([](frmSize *s) {
-            s->txtUD(frmSize::HeightBox)->setFocus();
-            typeKeys(s, QStringLiteral("\n"));
-        });
-        cave->imgBCave_Click(frmCave::SizeCommand);
-        f->whenSizeDialogShows([](frmSize *s) { typeKeys(s, QStringLiteral("25\n")); });
-        cave->imgBCave_Click(frmCave::SizeCommand);
-        QCOMPARE(QSize(cave->record().Width, cave->record().Height), QSize(25, 11));
-    }
-
-    void sizeDialogKeepsWhatWasNotEdited_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<QString>(
-            "widthKeys"); // typed into the width box, if any; "+" or "-" presses an arrow
-        QTest::addColumn<bool>("byClose");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("60 x 40, Enter") << 60 << 40 << "" << false << QSize(60, 40);
-        QTest::newRow("60 x 40, closed") << 60 << 40 << "" << true << QSize(60, 40);
-        QTest::newRow("3 x 3, Enter") << 3 << 3 << "" << false << QSize(3, 3);
-        QTest::newRow("102 x 62, closed") << 102 << 62 << "" << true << QSize(102, 62);
-        QTest::newRow("60 x 40, width 25 typed") << 60 << 40 << "25" << false << QSize(25, 40);
-        QTest::newRow("3 x 3, width 7 typed") << 3 << 3 << "7" << true << QSize(7, 3);
-        // an arrow never moves a size against its direction
-        QTest::newRow("60 x 40, width plus") << 60 << 40 << "+" << false << QSize(60, 40);
-        QTest::newRow("60 x 40, width minus") << 60 << 40 << "-" << false << QSize(50, 40);
-        QTest::newRow("3 x 3, width minus") << 3 << 3 << "-" << true << QSize(3, 3);
-        QTest::newRow("3 x 3, width plus") << 3 << 3 << "+" << true << QSize(5, 3);
-    }
-    // The boxes show the chamber's own size, in range or not, and a box the
-    // user did not edit gives it back unchanged.
-    void sizeDialogKeepsWhatWasNotEdited()
-    {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(QString, widthKeys);
-        QFETCH(bool, byClose);
-        QFETCH(QSize, size);
-        frmCave *cave = f->show(filled(width, height, 'W'));
-        cave->imgBCave_Click(frmCave::PropsTab);
-        QCOMPARE(w->SizeDialog()->windowTitle(), QString::fromUtf8("Rozměry komnaty"));
-        f->whenSizeDialogShows([&](frmSize *s) {
-            const auto closeAnyway = qScopeGuard([s] { s->close(); });
-            QCOMPARE(s->txtUD(frmSize::WidthBox)->text(), QString::number(width));
-            QCOMPARE(s->txtUD(frmSize::HeightBox)->text(), QString::number(height));
-            s->txtUD(frmSize::WidthBox)->setFocus();
-            if (widthKeys == "+" || widthKeys == "-") {
-                const QPoint half(8, widthKeys == "+" ? 23 + 3 : 23 + 15);
-                QTest::mouseClick(s->spin->imgUD[frmSize::WidthBox], Qt::LeftButton, {}, half);
-            } else if (!widthKeys.isEmpty()) {
-                s->txtUD(frmSize::WidthBox)->selectAll();
-                QTest::keyClicks(s->txtUD(frmSize::WidthBox), widthKeys);
-            }
-            // leaving a box does not bring it into range
-            QTest::keyClick(s->txtUD(frmSize::WidthBox), Qt::Key_Tab);
-            if (!byClose)
-                QTest::keyClick(s->txtUD(frmSize::HeightBox), Qt::Key_Return);
-        });
-        w->Changed = false;
-        cave->imgBCave_Click(frmCave::SizeCommand);
+        QCOMPARE(cave->imgBCave[frmCave::SizeCommand]->y(), 0);
         QCOMPARE(QSize(cave->record().Width, cave->record().Height), size);
-        QCOMPARE(w->Changed, size != QSize(width, height));
-        QCOMPARE(cell(cave, std::min(width, size.width()) - 1, std::min(height, size.height()) - 1), 'W');
+        QCOMPARE(cave->picCave->size(), size * 26);
+        QCOMPARE(w->Changed, size != chamber);
+        QStringList picture;
+        for (int y = 0; y < size.height(); ++y)
+            picture << QString(y < chamber.height() ? std::min(chamber.width(), size.width()) : 0, u'W')
+                           .leftJustified(size.width(), u'.');
+        QCOMPARE(rows(cave->record()), picture);
+        if (size.width() > chamber.width())
+            QCOMPARE(cell(cave, size.width(), 0), '\0');
         cave->SaveToColl();
         const CaveRecord stored = StringToCave(w->CaveData[1]).value();
         QCOMPARE(QSize(stored.Width, stored.Height), size);
@@ -941,26 +883,16 @@ private slots:
         a->Arrange();
         QVERIFY(!a->Timer1->Enabled());
 
-        // 20 % right of the centre: 0.416 pixels a step, adding up over the steps
+        // 20 % right of the centre: 0.416 pixels a step, adding up over the steps, on the bar too
         Mouse mouse{b->picCave, {}};
         mouse.move(QPoint(static_cast<int>(b->ViewWidth * 0.7) - b->picCave->x(),
                           static_cast<int>(b->ViewHeight / 2) - b->picCave->y()));
+        QCOMPARE(b->ScrollGain, 1.0);
         b->picCave->move(0, b->picCave->y());
         for (int i = 0; i < 20; ++i)
             b->Timer1_Timer();
         QCOMPARE(b->picCave->x(), -8);
-
-        // the pointer at the right edge: 1/32 of the surface per step, up to its end
-        mouse.move(QPoint(static_cast<int>(b->ViewWidth) - b->picCave->x(),
-                          static_cast<int>(b->ViewHeight / 2) - b->picCave->y()));
-        QCOMPARE(b->ScrollGain, 1.0);
-        b->picCave->move(0, b->picCave->y());
-        b->Timer1_Timer();
-        QCOMPARE(b->picCave->x(), -41); // -40.625 on a 16-bit bar
-        QCOMPARE(b->HScroll1->value(), -41);
-        for (int i = 0; i < 40; ++i)
-            b->Timer1_Timer();
-        QCOMPARE(b->picCave->x() + b->picCave->width(), static_cast<int>(b->ViewWidth));
+        QCOMPARE(b->HScroll1->value(), -8);
     }
 
     // ZB_GRAB_DIR=path writes a grab of a painted 50 by 30 chamber there.
