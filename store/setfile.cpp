@@ -82,9 +82,19 @@ Result<CaveRun> readCaveRun(LineCursor &lines, int limit)
         if (!line.ok())
             return R::failure(line.error());
         const auto cave = StringToCave(line.value());
-        if (!cave.ok())
-            return R::failure(
-                QStringLiteral("Řádek %1 není komnata. %2").arg(lines.taken()).arg(cave.error()));
+        if (!cave.ok()) {
+            QString why = QStringLiteral("Řádek %1 není komnata. %2").arg(lines.taken()).arg(cave.error());
+            // Followed by one last line with something on it, it may be the congratulation that
+            // line (a blank, an end-of-file mark) keeps from being read as such.
+            LineCursor rest = lines;
+            if (!rest.onlyEmptyLeft()) {
+                rest.next();
+                if (rest.onlyEmptyLeft())
+                    why += QStringLiteral(" Je-li to gratulace, nesmí za ní být neprázdný řádek %1.")
+                               .arg(rest.taken());
+            }
+            return R::failure(why);
+        }
         run.caves.append(line.value());
         if (run.caves.size() > MaxSetCaves)
             return R::failure(QStringLiteral("Na řádku %1 je už %2. komnata, sada jich smí mít nejvýše %3.")
