@@ -96,8 +96,8 @@ private slots:
         // Name and author take 190 characters, and a set with both that long saves.
         col->txtName->setText(QString(200, u'n'));
         col->txtAuth->setText(QString(200, u'a'));
-        QCOMPARE(col->txtName->text().size(), 190);
-        QCOMPARE(col->txtAuth->text().size(), 190);
+        QCOMPARE((QList{col->txtName->text().size(), col->txtAuth->text().size()}),
+                 (QList<qsizetype>{190, 190}));
         w->mnuSave_Click();
         QCOMPARE(user->dialogs.size(), 2);
         QCOMPARE(ReadSetFile(readFile(path("nova.zb"))).value().Author, QByteArray(190, 'a'));
