@@ -39,6 +39,18 @@ class TestCommands : public QObject, FreshWindow<>
         QVERIFY(writeFile(path(name), bytes));
         f->openSet(name);
     }
+    // Runs a command by its row name: a menu's (new, open, join, save, end) or a list's (add and delete
+    // on chamber 1, up and down on chamber 2).
+    void run(const QString &command)
+    {
+        const QHash<QString, std::function<void()>> commands{
+            {"new", [this] { w->mnuNew_Click(); }},   {"open", [this] { w->mnuOpen_Click(); }},
+            {"join", [this] { w->mnuJoin_Click(); }}, {"save", [this] { w->mnuSave_Click(); }},
+            {"end", [this] { w->mnuEnd_Click(); }},   {"add", [this] { w->AddCave(1); }},
+            {"delete", [this] { w->DelCave(1); }},    {"up", [this] { w->MoveCave(2, -1); }},
+            {"down", [this] { w->MoveCave(2, 1); }}};
+        commands[command]();
+    }
 
 private slots:
     void init()
@@ -84,8 +96,8 @@ private slots:
         // Name and author take 190 characters, and a set with both that long saves.
         col->txtName->setText(QString(200, u'n'));
         col->txtAuth->setText(QString(200, u'a'));
-        QCOMPARE(col->txtName->text().size(), 190);
-        QCOMPARE(col->txtAuth->text().size(), 190);
+        QCOMPARE((QList{col->txtName->text().size(), col->txtAuth->text().size()}),
+                 (QList<qsizetype>{190, 190}));
         w->mnuSave_Click();
         QCOMPARE(user->dialogs.size(), 2);
         QCOMPARE(ReadSetFile(readFile(path("nova.zb"))).value().Author, QByteArray(190, 'a'));
@@ -193,10 +205,7 @@ private slots:
         const qsizetype dialogs = user->dialogs.size();
         QFETCH(int, answer);
         user->messageAnswers << Vb::MsgResult(answer);
-        if (command == QLatin1String("new"))
-            w->mnuNew_Click();
-        else
-            command == QLatin1String("open") ? w->mnuOpen_Click() : w->mnuEnd_Click();
+        run(command);
         QTEST(int(user->dialogs.size() - dialogs), "dialogs");
         const Vb::MessageRequest question{QStringLiteral("Sada '%1' není uložena.\r\nUložit?").arg(name),
                                           QStringLiteral("Dotaz"), Vb::MsgYesNoCancel, Vb::MsgQuestion};
@@ -304,7 +313,7 @@ private slots:
             w->mnuNew_Click();
         } else {
             user->dialogAnswers << path(name);
-            command == QLatin1String("open") ? w->mnuOpen_Click() : w->mnuJoin_Click();
+            run(command);
         }
         QCOMPARE(user->messages.size(), 1);
         const QString text = user->messages.first().text;
@@ -448,20 +457,9 @@ private slots:
         const auto data = w->CaveData;
         // Should the size dialog come up, it goes again.
         f->whenSizeDialogShows([](frmSize *s) { s->close(); });
-        if (command == QLatin1String("save"))
-            w->mnuSave_Click();
-        else if (command == QLatin1String("add"))
-            w->AddCave(1);
-        else if (command == QLatin1String("delete"))
-            w->DelCave(1);
-        else if (command == QLatin1String("up"))
-            w->MoveCave(2, -1);
-        else if (command == QLatin1String("down"))
-            w->MoveCave(2, 1);
-        else {
+        if (command == QLatin1String("new"))
             user->messageAnswers << Vb::MsgYes;
-            w->mnuNew_Click();
-        }
+        run(command);
         QCOMPARE(readFile(path("s.zb")), file);
         QCOMPARE(w->FileName, path("s.zb"));
         QVERIFY(w->Changed);

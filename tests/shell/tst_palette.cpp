@@ -20,11 +20,10 @@ private slots:
         QCOMPARE(w->Changed, false);
         QCOMPARE(f->entry(HeroObject)->Tag, QByteArray("1"));
         QCOMPARE(f->entry(HeroObject)->picture().path(), QStringLiteral(":/pic/hero1.svg"));
+        QCOMPARE(f->tops(), ShutTops);
         for (int g = 0; g < 4; ++g) {
-            QCOMPARE(f->group(g)->Height(), 17.0f);
-            QCOMPARE(f->group(g)->height(), 17);
-            QCOMPARE(f->group(g)->Top(), ShutTops[g]);
-            QCOMPARE(f->frame(g)->Height(), 17.0f);
+            QCOMPARE((QList{f->group(g)->Height(), float(f->group(g)->height()), f->frame(g)->Height()}),
+                     (QList<float>{17, 17, 17}));
             QCOMPARE(f->arrow(g)->picture().path(), Collapsed);
         }
         QCOMPARE(f->dog(ButterflyStack)->picture(), f->dog(0)->picture());
@@ -52,11 +51,9 @@ private slots:
             }
         }
         // Places as the rows give them, inside the groups.
-        QCOMPARE(f->entry(3)->pos(), QPoint(6, 50));
-        QCOMPARE(f->entry(15)->pos(), QPoint(37, 112));
+        QCOMPARE((QList{f->entry(3)->pos(), f->entry(15)->pos(), f->entry(16)->pos(), f->stack(3)->pos()}),
+                 (QList<QPoint>{{6, 50}, {37, 112}, {6, 143}, {12, 174}}));
         QCOMPARE(f->entry(35)->parentWidget(), f->group(3));
-        QCOMPARE(f->entry(16)->pos(), QPoint(6, 143));
-        QCOMPARE(f->stack(3)->pos(), QPoint(12, 174));
         QCOMPARE(f->entry(33)->parentWidget(), f->stack(3));
         // A stack's topmost entry takes the press: the first of the butterflies and of the fireflies, + 1.
         f->openAllGroups();

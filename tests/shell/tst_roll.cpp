@@ -55,9 +55,7 @@ private slots:
     void reverseAndRepeat()
     {
         QTest::mouseClick(f->header(2), Qt::LeftButton);
-        w->tmrRoll_Timer();
-        w->tmrRoll_Timer();
-        w->tmrRoll_Timer();
+        f->rollToEnd(3);
         const float partway = f->group(2)->Height();
         QVERIFY(partway > 17 && partway < 208);
 
@@ -80,8 +78,7 @@ private slots:
     void interruptedGroupShutsNext()
     {
         QTest::mouseClick(f->header(0), Qt::LeftButton);
-        w->tmrRoll_Timer();
-        w->tmrRoll_Timer();
+        f->rollToEnd(2);
         const float stopped = f->group(0)->Height();
         const QList<float> stoppedTops = f->tops();
 
