@@ -142,6 +142,29 @@ private slots:
         pointerDrag(w, pressAt, Places[place].at(shown));
         QCOMPARE(seen() != before, Places[place].clicks);
     }
+
+    // A palette group's caption and arrow are one button: its header's row.
+    void groupHeaderIsOneButton_data()
+    {
+        QTest::addColumn<QString>("pressOn");
+        QTest::addColumn<QString>("releaseOn");
+        QTest::addColumn<bool>("rolls");
+        addRow("caption to arrow", "Label4", "Image3", true);
+        addRow("arrow to caption", "Image3", "Label4", true);
+        addRow("caption to below the header", "Label4", "Picture9", false);
+    }
+    void groupHeaderIsOneButton()
+    {
+        QFETCH(QString, pressOn);
+        QFETCH(QString, releaseOn);
+        QFETCH(bool, rolls);
+        QWidget *from = f->control(pressOn), *to = f->control(releaseOn);
+        // Below the shut group's header, out of its 17 rows.
+        const QPoint at = to->objectName() == "Picture9" ? QPoint(30, 17) : to->rect().center();
+        QVERIFY(!w->tmrRoll->Enabled());
+        pointerDrag(w, from->mapToGlobal(from->rect().center()), to->mapToGlobal(at));
+        QCOMPARE(w->tmrRoll->Enabled(), rolls);
+    }
 };
 
 QTEST_MAIN(TestButtonClicks)
