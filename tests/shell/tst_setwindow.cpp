@@ -266,13 +266,6 @@ private slots:
             QVERIFY(w->Changed);
             col->txtCaves->clear();
         }
-        // Loading a set fills the box and still leaves the set unchanged.
-        SetFileData set = setOf(2);
-        set.Allowed[2] = true;
-        QVERIFY(writeFile(f->path("a.zb"), setFile(set)));
-        QVERIFY(w->OpenCollection(f->path("a.zb")));
-        QCOMPARE(col->txtCaves->text(), QStringLiteral("01;02;"));
-        QVERIFY(!w->Changed);
     }
 
     void boxesMarkChanged()

@@ -48,7 +48,6 @@ private slots:
         QTest::newRow("5/0") << 5 << 0 << QByteArray("A") + char(115) + "A";
         QTest::newRow("999/999") << 999 << 999 << QByteArray(3, char(164));
         QTest::newRow("999/7") << 999 << 7 << QByteArray() + char(164) + char(162) + char(65);
-        QTest::newRow("150/0") << 150 << 0 << QByteArray("PAA");
         QTest::newRow("0/0") << 0 << 0 << QByteArray("AAA");
     }
     void packedUnits()
@@ -61,12 +60,8 @@ private slots:
         r.TotalTime = static_cast<int16_t>(total);
         r.GemsNeeded = static_cast<int16_t>(gems);
         const QByteArray s = chamberString(r);
-        QCOMPARE(s.size(), 38);
         QTEST(s.mid(5, 3), "codes");
-        const auto back = StringToCave(s);
-        QVERIFY(back.ok());
-        QCOMPARE(int(back->TotalTime), total);
-        QCOMPARE(int(back->GemsNeeded), gems);
+        QCOMPARE(StringToCave(s).value(), r);
     }
 
     // Negative numbers follow floor for the tens and the sign-keeping
