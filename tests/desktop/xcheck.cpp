@@ -176,10 +176,8 @@ private slots:
     {
         QMdiSubWindow *set = main->SetWindow()->subWindow();
         QVERIFY(set->isVisible());
-        const QRect area = globalRect(main->mdiArea()->viewport());
-        QCOMPARE(area.left(), globalRect(main->findChild<QWidget *>("Picture1")).right() + 1);
-        QCOMPARE(area.top(), globalRect(main->findChild<QWidget *>("picTools")).bottom() + 1);
-        QVERIFY2(area.contains(globalRect(set)), "the set window is not wholly in the client area");
+        QVERIFY2(globalRect(main->mdiArea()->viewport()).contains(globalRect(set)),
+                 "the set window is not wholly in the client area");
     }
 
     void chamberBarsScrollTheRightWay()
