@@ -29,7 +29,6 @@ private slots:
         QCOMPARE(f->dog(ButterflyStack)->picture(), f->dog(0)->picture());
         QCOMPARE(f->dog(FireflyStack)->picture(), f->dog(0)->picture());
         QCOMPARE(f->dog(CatArrow)->picture().path(), QStringLiteral(":/pic/catarrow.svg"));
-        QCOMPARE(f->box("Picture1")->Width(), 100.0f);
         QCOMPARE(f->box("picObj")->Left(), 0.0f);
         QCOMPARE(f->image("imgList")->Top(), 0.0f);
         QCOMPARE(f->control<VbLabel>("Label2")->pos(), QPoint(9, 3));
