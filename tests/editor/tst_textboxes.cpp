@@ -286,9 +286,7 @@ private slots:
         QTest::addColumn<QString>("keys");
         for (const char *box : {"set description", "chamber description"})
             addRow(box, box, "abc\b\b\b");
-        addRow("chamber gems", "chamber gems",
-               "\x01"
-               "12");
+        addRow("chamber gems", "chamber gems", QString(u'\x01') + "12");
     }
     // A set loaded, or a chamber bound into its window, with the text a box already shows leaves
     // nothing of the earlier edits to undo: Ctrl+Z neither brings them back nor marks the set changed.
