@@ -2,12 +2,14 @@
 
 #include "common/cellchars.h"
 #include "editor/frmcave.h"
+#include "editor/piccave.h"
 #include "store/defaultcave.h"
 #include "store/modzorbel.h"
 #include "support/builders.h"
 #include "support/mainwindow.h"
 
 #include <QMdiArea>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -48,6 +50,17 @@ struct EditorFixture : MainWindowFixture
 inline char cell(const frmCave *w, int x, int y)
 {
     return w->record().Map[static_cast<size_t>(x)][static_cast<size_t>(y)];
+}
+
+// Whether cell (x, y) of the surface shows pic drawn over black, at the surface's pixel density.
+inline bool cellShows(frmCave *cave, int x, int y, const Picture &pic)
+{
+    const QImage &img = cave->picCave->image();
+    const int t = qRound(cave->TileSize * img.devicePixelRatio());
+    QImage expected(t, t, QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    QPainter(&expected).drawImage(0, 0, pic.image(QSize(t, t)));
+    return img.copy(x * t, y * t, t, t).convertToFormat(QImage::Format_RGB32) == expected;
 }
 
 // The chamber's cells as rows of cell characters, top row first.

@@ -51,12 +51,6 @@ class TestTextBoxes : public QObject, FreshWindow<TextBoxFixture>
             return line->text();
         return static_cast<MultiLineBox *>(w)->Text();
     }
-    static int caret(QWidget *w)
-    {
-        if (auto *line = qobject_cast<QLineEdit *>(w))
-            return line->cursorPosition();
-        return static_cast<MultiLineBox *>(w)->textCursor().position();
-    }
     static void setText(QWidget *w, const QString &text, int from, int to)
     {
         if (auto *line = qobject_cast<QLineEdit *>(w)) {
@@ -88,21 +82,6 @@ class TestTextBoxes : public QObject, FreshWindow<TextBoxFixture>
         }
     }
 
-    // The paste of the box's own context menu, as the user picks it.
-    static void menuPaste(QWidget *w)
-    {
-        QContextMenuEvent e(QContextMenuEvent::Keyboard, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(w, &e);
-        QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        const QList<QAction *> items = menu->actions();
-        const auto paste = std::find_if(items.begin(), items.end(),
-                                        [](QAction *a) { return a->text().startsWith("&Paste"); });
-        QVERIFY(paste != items.end());
-        (*paste)->trigger();
-        menu->close();
-    }
-
     // Text put into the focused box by way ("typed", "pasted", "menu paste", "dropped", "input method",
     // or "HTML ..."/"Markdown ..." pasted or dropped as that kind).
     static void putIn(QWidget *box, const QString &way, const QString &input)
@@ -129,10 +108,19 @@ class TestTextBoxes : public QObject, FreshWindow<TextBoxFixture>
             QApplication::sendEvent(target, &drop);
         } else {
             QGuiApplication::clipboard()->setMimeData(offered.release()); // the clipboard takes it
-            if (way == "menu paste")
-                menuPaste(box);
-            else
-                QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            if (way != "menu paste")
+                return QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            // the paste of the box's own context menu, as the user picks it
+            QContextMenuEvent e(QContextMenuEvent::Keyboard, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(box, &e);
+            QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            const QList<QAction *> items = menu->actions();
+            const auto paste = std::find_if(items.begin(), items.end(),
+                                            [](QAction *a) { return a->text().startsWith("&Paste"); });
+            QVERIFY(paste != items.end());
+            (*paste)->trigger();
+            menu->close();
         }
     }
 
@@ -193,7 +181,10 @@ private slots:
             "Text je delší, než pole pojme (nejvýše 190 bajtů); co se nevešlo, bylo vynecháno.";
         QCOMPARE(QToolTip::text(), whole ? QString() : cut);
         const int inserted = static_cast<int>(expected.size() - start.size()) + (to - from);
-        QCOMPARE(caret(box), from + std::max(0, inserted));
+        auto *line = qobject_cast<QLineEdit *>(box);
+        const int caret =
+            line ? line->cursorPosition() : static_cast<MultiLineBox *>(box)->textCursor().position();
+        QCOMPARE(caret, from + std::max(0, inserted));
         QMetaObject::invokeMethod(box, "undo");
         QCOMPARE(text(box), start);
         QMetaObject::invokeMethod(box, "redo");
@@ -293,11 +284,9 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("keys");
-        addRow("set description", "set description", "abc\b\b\b");
-        addRow("chamber description", "chamber description", "abc\b\b\b");
-        addRow("chamber gems", "chamber gems",
-               "\x01"
-               "12");
+        for (const char *box : {"set description", "chamber description"})
+            addRow(box, box, "abc\b\b\b");
+        addRow("chamber gems", "chamber gems", QString(u'\x01') + "12");
     }
     // A set loaded, or a chamber bound into its window, with the text a box already shows leaves
     // nothing of the earlier edits to undo: Ctrl+Z neither brings them back nor marks the set changed.
