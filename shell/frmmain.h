@@ -18,6 +18,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -60,10 +61,11 @@ public:
     // last number and is never found.
     frmCave *BoundCave(int no);
     void SaveCave(const QByteArray &cave, int no) override;
-    // Whether every one of these windows can store its chamber. For the first
-    // that cannot, the user reads which chamber, why, and `stopped` (what did
-    // not happen), and nothing is stored: the caller then changes nothing.
-    bool CanStoreCaves(const std::vector<frmCave *> &windows, const QString &stopped);
+    // The chamber strings of these windows, in their order, for the caller to store. For the
+    // first window whose chamber has none, the user reads which chamber, why, and `stopped`
+    // (what did not happen), and there are none: the caller then changes nothing.
+    std::optional<QList<QByteArray>> StorableCaves(const std::vector<frmCave *> &windows,
+                                                   const QString &stopped);
     void OpenCave(const QByteArray &cave, int no);
     void ShowCave(int no) override;
 

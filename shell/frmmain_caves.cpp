@@ -41,8 +41,10 @@ void frmMain::SaveCave(const QByteArray &cave, int no)
         CaveData[static_cast<size_t>(no)] = cave;
 }
 
-bool frmMain::CanStoreCaves(const std::vector<frmCave *> &windows, const QString &stopped)
+std::optional<QList<QByteArray>> frmMain::StorableCaves(const std::vector<frmCave *> &windows,
+                                                        const QString &stopped)
 {
+    QList<QByteArray> strings;
     for (frmCave *c : windows) {
         const auto cave = c->CaveString();
         if (!cave.ok()) {
@@ -50,10 +52,11 @@ bool frmMain::CanStoreCaves(const std::vector<frmCave *> &windows, const QString
                            .arg(c->CaveNo)
                            .arg(c->CaveName, cave.error(), stopped),
                        Vb::MsgOkOnly, Vb::MsgNoIcon, QString(), this);
-            return false;
+            return std::nullopt;
         }
+        strings.append(cave.value());
     }
-    return true;
+    return strings;
 }
 
 void frmMain::OpenCave(const QByteArray &cave, int no)

@@ -126,10 +126,11 @@ bool frmMain::SaveCollection(const QString &fn)
     // What the open chamber windows hold goes into the file too, so that a
     // save never clears Changed over edits it did not write.
     const std::vector<frmCave *> bound = BoundCaves();
-    if (!CanStoreCaves(bound, QStringLiteral("Sada proto nebyla uložena.")))
+    const auto strings = StorableCaves(bound, QStringLiteral("Sada proto nebyla uložena."));
+    if (!strings)
         return false;
-    for (frmCave *c : bound)
-        c->SaveToColl();
+    for (size_t i = 0; i < bound.size(); ++i)
+        SaveCave(strings->at(static_cast<qsizetype>(i)), bound[i]->CaveNo);
 
     ApplyAllowedCavesText(Allowed, col->txtCaves->text(), NumCaves);
     SetFileData set;

@@ -61,11 +61,12 @@ void frmMain::AddCave(int no)
     if (no < 1)
         no = 1;
     const std::vector<frmCave *> moved = BoundCavesFrom(no);
-    if (!CanStoreCaves(moved, QStringLiteral("Nová komnata proto nebyla přidána.")))
+    const auto strings = StorableCaves(moved, QStringLiteral("Nová komnata proto nebyla přidána."));
+    if (!strings)
         return;
-    for (frmCave *c : moved) {
-        c->CaveNo += 1;
-        c->SaveToColl();
+    for (size_t i = 0; i < moved.size(); ++i) {
+        moved[i]->CaveNo += 1;
+        SaveCave(strings->at(static_cast<qsizetype>(i)), moved[i]->CaveNo);
     }
     NumCaves += 1;
     const int n = NumCaves;
@@ -96,11 +97,12 @@ void frmMain::DelCave(int no)
         return;
     frmCave *freed = BoundCave(no);
     const std::vector<frmCave *> moved = BoundCavesFrom(no + 1);
-    if (!CanStoreCaves(moved, QStringLiteral("Komnata %1 proto nebyla smazána.").arg(no)))
+    const auto strings = StorableCaves(moved, QStringLiteral("Komnata %1 proto nebyla smazána.").arg(no));
+    if (!strings)
         return;
-    for (frmCave *c : moved) {
-        c->CaveNo -= 1;
-        c->SaveToColl();
+    for (size_t i = 0; i < moved.size(); ++i) {
+        moved[i]->CaveNo -= 1;
+        SaveCave(strings->at(static_cast<qsizetype>(i)), moved[i]->CaveNo);
     }
     frmCol *col = SetWindow();
     for (int k = no; k <= NumCaves - 1; ++k)
@@ -128,7 +130,9 @@ void frmMain::MoveCave(int no, int offset)
     // A number without a window would leave the list and the set apart; change nothing.
     if (!w1 || !w2)
         return;
-    if (!CanStoreCaves({w1, w2}, QStringLiteral("Komnata %1 proto nebyla přesunuta.").arg(no)))
+    const auto strings =
+        StorableCaves({w1, w2}, QStringLiteral("Komnata %1 proto nebyla přesunuta.").arg(no));
+    if (!strings)
         return;
     w1->CaveNo = int16_t(t);
     w2->CaveNo = int16_t(no);
@@ -136,7 +140,7 @@ void frmMain::MoveCave(int no, int offset)
     col->SetRowName(no, w2->CaveName);
     col->SetRowName(t, w1->CaveName);
     col->lblCName_Click(t);
-    w1->SaveToColl();
-    w2->SaveToColl();
+    SaveCave(strings->at(0), t);
+    SaveCave(strings->at(1), no);
     Changed = true;
 }
