@@ -141,11 +141,12 @@ QString Vb::CaptionOfTitle(const QString &title)
 
 QString VbForm::Caption() const
 {
-    return Vb::CaptionOfTitle(m_sub ? m_sub->windowTitle() : windowTitle());
+    return m_caption;
 }
 
 void VbForm::setCaption(const QString &caption)
 {
+    m_caption = caption;
     const QString title = Vb::TitleOfCaption(caption);
     setWindowTitle(title);
     if (m_sub)

@@ -79,4 +79,5 @@ private:
     bool m_unloading = false;
     bool m_restoring = false;
     bool m_frameTurning = false;
+    QString m_caption; // as written; painting asks for it once a cell
 };
