@@ -21,6 +21,8 @@
 
 namespace {
 
+// The height of one frame of the list buttons' and the roll button's strips.
+constexpr float ButtonFrame = 20;
 const QColor WindowBack(96, 48, 0);
 const QColor SheetBack(122, 61, 0);
 const QColor ListBack(72, 36, 0);
@@ -461,7 +463,7 @@ void frmCol::imgBCave_MouseDown(int Index, int, int, float, float)
 {
     if (Index < 0 || Index >= ButtonCount)
         return;
-    imgBCave[Index]->setTop(-20);
+    imgBCave[Index]->showPressed(true, ButtonFrame);
     lblCave[Index]->Move(1, 3);
 }
 
@@ -469,7 +471,7 @@ void frmCol::imgBCave_MouseUp(int Index, int, int, float, float)
 {
     if (Index < 0 || Index >= ButtonCount)
         return;
-    imgBCave[Index]->setTop(0);
+    imgBCave[Index]->showPressed(false, ButtonFrame);
     lblCave[Index]->Move(0, 2);
 }
 
@@ -492,17 +494,17 @@ void frmCol::lblCave_MouseUp(int Index, int Button, int Shift, float X, float Y)
 
 void frmCol::Image1_MouseDown()
 {
-    Image1->setTop(-20);
+    Image1->showPressed(true, ButtonFrame);
 }
 
 void frmCol::Image1_MouseUp()
 {
-    Image1->setTop(0);
+    Image1->showPressed(false, ButtonFrame);
 }
 
 void frmCol::Image1_Click()
 {
-    Image1->setTop(-20);
+    Image1->showPressed(true, ButtonFrame);
     startSheetRoll(Image1->Left() != 0 ? Roll::SheetUp : Roll::SheetDown);
     Picture2->raise();
 }

@@ -476,7 +476,7 @@ void frmMain::MDIForm_Load()
     for (int g = 1; g < 4; ++g)
         m_group[g]->setTop(tops[g]);
 
-    imgList->setTop(0);
+    imgList->showPressed(false, ButtonFrame);
     Label2->Move(imgList->Left() + 5, 3);
     imgSDog[1]->setPicture(imgSDog[0]->picture());
     imgSDog[2]->setPicture(imgSDog[0]->picture());
@@ -506,13 +506,13 @@ void frmMain::closeEvent(QCloseEvent *e)
 
 void frmMain::imgList_MouseDown(int, int, float, float)
 {
-    imgList->setTop(-28);
+    imgList->showPressed(true, ButtonFrame);
     Label2->Move(imgList->Left() + 6, 4);
 }
 
 void frmMain::imgList_MouseUp(int, int, float, float)
 {
-    imgList->setTop(0);
+    imgList->showPressed(false, ButtonFrame);
     Label2->Move(imgList->Left() + 5, 3);
 }
 

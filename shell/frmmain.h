@@ -89,6 +89,8 @@ public:
     uint8_t Nastroj = ToolPencil;
     // The tile size in pixels Dil starts at; a chamber window without the main window draws at it too.
     static constexpr uint8_t DefaultTileSize = 26;
+    // The height of one frame of the tool bar's and the stacks' button strips.
+    static constexpr float ButtonFrame = 28;
     uint8_t Dil = 0;
     void imgTool_Click(int Index);
     // Shows or hides the clone markers in the window that holds the clone point.

@@ -53,7 +53,7 @@ void frmMain::mnuI_Click(int Index)
 void frmMain::imgSDog_Click(int Index)
 {
     using namespace PaletteLayout;
-    imgSDog[Index]->setTop(-28);
+    imgSDog[Index]->showPressed(true, ButtonFrame);
     PictureBox *creatures = m_group[Creatures];
     const QPoint at(qRound(creatures->Left() + Picture7[Index]->Left() + Picture7[Index]->Width()),
                     qRound(picTools->Height() + creatures->Top() + Picture7[Index]->Top()));
@@ -74,7 +74,7 @@ void frmMain::imgSDog_Click(int Index)
         Vb::MsgBox(QStringLiteral("Mňau!\r\n\r\nZatím nefunguje :-)"), Vb::MsgOkOnly, Vb::MsgInformation,
                    QStringLiteral("Program kočky"), this);
     }
-    imgSDog[Index]->setTop(0);
+    imgSDog[Index]->showPressed(false, ButtonFrame);
 }
 
 // ---- tool bar ----
@@ -82,8 +82,8 @@ void frmMain::imgSDog_Click(int Index)
 void frmMain::imgTool_Click(int Index)
 {
     for (ImageBox *button : imgTool)
-        button->setTop(0);
-    imgTool[Index]->setTop(-28);
+        button->showPressed(false, ButtonFrame);
+    imgTool[Index]->showPressed(true, ButtonFrame);
     Nastroj = static_cast<uint8_t>(Index);
     ShowCloneMarkers(Index == ToolClone);
 }

@@ -15,6 +15,9 @@ public:
 
     const Picture &picture() const { return m_picture; }
     void setPicture(const Picture &picture);
+    // A button's picture is a strip of two frames, released above pressed, in a box one frame high:
+    // its Top shows the one asked for.
+    void showPressed(bool pressed, float frameHeight) { setTop(pressed ? -frameHeight : 0); }
 
 protected:
     void paintEvent(QPaintEvent *) override;
