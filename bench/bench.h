@@ -12,6 +12,8 @@
 //   ZB_BENCH(refresh_50x30, draw_tiles_50x30) { ... }    later (warm) runs
 //   ZB_BENCH_COLD(open_99_cold, read_check_99) { ... }   first run, one fresh process each
 //   ZB_BENCH_PER(pencil_drag_move, "", 100) { ... }      time divided by 100 operations
+class frmMain;
+
 namespace Bench {
 
 struct Case
@@ -24,6 +26,8 @@ struct Case
 };
 
 std::vector<Case> &registry();
+// The editor's main window the cases run in.
+frmMain *mainWindow();
 void pause();
 void resume();
 

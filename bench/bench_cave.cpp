@@ -46,7 +46,7 @@ std::vector<QByteArray> hundredChambers()
 // Binding 100 chambers of 50 by 30 to windows, as reading a set does.
 void bind100()
 {
-    frmMain *m = frmMain::instance();
+    frmMain *m = Bench::mainWindow();
     Bench::pause();
     freeAll(m);
     const std::vector<QByteArray> caves = hundredChambers();
@@ -58,7 +58,7 @@ void bind100()
 
 void refresh(int w, int h)
 {
-    frmMain *m = frmMain::instance();
+    frmMain *m = Bench::mainWindow();
     Bench::pause();
     frmCave *win = shown(m, BenchSets::chamber(w, h));
     Bench::resume();
@@ -69,7 +69,7 @@ void refresh(int w, int h)
 // A fill of the whole chamber, cell writing, the busy caption and painting included.
 void fill(int w, int h)
 {
-    frmMain *m = frmMain::instance();
+    frmMain *m = Bench::mainWindow();
     Bench::pause();
     frmCave *win = shown(m, chamberString(filled(w, h, '.')));
     m->imgTool_Click(4);
@@ -93,7 +93,7 @@ void drawTiles(int w, int h)
     if (tiles.empty()) {
         const char objects[] = ".RDXWAMKESLFBI#%&$:JGN";
         for (const char *c = objects; *c; ++c)
-            tiles.push_back(frmCave::CellPicture(*frmMain::instance(), *c).pixmap(26, 26).toImage());
+            tiles.push_back(frmCave::CellPicture(*Bench::mainWindow(), *c).pixmap(26, 26).toImage());
     }
     if (surface.width() != w * 26 || surface.height() != h * 26)
         surface = QImage(w * 26, h * 26, QImage::Format_RGB32);
@@ -107,7 +107,7 @@ void drawTiles(int w, int h)
 // One drag of 100 moves, each into a new cell and painted.
 void drag(int tool)
 {
-    frmMain *m = frmMain::instance();
+    frmMain *m = Bench::mainWindow();
     Bench::pause();
     frmCave *win = shown(m, chamberString(filled(50, 30, '.')));
     m->imgTool_Click(tool);
@@ -163,7 +163,7 @@ ZB_FLOOR(draw_tiles_102x62)
 // Showing a bound hidden 50 by 30 window, painted.
 ZB_BENCH(show_50x30, draw_tiles_50x30)
 {
-    frmMain *m = frmMain::instance();
+    frmMain *m = Bench::mainWindow();
     Bench::pause();
     freeAll(m);
     m->OpenCave(BenchSets::chamber(50, 30), 1);

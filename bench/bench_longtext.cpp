@@ -70,13 +70,13 @@ void sheetDown(frmMain *m)
 void openLongest(Longest kind)
 {
     Bench::pause();
-    BenchSets::timedOpen(frmMain::instance(), longestFile(kind), sheetDown);
+    BenchSets::timedOpen(Bench::mainWindow(), longestFile(kind), sheetDown);
 }
 
 // One key typed at the end of the box's text, and the frame painted.
 void keyAtEnd(Longest kind, bool mail = false)
 {
-    frmMain *m = frmMain::instance();
+    frmMain *m = Bench::mainWindow();
     Bench::pause();
     const QString path = longestFile(kind);
     if (m->FileName != path) {

@@ -19,6 +19,7 @@ namespace {
 QElapsedTimer g_clock;
 qint64 g_paused = 0;
 qint64 g_pauseStart = 0;
+frmMain *g_main = nullptr;
 
 struct Stats
 {
@@ -130,6 +131,11 @@ std::vector<Case> &registry()
     return cases;
 }
 
+frmMain *mainWindow()
+{
+    return g_main;
+}
+
 void pause()
 {
     g_pauseStart = g_clock.nsecsElapsed();
@@ -154,6 +160,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     frmMain main;
+    g_main = &main;
     main.resize(1400, 900);
     main.show();
     QCoreApplication::processEvents();

@@ -16,7 +16,7 @@ namespace {
 void openBig()
 {
     Bench::pause();
-    BenchSets::timedOpen(frmMain::instance(), BenchSets::bigSetFile(99));
+    BenchSets::timedOpen(Bench::mainWindow(), BenchSets::bigSetFile(99));
 }
 
 } // namespace
@@ -107,7 +107,7 @@ ZB_BENCH(open_99_warm, read_check_99)
 // Saving the open 99-chamber set over its file.
 ZB_BENCH(save_99, read_check_99)
 {
-    frmMain *m = frmMain::instance();
+    frmMain *m = Bench::mainWindow();
     Bench::pause();
     const QString path = BenchSets::bigSetFile(99);
     if (m->NumCaves != 99) {

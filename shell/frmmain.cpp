@@ -28,8 +28,6 @@
 
 namespace {
 
-frmMain *g_main = nullptr;
-
 constexpr QColor BarColor = Vb::Color(0x0000509F);
 constexpr QColor WellColor = Vb::Color(0x00003060);
 constexpr QColor FrameColor = Vb::Color(0x000080FF);
@@ -83,7 +81,6 @@ private:
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
-    g_main = this;
     setWindowTitle(Vb::ProgramName);
     setWindowIcon(QIcon(Picture(QStringLiteral("appicon")).pixmap(32, 32)));
     tmrRoll = new VbTimer(this);
@@ -102,16 +99,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     MDIForm_Load();
 }
 
-frmMain::~frmMain()
-{
-    if (g_main == this)
-        g_main = nullptr;
-}
-
-frmMain *frmMain::instance()
-{
-    return g_main;
-}
+frmMain::~frmMain() = default;
 
 void frmMain::buildFrame()
 {

@@ -39,9 +39,6 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // The one main window of the program (the windows reach it as frmMain).
-    static frmMain *instance();
-
     QMdiArea *mdiArea() const { return m_mdi; }
 
     // ---- open set and chamber windows ----

@@ -33,9 +33,9 @@ Result<SetFileData> readSetFile(const QString &fn)
     return ReadSetFile(bytes.value());
 }
 
-void showFault(const QString &text)
+void showFault(QWidget *owner, const QString &text)
 {
-    Vb::MsgBox(text, Vb::MsgOkOnly, Vb::MsgNoIcon, QString(), frmMain::instance());
+    Vb::MsgBox(text, Vb::MsgOkOnly, Vb::MsgNoIcon, QString(), owner);
 }
 
 QString caveCount(qsizetype n)
@@ -44,15 +44,16 @@ QString caveCount(qsizetype n)
 }
 
 // A join that stops at the chamber limit says what it took and what it left.
-void showJoinLimit(const QString &fn, qsizetype taken, qsizetype left)
+void showJoinLimit(QWidget *owner, const QString &fn, qsizetype taken, qsizetype left)
 {
     if (taken == 0)
-        showFault(QStringLiteral("Sada už má %1 komnat, víc jich mít nesmí.\r\n"
-                                 "Ze sady '%2' se proto nepřipojila žádná komnata.")
-                      .arg(JoinCaveLimit)
-                      .arg(fn));
+        showFault(owner, QStringLiteral("Sada už má %1 komnat, víc jich mít nesmí.\r\n"
+                                        "Ze sady '%2' se proto nepřipojila žádná komnata.")
+                             .arg(JoinCaveLimit)
+                             .arg(fn));
     else
-        showFault(QStringLiteral("Sada smí mít nejvýše %1 komnat.\r\n"
+        showFault(owner,
+                  QStringLiteral("Sada smí mít nejvýše %1 komnat.\r\n"
                                  "Ze sady '%2' se proto připojil jen začátek (%3), zbytek (%4) se nevešel.")
                       .arg(JoinCaveLimit)
                       .arg(fn, caveCount(taken), caveCount(left)));
@@ -149,7 +150,7 @@ bool frmMain::SaveCollection(const QString &fn)
     const auto written =
         bytes.ok() ? SaveSetFileBytes(fn, bytes.value()) : Result<bool>::failure(bytes.error());
     if (!written.ok()) {
-        showFault(QStringLiteral("Sadu nelze uložit do souboru '%1'.\r\n%2").arg(fn, written.error()));
+        showFault(this, QStringLiteral("Sadu nelze uložit do souboru '%1'.\r\n%2").arg(fn, written.error()));
         return false;
     }
     Changed = false;
@@ -194,7 +195,7 @@ bool frmMain::OpenCollection(const QString &fn)
 {
     const auto set = readSetFile(fn);
     if (!set.ok()) {
-        showFault(QStringLiteral("Sadu komnat '%1' nelze otevřít.\r\n%2").arg(fn, set.error()));
+        showFault(this, QStringLiteral("Sadu komnat '%1' nelze otevřít.\r\n%2").arg(fn, set.error()));
         return false;
     }
     LoadSet(set.value());
@@ -209,11 +210,11 @@ bool frmMain::JoinCollection(const QString &fn)
     auto caves = bytes.ok() ? ReadJoinedCaves(bytes.value(), NumCaves, &left)
                             : Result<QList<QByteArray>>::failure(bytes.error());
     if (!caves.ok()) {
-        showFault(QStringLiteral("Sadu komnat '%1' nelze připojit.\r\n%2").arg(fn, caves.error()));
+        showFault(this, QStringLiteral("Sadu komnat '%1' nelze připojit.\r\n%2").arg(fn, caves.error()));
         return false;
     }
     if (caves.value().isEmpty()) {
-        showJoinLimit(fn, 0, left);
+        showJoinLimit(this, fn, 0, left);
         return false;
     }
 
@@ -231,7 +232,7 @@ bool frmMain::JoinCollection(const QString &fn)
     showCol(col);
     Changed = true;
     if (left > 0)
-        showJoinLimit(fn, caves.value().size(), left);
+        showJoinLimit(this, fn, caves.value().size(), left);
     return true;
 }
 
@@ -267,9 +268,9 @@ void frmMain::NewCollection()
     if (set.ok()) {
         LoadSet(set.value());
     } else {
-        showFault(QStringLiteral("Šablonu nové sady '%1' nelze načíst.\r\n%2\r\n"
-                                 "Nová sada začíná jednou výchozí komnatou.")
-                      .arg(path, set.error()));
+        showFault(this, QStringLiteral("Šablonu nové sady '%1' nelze načíst.\r\n%2\r\n"
+                                       "Nová sada začíná jednou výchozí komnatou.")
+                            .arg(path, set.error()));
         LoadSet(defaultSet());
     }
     FileName = QStringLiteral("*");
