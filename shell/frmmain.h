@@ -63,6 +63,9 @@ public:
     // (what did not happen), and there are none: the caller then changes nothing.
     std::optional<QList<QByteArray>> StorableCaves(const std::vector<frmCave *> &windows,
                                                    const QString &stopped);
+    // Moves these windows' chambers by shift numbers and stores each; false, with nothing
+    // changed, where one of them has no chamber string (as StorableCaves says).
+    bool StoreCaves(const std::vector<frmCave *> &windows, int shift, const QString &stopped);
     void OpenCave(const QByteArray &cave, int no);
     void ShowCave(int no) override;
 

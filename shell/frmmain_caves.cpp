@@ -59,6 +59,19 @@ std::optional<QList<QByteArray>> frmMain::StorableCaves(const std::vector<frmCav
     return strings;
 }
 
+bool frmMain::StoreCaves(const std::vector<frmCave *> &windows, int shift, const QString &stopped)
+{
+    const auto strings = StorableCaves(windows, stopped);
+    if (!strings)
+        return false;
+    for (size_t i = 0; i < windows.size(); ++i) {
+        frmCave *c = windows[i];
+        c->CaveNo = static_cast<int16_t>(c->CaveNo + shift);
+        SaveCave(strings->at(static_cast<qsizetype>(i)), c->CaveNo);
+    }
+    return true;
+}
+
 void frmMain::OpenCave(const QByteArray &cave, int no)
 {
     int slot = 1;

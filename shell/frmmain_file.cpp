@@ -126,12 +126,8 @@ bool frmMain::SaveCollection(const QString &fn)
     frmCol *col = SetWindow();
     // What the open chamber windows hold goes into the file too, so that a
     // save never clears Changed over edits it did not write.
-    const std::vector<frmCave *> bound = BoundCaves();
-    const auto strings = StorableCaves(bound, QStringLiteral("Sada proto nebyla uložena."));
-    if (!strings)
+    if (!StoreCaves(BoundCaves(), 0, QStringLiteral("Sada proto nebyla uložena.")))
         return false;
-    for (size_t i = 0; i < bound.size(); ++i)
-        SaveCave(strings->at(static_cast<qsizetype>(i)), bound[i]->CaveNo);
 
     ApplyAllowedCavesText(Allowed, col->txtCaves->text(), NumCaves);
     SetFileData set;

@@ -60,14 +60,8 @@ void frmMain::AddCave(int no)
     // With no chamber selected (an empty set) the new chamber goes first, not to number 0.
     if (no < 1)
         no = 1;
-    const std::vector<frmCave *> moved = BoundCavesFrom(no);
-    const auto strings = StorableCaves(moved, QStringLiteral("Nová komnata proto nebyla přidána."));
-    if (!strings)
+    if (!StoreCaves(BoundCavesFrom(no), 1, QStringLiteral("Nová komnata proto nebyla přidána.")))
         return;
-    for (size_t i = 0; i < moved.size(); ++i) {
-        moved[i]->CaveNo += 1;
-        SaveCave(strings->at(static_cast<qsizetype>(i)), moved[i]->CaveNo);
-    }
     NumCaves += 1;
     const int n = NumCaves;
 
@@ -96,14 +90,8 @@ void frmMain::DelCave(int no)
     if (NumCaves < 2)
         return;
     frmCave *freed = BoundCave(no);
-    const std::vector<frmCave *> moved = BoundCavesFrom(no + 1);
-    const auto strings = StorableCaves(moved, QStringLiteral("Komnata %1 proto nebyla smazána.").arg(no));
-    if (!strings)
+    if (!StoreCaves(BoundCavesFrom(no + 1), -1, QStringLiteral("Komnata %1 proto nebyla smazána.").arg(no)))
         return;
-    for (size_t i = 0; i < moved.size(); ++i) {
-        moved[i]->CaveNo -= 1;
-        SaveCave(strings->at(static_cast<qsizetype>(i)), moved[i]->CaveNo);
-    }
     frmCol *col = SetWindow();
     for (int k = no; k <= NumCaves - 1; ++k)
         col->SetRowName(k, col->RowName(k + 1));
