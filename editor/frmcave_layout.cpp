@@ -51,7 +51,7 @@ void frmCave::setTabLook(int i, bool pressed)
     const auto k = static_cast<size_t>(i);
     const int frame = i == SizeCommand ? 23 : 20;
     const int top = i == SizeCommand ? 3 : 2;
-    imgBCave[k]->setTop(static_cast<float>(pressed ? -frame : 0));
+    imgBCave[k]->showPressed(pressed, static_cast<float>(frame));
     lblCave[k]->move(pressed ? 1 : 0, pressed ? top + 1 : top);
 }
 
