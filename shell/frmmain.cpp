@@ -413,7 +413,8 @@ void frmMain::fillWindowsMenu()
         if (first)
             mnuWindows->addSeparator();
         first = false;
-        QAction *a = mnuWindows->addAction(asWritten(Vb::CaptionOfTitle(w->windowTitle())));
+        const auto *form = qobject_cast<const VbForm *>(w->widget());
+        QAction *a = mnuWindows->addAction(asWritten(form ? form->Caption() : w->windowTitle()));
         if (w == m_mdi->activeSubWindow()) {
             QFont bold = a->font();
             bold.setBold(true);

@@ -134,11 +134,6 @@ QString Vb::TitleOfCaption(const QString &caption)
     return QString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
 }
 
-QString Vb::CaptionOfTitle(const QString &title)
-{
-    return QString(title).replace(QStringLiteral("[*][*]"), QStringLiteral("[*]"));
-}
-
 QString VbForm::Caption() const
 {
     return m_caption;

@@ -16,10 +16,9 @@ bool CloseChildren(QMdiArea *frame);
 QList<QMdiSubWindow *> ChildrenInOrder(const QMdiArea *frame);
 // Asked for by the user, a minimised child comes back as its restore button brings it.
 void RestoreIfMinimised(QMdiSubWindow *w);
-// Qt takes "[*]" in a window title for the mark of unsaved changes and hides it; a caption keeps
-// it as written through these two.
+// Qt takes "[*]" in a window title for the mark of unsaved changes and hides it; the title of a
+// caption shows it as written.
 QString TitleOfCaption(const QString &caption);
-QString CaptionOfTitle(const QString &title);
 } // namespace Vb
 
 // A child window of the frame. It is created hidden and appears only when

@@ -153,6 +153,8 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("ampersand") << "Komnata - A&B"
                                    << "Komnata - A&B";
+        QTest::newRow("mark") << "Komnata - A[*]B"
+                              << "Komnata - A[*]B";
         QTest::newRow("tab") << "Komnata - A\tB"
                              << "Komnata - A B";
     }
