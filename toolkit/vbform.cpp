@@ -170,22 +170,21 @@ bool VbForm::minimizedOrRestoring() const
 
 bool VbForm::eventFilter(QObject *watched, QEvent *e)
 {
-    if (watched == m_sub && e->type() == QEvent::WindowStateChange &&
-        bool(static_cast<QWindowStateChangeEvent *>(e)->oldState() & Qt::WindowMinimized) !=
-            m_sub->isMinimized()) {
-        m_frameTurning = true;
-        QTimer::singleShot(0, this, [this] { m_frameTurning = false; });
-    }
-    // Seen before the subwindow restores itself, so the passing sizes are ignored.
-    if (watched == m_sub && e->type() == QEvent::WindowStateChange &&
-        (static_cast<QWindowStateChangeEvent *>(e)->oldState() & Qt::WindowMinimized) &&
-        !m_sub->isMinimized() && !m_restoring) {
-        m_restoring = true;
-        QTimer::singleShot(0, this, [this] {
-            m_restoring = false;
-            QResizeEvent resize(size(), size());
-            QCoreApplication::sendEvent(this, &resize);
-        });
+    if (watched == m_sub && e->type() == QEvent::WindowStateChange) {
+        const bool wasMinimised = static_cast<QWindowStateChangeEvent *>(e)->oldState() & Qt::WindowMinimized;
+        if (wasMinimised != m_sub->isMinimized()) {
+            m_frameTurning = true;
+            QTimer::singleShot(0, this, [this] { m_frameTurning = false; });
+        }
+        // Seen before the subwindow restores itself, so the passing sizes are ignored.
+        if (wasMinimised && !m_sub->isMinimized() && !m_restoring) {
+            m_restoring = true;
+            QTimer::singleShot(0, this, [this] {
+                m_restoring = false;
+                QResizeEvent resize(size(), size());
+                QCoreApplication::sendEvent(this, &resize);
+            });
+        }
     }
     return QWidget::eventFilter(watched, e);
 }
